@@ -1,0 +1,164 @@
+// The seam to the operating system. Everything the program asks of Windows goes
+// through these small interfaces; win32/ implements them over the real API and
+// sim/ keeps an in-memory Windows for tests. Values and error codes are the
+// Win32 ones, so both backends can be held to one contract.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace sc {
+
+using WindowHandle = std::uintptr_t;  // an HWND; 0 is "none"
+using RegKey = std::uintptr_t;        // an open HKEY
+using ThreadHandle = std::uintptr_t;  // a thread HANDLE; 0 is "none"
+
+enum class RegRoot { LocalMachine, CurrentUser };
+
+// Win32 error codes that the logic tells apart.
+constexpr long kErrorSuccess = 0;
+constexpr long kErrorFileNotFound = 2;
+constexpr long kErrorAccessDenied = 5;
+constexpr long kErrorInvalidHandle = 6;
+constexpr long kErrorMoreData = 234;
+constexpr long kErrorNoMoreItems = 259;
+
+constexpr std::uint32_t kRegNone = 0;
+constexpr std::uint32_t kRegSz = 1;
+constexpr std::uint32_t kRegBinary = 3;
+constexpr std::uint32_t kRegDword = 4;
+
+constexpr std::uint32_t kKeyAllAccess = 0xF003F;
+constexpr std::uint32_t kKeyRead = 0x20019;
+
+constexpr std::uint32_t kRegCreatedNewKey = 1;
+constexpr std::uint32_t kRegOpenedExistingKey = 2;
+
+constexpr std::uint32_t kFileAttributeDirectory = 0x10;
+constexpr std::uint32_t kFileAttributeArchive = 0x20;
+
+constexpr std::uint32_t kDriveUnknown = 0;
+constexpr std::uint32_t kDriveNoRootDir = 1;
+constexpr std::uint32_t kDriveFixed = 3;
+constexpr std::uint32_t kDriveCdrom = 5;
+
+constexpr int kSwHide = 0;
+constexpr int kSwShow = 5;
+
+constexpr std::uint32_t kStillActive = 259;
+
+// The registry, with the semantics of the ...ExA calls: a query copies the
+// stored bytes as they are (a REG_SZ need not end in a zero) and answers
+// kErrorMoreData when the buffer is too small; a null data pointer asks for the
+// size only. `name` null or "" is the key's default value.
+class Registry {
+ public:
+  Registry() = default;
+  Registry(const Registry&) = delete;
+  Registry& operator=(const Registry&) = delete;
+  virtual ~Registry() = default;
+
+  virtual long createKey(RegRoot root, const char* path, std::uint32_t access,
+                         RegKey* key, std::uint32_t* disposition) = 0;
+  virtual long openKey(RegRoot root, const char* path, std::uint32_t access,
+                       RegKey* key) = 0;
+  virtual long openSubKey(RegKey parent, const char* name,
+                          std::uint32_t access, RegKey* key) = 0;
+  virtual long queryValue(RegKey key, const char* name, std::uint32_t* type,
+                          std::uint8_t* data, std::uint32_t* size) = 0;
+  virtual long setValue(RegKey key, const char* name, std::uint32_t type,
+                        const std::uint8_t* data, std::uint32_t size) = 0;
+  // `nameSize` in: the buffer's size in bytes; out: the name's length.
+  virtual long enumKey(RegKey key, std::uint32_t index, char* name,
+                       std::uint32_t* nameSize) = 0;
+  virtual long closeKey(RegKey key) = 0;
+};
+
+// Facts about the running system and program.
+class SystemInfo {
+ public:
+  SystemInfo() = default;
+  SystemInfo(const SystemInfo&) = delete;
+  SystemInfo& operator=(const SystemInfo&) = delete;
+  virtual ~SystemInfo() = default;
+
+  // GetVersionExA with a record of `recordSize` bytes (156 or 148).
+  virtual bool getVersion(std::uint32_t recordSize, std::uint32_t* major) = 0;
+  // GetModuleFileNameA into a 260-byte buffer: at most 259 characters.
+  virtual std::string modulePath() = 0;
+  // GetCommandLineA.
+  virtual std::string commandLine() = 0;
+  // GetSystemMetrics(SM_CXFULLSCREEN).
+  virtual int fullScreenWidth() = 0;
+};
+
+class FileSystem {
+ public:
+  FileSystem() = default;
+  FileSystem(const FileSystem&) = delete;
+  FileSystem& operator=(const FileSystem&) = delete;
+  virtual ~FileSystem() = default;
+
+  // FindFirstFileA (closing the search at once): the attributes of the first
+  // entry found, or false when the search fails.
+  virtual bool findFirst(const char* path, std::uint32_t* attributes) = 0;
+  // GetFileAttributesA: false when it answers INVALID_FILE_ATTRIBUTES.
+  virtual bool attributes(const char* path, std::uint32_t* attributes) = 0;
+  // GetDriveTypeA on a root path such as "E:\".
+  virtual std::uint32_t driveType(const char* rootPath) = 0;
+};
+
+class Shell {
+ public:
+  Shell() = default;
+  Shell(const Shell&) = delete;
+  Shell& operator=(const Shell&) = delete;
+  virtual ~Shell() = default;
+
+  // ShellExecuteA; the result is the instance value (> 32 on success).
+  virtual std::intptr_t execute(WindowHandle owner, const char* operation,
+                                const char* file, const char* parameters,
+                                const char* directory, int showCommand) = 0;
+};
+
+// Other programs' top-level windows.
+class Desktop {
+ public:
+  Desktop() = default;
+  Desktop(const Desktop&) = delete;
+  Desktop& operator=(const Desktop&) = delete;
+  virtual ~Desktop() = default;
+
+  // FindWindowA(nullptr, title).
+  virtual WindowHandle findWindowByTitle(const char* title) = 0;
+  // SendMessageA(window, WM_CLOSE, 0, 0).
+  virtual void sendClose(WindowHandle window) = 0;
+};
+
+class Threads {
+ public:
+  using Routine = std::uint32_t (*)(void* argument);
+
+  Threads() = default;
+  Threads(const Threads&) = delete;
+  Threads& operator=(const Threads&) = delete;
+  virtual ~Threads() = default;
+
+  // CreateThread(no security, default stack, routine, argument, run at once).
+  virtual ThreadHandle create(Routine routine, void* argument) = 0;
+  virtual bool exitCode(ThreadHandle thread, std::uint32_t* code) = 0;
+  virtual bool terminate(ThreadHandle thread, std::uint32_t code) = 0;
+  virtual void sleep(std::uint32_t milliseconds) = 0;
+};
+
+// The platform as the composition root hands it to the program.
+struct Platform {
+  Registry& registry;
+  SystemInfo& system;
+  FileSystem& files;
+  Shell& shell;
+  Desktop& desktop;
+  Threads& threads;
+};
+
+}  // namespace sc

@@ -1,0 +1,40 @@
+// A label that sizes itself to its text.
+#pragma once
+
+#include "ui/widgets/control.h"
+
+namespace sc {
+
+// How wide and high a text is in a font; the real backend asks GDI.
+class TextMeasurer {
+ public:
+  virtual ~TextMeasurer() = default;
+  virtual int textWidth(const std::string& text, const Font& font) const = 0;
+  virtual int textHeight(const Font& font) const = 0;
+};
+
+// Headless metric: 6 pixels a character, 15 high for the 12-pixel Arial.
+class FixedTextMeasurer : public TextMeasurer {
+ public:
+  int textWidth(const std::string& text, const Font& font) const override;
+  int textHeight(const Font& font) const override;
+};
+
+class Label : public Control {
+ public:
+  Label(std::string name, std::string text, Rect bounds, const Font& formFont);
+  std::function<void()> onClick;
+  std::function<void()> onMouseMove;
+
+  void setText(const std::string& text) override;
+  void setMeasurer(const TextMeasurer* measurer);
+  void bringToFront() { changed(Change::Front); }
+  void click();
+
+ private:
+  void autoSize();
+  Font formFont_;
+  const TextMeasurer* measurer_;
+};
+
+}  // namespace sc

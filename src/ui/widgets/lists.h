@@ -1,0 +1,77 @@
+// Controls that hold a list of texts: the radio group, the combo box, the memo.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/widgets/control.h"
+
+namespace sc {
+
+class RadioGroup : public Control {
+ public:
+  using Control::Control;
+  // Fires whenever the selection changes, by the user or from code.
+  std::function<void()> onClick;
+
+  const std::vector<std::string>& items() const { return items_; }
+  int count() const { return static_cast<int>(items_.size()); }
+  void addItem(const std::string& item);
+  int itemIndex() const { return itemIndex_; }
+  void setItemIndex(int index);
+  // The selected item's text, or "" when none is selected.
+  std::string selectedText() const;
+  // A user's click on item `index`: ignored while disabled or hidden.
+  void clickItem(int index);
+
+ private:
+  std::vector<std::string> items_;
+  int itemIndex_ = -1;
+};
+
+class ComboBox : public Control {
+ public:
+  using Control::Control;
+
+  int count() const { return static_cast<int>(items_.size()); }
+  const std::vector<std::string>& items() const { return items_; }
+  void clear();
+  void addItem(const std::string& item);
+  int itemIndex() const { return itemIndex_; }
+  // Selecting an item makes its text the combo box's text.
+  void setItemIndex(int index);
+
+ private:
+  std::vector<std::string> items_;
+  int itemIndex_ = -1;
+};
+
+class Memo : public Control {
+ public:
+  using Control::Control;
+
+  const std::vector<std::string>& lines() const { return lines_; }
+  void clear();
+  void append(const std::string& line);
+
+ private:
+  std::vector<std::string> lines_;
+};
+
+// An image with its own drawing surface; the status box is drawn on it.
+class Image : public Control {
+ public:
+  using Control::Control;
+
+  // The surface holds a white box with a one-pixel black frame of this size.
+  void drawFramedBox(int width, int height);
+  int pictureWidth() const { return pictureWidth_; }
+  int pictureHeight() const { return pictureHeight_; }
+
+ private:
+  int pictureWidth_ = 0;
+  int pictureHeight_ = 0;
+};
+
+}  // namespace sc
