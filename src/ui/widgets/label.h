@@ -1,6 +1,8 @@
 // A label that sizes itself to its text.
 #pragma once
 
+#include <functional>
+
 #include "ui/widgets/control.h"
 
 namespace sc {

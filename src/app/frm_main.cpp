@@ -1,0 +1,131 @@
+#include "app/frm_main.h"
+
+#include "app/command_line.h"
+#include "job/status_text.h"
+
+namespace sc {
+
+namespace {
+
+Font FormFont() { return Font{"Arial", 12, false, false, false}; }
+Font CompanyFont() { return Font{"Arial", 12, false, true, true}; }
+Font StatusFont() { return Font{"Arial", 12, true, false, false}; }
+
+template <typename T>
+T& Styled(T& control, bool enabled, bool visible, int tabOrder) {
+  control.setEnabled(enabled);
+  control.setVisible(visible);
+  control.setTabOrder(tabOrder);
+  return control;
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& application,
+                   WatchBlock& watch)
+    : lblVersion("lblVersion", "Version 1.3.0.2", {8, 160, 0, 15}, FormFont()),
+      lblCompany("lblCompany", "Venmora Inc.", {200, 160, 0, 15}, FormFont()),
+      lblStatus("lblStatus", "Status", {14, 100, 0, 15}, FormFont()),
+      Image1("Image1", "", {8, 98, 276, 17}),
+      btnWMP("btnWMP", "Ripping", {8, 125, 75, 25}),
+      cbxWriters("cbxWriters", "", {100, 0, 145, 21}),
+      Memo1("Memo1", "", {100, 30, 145, 40}),
+      btnExit("btnExit", "Exit", {209, 125, 75, 25}),
+      btnHelp("btnHelp", "Help", {108, 125, 75, 25}),
+      RadioGroup1("RadioGroup1", "", {8, 2, 276, 89}),
+      ckxRippingNoneCDB("ckxRippingNoneCDB", "Always rip unidentified CD", {8, 0, 276, 17}),
+      ckxAlternateOutputt("ckxAlternateOutputt", "Unload unidentified CD to reject bin",
+                          {8, 0, 276, 17}),
+      ckxReplaceExitFile("ckxReplaceExitFile", "Replace existing songs", {8, 0, 276, 17}),
+      tmrInit("tmrInit", 100, ui.timers()),
+      tmrMessaging("tmrMessaging", 10, ui.timers()),
+      tmrStatus("tmrStatus", 1000, ui.timers()),
+      tmrUnload("tmrUnload", 20, ui.timers()),
+      platform_(platform),
+      ui_(ui),
+      application_(application),
+      watch_(watch),
+      watcherContext_{platform.threads, watch} {
+  // The form design: what the toolkit builds before the constructor body.
+  lblCompany.setOwnFont(CompanyFont());
+  lblCompany.setText(lblCompany.text());
+  lblStatus.setOwnFont(StatusFont());
+  lblStatus.setText(lblStatus.text());
+  Styled(btnWMP, false, true, 0);
+  Styled(cbxWriters, true, false, 1);
+  Styled(Memo1, true, false, 2);
+  Styled(btnExit, false, true, 3);
+  Styled(btnHelp, true, false, 4);
+  Styled(RadioGroup1, true, true, 5);
+  Styled(ckxRippingNoneCDB, true, true, 6);
+  Styled(ckxAlternateOutputt, true, true, 7);
+  Styled(ckxReplaceExitFile, true, true, 8);
+  for (Control* control : std::initializer_list<Control*>{
+           &lblVersion, &lblCompany, &lblStatus, &Image1, &btnWMP, &cbxWriters, &Memo1, &btnExit,
+           &btnHelp, &RadioGroup1, &ckxRippingNoneCDB, &ckxAlternateOutputt, &ckxReplaceExitFile})
+    addControl(*control);
+  for (Timer* timer : {&tmrInit, &tmrMessaging, &tmrStatus, &tmrUnload}) addTimer(*timer);
+
+  btnWMP.onClick = [this] { btnWMPClick(); };
+  btnExit.onClick = [this] { btnExitClick(); };
+  RadioGroup1.onClick = [this] { RadioGroup1Click(); };
+  ckxRippingNoneCDB.onClick = [this] { ckxRippingNoneCDBClick(); };
+  ckxAlternateOutputt.onClick = [this] { ckxAlternateOutputtClick(); };
+  ckxReplaceExitFile.onClick = [this] { ckxReplaceExitFileClick(); };
+  tmrInit.onTimer = [this] { tmrInitTimer(); };
+  tmrMessaging.onTimer = [this] { tmrMessagingTimer(); };
+  tmrStatus.onTimer = [this] { tmrStatusTimer(); };
+  tmrUnload.onTimer = [this] { tmrUnloadTimer(); };
+
+  // Start-up, first stage.
+  ChooseRegistryRoot();
+  setCaption(kMainCaption);
+  Halted = false;
+  watch_.WatchActive = false;
+  watcherThread_ = platform_.threads.create(&DialogWatcher, &watcherContext_);
+  application_.title = kApplicationTitle;
+  StartedBare = IsStartedBare(platform_.system.commandLine());
+  LocateManager();
+  LoadSettings();
+  DiscoverPlayers();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::FormCreate() {
+  RunManagerCommand({{"caller", caption()}, {"action", "Check"}});
+  watch_.MainWindow = handle();
+  UnloadPending = false;
+  ckxRippingNoneCDB.setChecked(ImportUnknownCd != 0);
+  ckxAlternateOutputt.setChecked(UnloadUnknownToAlternate != 0);
+  ckxReplaceExitFile.setChecked(ReplaceExistingSongs != 0);
+  Memo1.clear();
+  cbxWriters.clear();
+  LayOutForm();
+}
+
+void TfrmMain::FormCloseQuery(bool& canClose) { canClose = btnExit.enabled(); }
+
+void TfrmMain::btnExitClick() { close(); }
+
+void TfrmMain::FormClose() {
+  StopDialogWatcher();
+  // StartedBare is known here, but the player is closed however the
+  // program was started.
+  ClosePlayer();
+  SaveSettings();
+}
+
+void TfrmMain::StopDialogWatcher() {
+  std::uint32_t code = 0;
+  if (platform_.threads.exitCode(watcherThread_, &code))
+    platform_.threads.terminate(watcherThread_, code);
+}
+
+void TfrmMain::ShowState(int code) {
+  DotCount = 0;
+  StatusCode = code;
+  lblStatus.setText(StatusText(code));
+}
+
+}  // namespace sc

@@ -1,0 +1,34 @@
+// The main window's side of the players: which are offered, starting the
+// chosen one, closing it at the end.
+#include "app/frm_main.h"
+#include "player/player_discovery.h"
+
+namespace sc {
+
+void TfrmMain::DiscoverPlayers() {
+  const InstalledPlayers players = FindInstalledPlayers(platform_.registry);
+  if (players.wmpPath) {
+    AssignCut(WmpPath, *players.wmpPath);
+    RadioGroup1.addItem(kWmpName);
+    if (FieldEquals(SavedPlayerName, kWmpName)) RadioGroup1.setItemIndex(0);
+  }
+  if (players.iTunesCommand) {
+    AssignCut(ITunesCommand, *players.iTunesCommand);
+    RadioGroup1.addItem(kITunesName);
+    if (FieldEquals(SavedPlayerName, kITunesName))
+      RadioGroup1.setItemIndex(RadioGroup1.count() - 1);
+  }
+}
+
+void TfrmMain::StartPlayer(bool iTunes) {
+  const std::string file = TextOf(iTunes ? ITunesCommand : WmpPath);
+  platform_.shell.execute(0, "open", file.c_str(), "", "", kSwShow);
+}
+
+void TfrmMain::ClosePlayer() {
+  const WindowHandle window =
+      platform_.desktop.findWindowByTitle(PlayerIsITunes ? kITunesName : kWmpName);
+  if (window != 0) platform_.desktop.sendClose(window);
+}
+
+}  // namespace sc

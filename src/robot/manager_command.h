@@ -1,0 +1,16 @@
+// The command line handed to the robot manager: two or three "--name value"
+// pairs, values inserted as they are (no quotes, spaces kept).
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace sc {
+
+using CommandPair = std::pair<std::string, std::string>;
+
+// Formats the pairs in the order given into the 2048-byte command buffer.
+std::string BuildManagerCommand(const std::vector<CommandPair>& pairs);
+
+}  // namespace sc

@@ -1,0 +1,28 @@
+// The manager's notice: a fixed 388-byte record of four zero-terminated
+// fields, with no header, version or length.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace sc {
+
+struct ManagerNotice {
+  char Source[64];
+  char Action[32];
+  char Result[32];
+  char Detail[260];
+};
+static_assert(sizeof(ManagerNotice) == 388, "the record the manager sends");
+
+// Replaces the whole notice with a received payload: at most 388 bytes are
+// kept (a longer payload is cut), and what the payload lacks stays zero.
+void StoreNotice(ManagerNotice& notice, const std::uint8_t* payload, std::uint32_t size);
+
+// Field comparisons: exact bytes up to the first zero within the field.
+bool SourceIs(const ManagerNotice& notice, const char* literal);
+bool ActionIs(const ManagerNotice& notice, const char* literal);
+bool ResultIs(const ManagerNotice& notice, const char* literal);
+bool DetailIs(const ManagerNotice& notice, const char* literal);
+
+}  // namespace sc

@@ -1,0 +1,49 @@
+#include "settings/settings_store.h"
+
+#include "util/registry_read.h"
+
+namespace sc {
+
+StoredSettings LoadSettingsFrom(Registry& registry, RegRoot root, const std::string& modulePath) {
+  StoredSettings settings;
+  RegKey key = 0;
+  std::uint32_t disposition = 0;
+  if (registry.createKey(root, kOwnKeyPath, kKeyAllAccess, &key, &disposition) != kErrorSuccess)
+    return settings;
+
+  if (disposition == kRegOpenedExistingKey) {
+    settings.savedPlayerName.fill(0);
+    ReadTextValue(registry, key, kRippingApplicationValue, settings.savedPlayerName);
+  } else {
+    // The path may be longer than the name buffer holds (up to 259
+    // characters): it is written whole from its own buffer.
+    FixedText<260> path{};
+    AssignCut(path, modulePath);
+    WriteTextValue(registry, key, nullptr, TextOf(path));
+    AssignCut(settings.savedPlayerName, TextOf(path));
+  }
+
+  ReadDwordValue(registry, key, kImportUnknownValue, settings.importUnknownCd);
+  ReadDwordValue(registry, key, kUnloadToAlternateValue, settings.unloadUnknownToAlternate);
+  ReadDwordValue(registry, key, kReplaceSongsValue, settings.replaceExistingSongs);
+  registry.closeKey(key);
+  return settings;
+}
+
+void SaveSettingsTo(Registry& registry, RegRoot root, const std::optional<std::string>& playerName,
+                    std::int32_t importUnknownCd, std::int32_t unloadUnknownToAlternate,
+                    std::int32_t replaceExistingSongs) {
+  RegKey key = 0;
+  if (registry.openKey(root, kOwnKeyPath, kKeyAllAccess, &key) != kErrorSuccess) return;
+  if (playerName) {
+    FixedText<256> name{};
+    AssignCut(name, *playerName);
+    WriteTextValue(registry, key, kRippingApplicationValue, TextOf(name));
+  }
+  WriteDwordValue(registry, key, kImportUnknownValue, importUnknownCd);
+  WriteDwordValue(registry, key, kUnloadToAlternateValue, unloadUnknownToAlternate);
+  WriteDwordValue(registry, key, kReplaceSongsValue, replaceExistingSongs);
+  registry.closeKey(key);
+}
+
+}  // namespace sc

@@ -1,0 +1,37 @@
+// The program's own key: the chosen player and the three options.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "platform/platform.h"
+#include "util/fixed_text.h"
+
+namespace sc {
+
+constexpr const char* kOwnKeyPath = "SOFTWARE\\Venmora\\Spoolcat";
+constexpr const char* kRippingApplicationValue = "Ripping Application";
+constexpr const char* kImportUnknownValue = "Import unknown CD anyway";
+constexpr const char* kUnloadToAlternateValue = "Unload unknown CD to alternate output";
+constexpr const char* kReplaceSongsValue = "Replace existing songs";
+
+struct StoredSettings {
+  FixedText<256> savedPlayerName{};
+  std::int32_t importUnknownCd = 1;
+  std::int32_t unloadUnknownToAlternate = 1;
+  std::int32_t replaceExistingSongs = 1;
+};
+
+// Creates or opens the key and reads it. On the first run (the key was just
+// created) its default value receives the executable's path, which then also
+// stands in the player name and so matches no player.
+StoredSettings LoadSettingsFrom(Registry& registry, RegRoot root, const std::string& modulePath);
+
+// Writes the player name (when one is selected) and the three options to an
+// existing key; a key that cannot be opened gets nothing and is not created.
+void SaveSettingsTo(Registry& registry, RegRoot root, const std::optional<std::string>& playerName,
+                    std::int32_t importUnknownCd, std::int32_t unloadUnknownToAlternate,
+                    std::int32_t replaceExistingSongs);
+
+}  // namespace sc

@@ -1,0 +1,44 @@
+#include "ui/widgets/label.h"
+
+#include <utility>
+
+namespace sc {
+
+namespace {
+const FixedTextMeasurer kFixedMeasurer;
+}
+
+int FixedTextMeasurer::textWidth(const std::string& text, const Font& font) const {
+  (void)font;
+  return static_cast<int>(text.size()) * 6;
+}
+
+int FixedTextMeasurer::textHeight(const Font& font) const { return font.height + 3; }
+
+Label::Label(std::string name, std::string text, Rect bounds, const Font& formFont)
+    : Control(std::move(name), std::move(text), bounds),
+      formFont_(formFont),
+      measurer_(&kFixedMeasurer) {
+  autoSize();
+}
+
+void Label::setText(const std::string& text) {
+  Control::setText(text);
+  autoSize();
+}
+
+void Label::setMeasurer(const TextMeasurer* measurer) {
+  measurer_ = measurer ? measurer : &kFixedMeasurer;
+  autoSize();
+}
+
+void Label::click() {
+  if (acceptsInput() && onClick) onClick();
+}
+
+void Label::autoSize() {
+  const Font& f = font() ? *font() : formFont_;
+  setBounds({left(), top(), measurer_->textWidth(text(), f), measurer_->textHeight(f)});
+}
+
+}  // namespace sc
