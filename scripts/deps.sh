@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Installs what building and testing Spoolcat needs on Debian 12, and nothing
+# when it is all there already (so reruns cost a second).
+#
+#   scripts/deps.sh native   compilers, CMake, GoogleTest sources
+#   scripts/deps.sh wine     native + MinGW, Wine (with its 32-bit side), Xvfb,
+#                            ImageMagick for screenshots   (the default)
+#
+# Installing needs root; sudo is used when it is there and we are not root.
+set -euo pipefail
+
+level="${1:-wine}"
+
+native_pkgs=(cmake make g++ googletest)
+# Wine and the tools, installed with their recommended packages as measured.
+wine_pkgs=(g++-mingw-w64-i686 wine wine32:i386 wine64)
+# Plain tools, without recommends (ImageMagick's would pull in a lot).
+tool_pkgs=(xvfb xauth x11-utils imagemagick)
+
+case "$level" in
+  native) wanted=("${native_pkgs[@]}") ;;
+  wine | all) wanted=("${native_pkgs[@]}" "${wine_pkgs[@]}" "${tool_pkgs[@]}") ;;
+  *)
+    echo "usage: $0 [native|wine]" >&2
+    exit 64
+    ;;
+esac
+
+installed() {
+  [ "$(dpkg-query -W -f='${Status}' "$1" 2>/dev/null)" = "install ok installed" ]
+}
+
+missing=()
+for p in "${wanted[@]}"; do
+  installed "$p" || missing+=("$p")
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  echo "deps: all present ($level)"
+  exit 0
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=()
+elif command -v sudo >/dev/null; then
+  as_root=(sudo)
+else
+  echo "deps: missing ${missing[*]}; run as root to install them" >&2
+  exit 1
+fi
+
+export DEBIAN_FRONTEND=noninteractive
+echo "deps: missing: ${missing[*]}"
+
+needs_i386=false
+for p in "${missing[@]}"; do
+  [[ "$p" == *:i386 ]] && needs_i386=true
+done
+if $needs_i386 && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  echo "deps: adding the i386 architecture (for Wine's 32-bit side)"
+  "${as_root[@]}" dpkg --add-architecture i386
+fi
+
+echo "deps: apt-get update"
+"${as_root[@]}" apt-get update -q
+
+with_recommends=()
+plain=()
+for p in "${missing[@]}"; do
+  if printf '%s\n' "${tool_pkgs[@]}" | grep -qx "$p"; then
+    plain+=("$p")
+  else
+    with_recommends+=("$p")
+  fi
+done
+
+if [ ${#with_recommends[@]} -gt 0 ]; then
+  echo "deps: installing ${with_recommends[*]} (Wine takes about two minutes)"
+  "${as_root[@]}" apt-get install -y -q "${with_recommends[@]}"
+fi
+if [ ${#plain[@]} -gt 0 ]; then
+  echo "deps: installing ${plain[*]}"
+  "${as_root[@]}" apt-get install -y -q --no-install-recommends "${plain[@]}"
+fi
+echo "deps: done"

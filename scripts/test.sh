@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The whole test run: dependencies, the native build and its tests, the
+# Windows build, a fresh Wine prefix, then the Windows tests under Wine (unit,
+# contract and end-to-end). Ends with ctest's summary of the Windows tests;
+# exits non-zero when any test failed. About 5 minutes once the packages are
+# installed (they take about 2 more on a new machine).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root="$PWD"
+started=$SECONDS
+
+step() { echo "=== $* ($((SECONDS - started)) s)"; }
+
+step "dependencies"
+bash scripts/deps.sh wine
+
+step "native build"
+cmake --preset native >/dev/null
+cmake --build --preset native
+step "native tests"
+native_rc=0
+ctest --preset native -j2 --timeout 60 </dev/null || native_rc=$?
+
+step "Windows build"
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+
+step "Wine prefix"
+source scripts/wine-env.sh
+trap wine_env_down EXIT
+export SCPROBE="$root/build/windows/tools/probe/scprobe.exe"
+wine_env_up "$root/build/wine/test" --xvfb
+
+step "Windows tests under Wine"
+if [ "$native_rc" -ne 0 ]; then
+  echo "(the native tests failed, see above; this run fails whatever follows)"
+fi
+windows_rc=0
+ctest --preset windows --timeout 180 </dev/null || windows_rc=$?
+if [ "$native_rc" -ne 0 ] || [ "$windows_rc" -ne 0 ]; then
+  exit 1
+fi

@@ -1,0 +1,147 @@
+#!/usr/bin/env bash
+# A Wine environment for one run of Spoolcat: its own prefix, a CD drive E:,
+# no dialogs that could block, and an X display (Xvfb when needed).
+#
+# Sourced:
+#   source scripts/wine-env.sh
+#   wine_env_up DIR [--xvfb] [--reuse]   prefix in DIR/prefix, CD folder DIR/cdrom;
+#                                        exports WINEPREFIX, WINEDEBUG, DISPLAY, ...
+#   wine_env_down                        stops the wineserver and our Xvfb
+# Called:
+#   scripts/wine-env.sh up DIR [--xvfb] [--reuse]   prints the variables to export
+#   scripts/wine-env.sh down DIR
+#
+# --xvfb   always use a private Xvfb display (tests), not the user's $DISPLAY
+# --reuse  keep a prefix made by an earlier call (the demo); tests start fresh
+# Set SCPROBE to the built scprobe.exe to have the CD drive checked.
+
+wine_env_log() { echo "wine-env: $*" >&2; }
+
+# A display number nobody uses: no lock file and no socket.
+wine_env_free_display() {
+  local n
+  for n in $(seq 91 140); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+      echo "$n"
+      return 0
+    fi
+  done
+  return 1
+}
+
+wine_env_start_xvfb() {
+  local dir="$1" n
+  n="$(wine_env_free_display)" || {
+    wine_env_log "no free X display"
+    return 1
+  }
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+  echo $! >"$dir/xvfb.pid"
+  for _ in $(seq 1 100); do
+    [ -e "/tmp/.X11-unix/X$n" ] && break
+    if ! kill -0 "$(cat "$dir/xvfb.pid")" 2>/dev/null; then
+      wine_env_log "Xvfb :$n failed: $(cat "$dir/xvfb.log")"
+      return 1
+    fi
+    sleep 0.1
+  done
+  export DISPLAY=":$n"
+  wine_env_log "Xvfb on display $DISPLAY"
+}
+
+wine_env_up() {
+  local dir="" xvfb=false reuse=false arg
+  for arg in "$@"; do
+    case "$arg" in
+      --xvfb) xvfb=true ;;
+      --reuse) reuse=true ;;
+      *) dir="$arg" ;;
+    esac
+  done
+  [ -n "$dir" ] || {
+    wine_env_log "usage: wine_env_up DIR [--xvfb] [--reuse]"
+    return 64
+  }
+  mkdir -p "$dir"
+  dir="$(cd "$dir" && pwd)"
+  export WINE_ENV_DIR="$dir"
+  export WINEPREFIX="$dir/prefix"
+  export WINEDEBUG=-all
+  # No Mono or Gecko install prompts, no desktop menu entries for the host.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+  unset WINEARCH # the default: a 64-bit prefix with a 32-bit side
+
+  if $xvfb || [ -z "${DISPLAY:-}" ]; then
+    wine_env_start_xvfb "$dir" || return 1
+  fi
+  echo "$DISPLAY" >"$dir/display"
+
+  if $reuse && [ -f "$dir/ready" ]; then
+    wine_env_log "reusing the prefix $WINEPREFIX"
+    wineserver -p
+    return 0
+  fi
+
+  # A prefix of an earlier run may still have a server; stop it before removing.
+  [ -d "$WINEPREFIX" ] && wineserver -k 2>/dev/null
+  rm -rf "$WINEPREFIX" "$dir/ready"
+  local start=$SECONDS
+  wine_env_log "creating the prefix $WINEPREFIX"
+  wineboot -i >"$dir/wineboot.log" 2>&1 || {
+    wine_env_log "wineboot failed: $(tail -5 "$dir/wineboot.log")"
+    return 1
+  }
+  wineserver -w
+
+  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
+  # E: is a CD drive backed by a folder; the players' discs land there.
+  mkdir -p "$dir/cdrom"
+  ln -sfn "$dir/cdrom" "$WINEPREFIX/dosdevices/e:"
+  wine reg add 'HKLM\Software\Wine\Drives' /v e: /d cdrom /f /reg:64 >/dev/null
+  # Drive types are read when the server starts.
+  wineserver -k
+  wineserver -w
+  wineserver -p
+  wine_env_log "prefix ready in $((SECONDS - start)) s"
+
+  if [ -n "${SCPROBE:-}" ] && [ -f "$SCPROBE" ]; then
+    local type
+    type="$(wine "$SCPROBE" drive-type E: | tr -d '\r')"
+    if [ "${type%% *}" != 5 ]; then
+      wine_env_log "E: is not a CD drive: $type"
+      return 1
+    fi
+    wine_env_log "E: is a CD drive"
+  fi
+  touch "$dir/ready"
+}
+
+wine_env_down() {
+  local dir="${1:-${WINE_ENV_DIR:-}}"
+  [ -n "$dir" ] || return 0
+  if [ -d "$dir/prefix" ]; then
+    WINEPREFIX="$dir/prefix" wineserver -k 2>/dev/null || true
+  fi
+  if [ -f "$dir/xvfb.pid" ]; then
+    kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
+    rm -f "$dir/xvfb.pid"
+  fi
+}
+
+# Called rather than sourced.
+if [ "${BASH_SOURCE[0]}" = "$0" ]; then
+  set -euo pipefail
+  case "${1:-}" in
+    up)
+      shift
+      wine_env_up "$@"
+      echo "export WINEPREFIX='$WINEPREFIX' WINEDEBUG='$WINEDEBUG'" \
+        "WINEDLLOVERRIDES='$WINEDLLOVERRIDES' DISPLAY='$DISPLAY' WINE_ENV_DIR='$WINE_ENV_DIR'"
+      ;;
+    down) wine_env_down "${2:-}" ;;
+    *)
+      echo "usage: $0 up DIR [--xvfb] [--reuse] | down DIR" >&2
+      exit 64
+      ;;
+  esac
+fi

@@ -1,0 +1,36 @@
+// The fixture of every end-to-end test: a clean registry, a fresh install
+// folder named after the test, and nothing left running afterwards.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "harness.h"
+
+namespace e2e {
+
+class SpoolcatE2e : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Puts the substitute robot manager beside the program, with its robot.ini.
+  void AddManager(const std::string& robotIni);
+  // The substitute manager's log beside it.
+  std::string ManagerLog() const { return install_->file("ketmgr.log"); }
+
+  // Starts spoolcat.exe from the install folder and waits for its main window
+  // (the one captioned "Spoolcat:" that belongs to the started process).
+  void StartSpoolcat();
+  // Waits until the status line starts with `text`.
+  bool WaitForStatus(const std::string& text, DWORD timeoutMs);
+  std::string Status() const { return Text(Control(main_, kStatus)); }
+
+  std::unique_ptr<InstallDir> install_;
+  Process spoolcat_;
+  HWND main_ = nullptr;
+};
+
+}  // namespace e2e

@@ -1,0 +1,346 @@
+#include "harness.h"
+
+#include <tlhelp32.h>
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace e2e {
+
+namespace {
+
+// The build passes Unix paths; under Wine the Unix root is drive Z:.
+std::string FromUnixPath(const char* unixPath) {
+  if (!unixPath || !*unixPath) return std::string();
+  std::string path = std::string("Z:") + unixPath;
+  for (char& c : path) {
+    if (c == '/') c = '\\';
+  }
+  return path;
+}
+
+// The program and the robot are 32-bit; so is this test, but say it anyway.
+constexpr REGSAM kView = KEY_WOW64_32KEY;
+
+}  // namespace
+
+std::string Built::spoolcat() { return FromUnixPath(E2E_SPOOLCAT_EXE); }
+std::string Built::ketmgr() { return FromUnixPath(E2E_KETMGR_EXE); }
+std::string Built::wmplayer() { return FromUnixPath(E2E_WMPLAYER_EXE); }
+std::string Built::itunes() { return FromUnixPath(E2E_ITUNES_EXE); }
+
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD stepMs) {
+  DWORD start = GetTickCount();
+  for (;;) {
+    if (done()) return true;
+    if (GetTickCount() - start >= timeoutMs) return false;
+    Sleep(stepMs);
+  }
+}
+
+// --- registry ---------------------------------------------------------------
+
+bool Reg::KeyExists(HKEY root, const std::string& path) {
+  HKEY key;
+  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ | kView, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+void Reg::DeleteTree(HKEY root, const std::string& path) {
+  HKEY key;
+  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS | kView, &key) != ERROR_SUCCESS) return;
+  RegDeleteTreeA(key, nullptr);
+  RegCloseKey(key);
+  RegDeleteKeyExA(root, path.c_str(), kView, 0);
+}
+
+std::optional<std::string> Reg::String(HKEY root, const std::string& path,
+                                       const std::string& name) {
+  char data[1024] = {};
+  DWORD size = sizeof data - 1;
+  DWORD type = 0;
+  HKEY key;
+  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ | kView, &key) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  LONG rc =
+      RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+  RegCloseKey(key);
+  if (rc != ERROR_SUCCESS || type != REG_SZ) return std::nullopt;
+  return std::string(data);
+}
+
+std::optional<DWORD> Reg::Dword(HKEY root, const std::string& path, const std::string& name) {
+  DWORD value = 0;
+  DWORD size = sizeof value;
+  DWORD type = 0;
+  HKEY key;
+  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_READ | kView, &key) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  LONG rc =
+      RegQueryValueExA(key, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size);
+  RegCloseKey(key);
+  if (rc != ERROR_SUCCESS || type != REG_DWORD) return std::nullopt;
+  return value;
+}
+
+namespace {
+
+HKEY CreateKey(HKEY root, const std::string& path) {
+  HKEY key = nullptr;
+  RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | kView, nullptr, &key,
+                  nullptr);
+  return key;
+}
+
+}  // namespace
+
+void Reg::SetString(HKEY root, const std::string& path, const std::string& name,
+                    const std::string& value) {
+  if (HKEY key = CreateKey(root, path)) {
+    RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                   static_cast<DWORD>(value.size() + 1));
+    RegCloseKey(key);
+  }
+}
+
+void Reg::SetDword(HKEY root, const std::string& path, const std::string& name, DWORD value) {
+  if (HKEY key = CreateKey(root, path)) {
+    RegSetValueExA(key, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                   sizeof value);
+    RegCloseKey(key);
+  }
+}
+
+namespace {
+constexpr const char* kAppDefaults = "Software\\Wine\\AppDefaults\\spoolcat.exe";
+constexpr const char* kWmpKey = "SOFTWARE\\Microsoft\\MediaPlayer";
+constexpr const char* kITunesKey = "SOFTWARE\\Clients\\Media\\iTunes";
+}  // namespace
+
+void ResetRegistry() {
+  for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
+    Reg::DeleteTree(root, "SOFTWARE\\Venmora");
+  }
+  Reg::DeleteTree(HKEY_CURRENT_USER, kAppDefaults);
+  Reg::DeleteTree(HKEY_LOCAL_MACHINE, kWmpKey);
+  Reg::DeleteTree(HKEY_LOCAL_MACHINE, kITunesKey);
+}
+
+void PretendWindowsXp() { Reg::SetString(HKEY_CURRENT_USER, kAppDefaults, "Version", "winxp"); }
+
+void RegisterWindowsMediaPlayer(const std::string& installDir) {
+  Reg::SetString(HKEY_LOCAL_MACHINE, kWmpKey, "Installation Directory", installDir);
+}
+
+void RegisterITunes(const std::string& command) {
+  Reg::SetString(HKEY_LOCAL_MACHINE, std::string(kITunesKey) + "\\shell\\open\\command", "",
+                 command);
+}
+
+// --- files ------------------------------------------------------------------
+
+namespace {
+
+void RemoveTree(const std::string& dir) {
+  WIN32_FIND_DATAA entry;
+  HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &entry);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = entry.cFileName;
+      if (name == "." || name == "..") continue;
+      std::string path = dir + "\\" + name;
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(path);
+      } else {
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(path.c_str());
+      }
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+  }
+  RemoveDirectoryA(dir.c_str());
+}
+
+}  // namespace
+
+InstallDir::InstallDir(const std::string& name) : path_("C:\\spoolcat-e2e\\" + name) {
+  CreateDirectoryA("C:\\spoolcat-e2e", nullptr);
+  RemoveTree(path_);
+  CreateDirectoryA(path_.c_str(), nullptr);
+}
+
+void InstallDir::Add(const std::string& source, const std::string& name) const {
+  CopyFileA(source.c_str(), file(name).c_str(), FALSE);
+}
+
+void InstallDir::Write(const std::string& name, const std::string& content) const {
+  std::ofstream(file(name), std::ios::binary) << content;
+}
+
+std::vector<std::string> ReadLines(const std::string& path) {
+  std::vector<std::string> lines;
+  std::ifstream in(path, std::ios::binary);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::optional<std::string> WaitForLine(const std::string& path, const std::string& needle,
+                                       DWORD timeoutMs) {
+  std::optional<std::string> found;
+  WaitUntil(
+      [&] {
+        for (const std::string& line : ReadLines(path)) {
+          if (line.find(needle) != std::string::npos) {
+            found = line;
+            return true;
+          }
+        }
+        return false;
+      },
+      timeoutMs, 100);
+  return found;
+}
+
+// --- processes --------------------------------------------------------------
+
+bool Process::Start(const std::string& exe, const std::string& args, const std::string& dir) {
+  Kill();
+  std::string commandLine = "\"" + exe + "\"" + (args.empty() ? "" : " " + args);
+  std::vector<char> buffer(commandLine.begin(), commandLine.end());
+  buffer.push_back('\0');
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  return CreateProcessA(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        dir.empty() ? nullptr : dir.c_str(), &startup, &info_) != 0;
+}
+
+bool Process::Running() const {
+  return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool Process::WaitExit(DWORD timeoutMs) const {
+  return !info_.hProcess || WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+void Process::Kill() {
+  if (!info_.hProcess) return;
+  if (Running()) {
+    TerminateProcess(info_.hProcess, 1);
+    WaitForSingleObject(info_.hProcess, 5000);
+  }
+  CloseHandle(info_.hProcess);
+  CloseHandle(info_.hThread);
+  info_ = PROCESS_INFORMATION{};
+}
+
+namespace {
+
+std::vector<DWORD> ProcessesNamed(const std::string& exeName) {
+  std::vector<DWORD> ids;
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return ids;
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL ok = Process32First(snapshot, &entry); ok; ok = Process32Next(snapshot, &entry)) {
+    if (_stricmp(entry.szExeFile, exeName.c_str()) == 0) ids.push_back(entry.th32ProcessID);
+  }
+  CloseHandle(snapshot);
+  return ids;
+}
+
+}  // namespace
+
+int KillAll(const std::string& exeName) {
+  int count = 0;
+  for (DWORD id : ProcessesNamed(exeName)) {
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+    if (!process) continue;
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+    ++count;
+  }
+  return count;
+}
+
+int CountProcesses(const std::string& exeName) {
+  return static_cast<int>(ProcessesNamed(exeName).size());
+}
+
+// --- windows ----------------------------------------------------------------
+
+namespace {
+
+// 32-bit Windows callbacks are stdcall, which a lambda cannot be.
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM out) {
+  reinterpret_cast<std::vector<HWND>*>(out)->push_back(hwnd);
+  return TRUE;
+}
+
+}  // namespace
+
+std::string Text(HWND hwnd) {
+  char buf[512] = {};
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf),
+                           SMTO_ABORTIFHUNG, 5000, &copied)) {
+    return std::string();
+  }
+  buf[sizeof buf - 1] = '\0';
+  return buf;
+}
+
+std::vector<HWND> TopLevelWindowsTitled(const std::string& title) {
+  std::vector<HWND> all;
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&all));
+  std::vector<HWND> titled;
+  for (HWND hwnd : all) {
+    if (Text(hwnd) == title) titled.push_back(hwnd);
+  }
+  return titled;
+}
+
+HWND WaitForWindow(const std::string& title, DWORD timeoutMs) {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindWindowA(nullptr, title.c_str())) != nullptr; }, timeoutMs);
+  return found;
+}
+
+HWND Control(HWND top, int id) {
+  std::vector<HWND> all;
+  EnumChildWindows(top, CollectWindow, reinterpret_cast<LPARAM>(&all));
+  for (HWND hwnd : all) {
+    if (GetDlgCtrlID(hwnd) == id) return hwnd;
+  }
+  return nullptr;
+}
+
+bool Enabled(HWND top, int id) {
+  HWND control = Control(top, id);
+  return control && IsWindowEnabled(control);
+}
+
+bool Visible(HWND top, int id) {
+  HWND control = Control(top, id);
+  return control && IsWindowVisible(control);
+}
+
+void Click(HWND top, int id) {
+  if (HWND control = Control(top, id)) PostMessageA(control, BM_CLICK, 0, 0);
+}
+
+bool SendClose(HWND top, DWORD timeoutMs) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(top, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &result);
+  return WaitUntil([&] { return !IsWindow(top); }, timeoutMs);
+}
+
+}  // namespace e2e

@@ -1,0 +1,127 @@
+// A small harness for driving the real spoolcat.exe and the substitute
+// programs under Wine, from outside, as a person or the robot would: files
+// laid out in an install folder, registry keys set and read, processes started
+// and killed, windows found, read and clicked.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Control IDs of the main window: 1000 + creation order; radio items 1100 + i.
+enum ControlId : int {
+  kVersion = 1000,
+  kCompany = 1001,
+  kStatus = 1002,
+  kImage = 1003,
+  kRipping = 1004,
+  kWriters = 1005,
+  kMemo = 1006,
+  kExit = 1007,
+  kHelp = 1008,
+  kPlayers = 1009,
+  kRipUnidentified = 1010,
+  kRejectUnidentified = 1011,
+  kReplaceSongs = 1012,
+  kFirstPlayerItem = 1100,
+};
+
+constexpr const char* kMainCaption = "Spoolcat:";
+
+// The built executables, as Windows paths; empty when the build has none.
+struct Built {
+  static std::string spoolcat();
+  static std::string ketmgr();
+  static std::string wmplayer();
+  static std::string itunes();
+};
+
+// Polls `done` every `stepMs` until it holds or `timeoutMs` have passed.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD stepMs = 50);
+
+// --- registry, always the 32-bit view the program itself sees ---------------
+struct Reg {
+  static bool KeyExists(HKEY root, const std::string& path);
+  static void DeleteTree(HKEY root, const std::string& path);
+  static std::optional<std::string> String(HKEY root, const std::string& path,
+                                           const std::string& name);
+  static std::optional<DWORD> Dword(HKEY root, const std::string& path, const std::string& name);
+  static void SetString(HKEY root, const std::string& path, const std::string& name,
+                        const std::string& value);
+  static void SetDword(HKEY root, const std::string& path, const std::string& name, DWORD value);
+};
+
+// Removes everything a run of the program or the substitutes leaves in the
+// registry: both roots of the program's and the robot's keys, the players'
+// registrations and the Windows version override.
+void ResetRegistry();
+
+// Makes spoolcat.exe see Windows XP, so it keeps its settings under HKLM.
+void PretendWindowsXp();
+
+// Registers the substitute players the way the real ones register.
+void RegisterWindowsMediaPlayer(const std::string& installDir);
+void RegisterITunes(const std::string& command);
+
+// --- files ------------------------------------------------------------------
+// A fresh folder C:\spoolcat-e2e\<name>, emptied first.
+class InstallDir {
+ public:
+  explicit InstallDir(const std::string& name);
+  const std::string& path() const { return path_; }
+  std::string file(const std::string& name) const { return path_ + "\\" + name; }
+  // Copies `source` into the folder as `name`.
+  void Add(const std::string& source, const std::string& name) const;
+  void Write(const std::string& name, const std::string& content) const;
+
+ private:
+  std::string path_;
+};
+
+std::vector<std::string> ReadLines(const std::string& path);
+// Waits until a line of the file contains `needle`; returns that line.
+std::optional<std::string> WaitForLine(const std::string& path, const std::string& needle,
+                                       DWORD timeoutMs);
+
+// --- processes --------------------------------------------------------------
+class Process {
+ public:
+  Process() = default;
+  Process(const Process&) = delete;
+  Process& operator=(const Process&) = delete;
+  ~Process() { Kill(); }
+
+  bool Start(const std::string& exe, const std::string& args, const std::string& dir);
+  bool Running() const;
+  DWORD id() const { return info_.dwProcessId; }
+  // Waits for the process to end by itself; false on time-out.
+  bool WaitExit(DWORD timeoutMs) const;
+  void Kill();
+
+ private:
+  PROCESS_INFORMATION info_{};
+};
+
+// Ends every process whose executable file is named `exeName` (e.g. started
+// by spoolcat.exe rather than by the test). Returns how many there were.
+int KillAll(const std::string& exeName);
+int CountProcesses(const std::string& exeName);
+
+// --- windows ----------------------------------------------------------------
+std::vector<HWND> TopLevelWindowsTitled(const std::string& title);
+HWND WaitForWindow(const std::string& title, DWORD timeoutMs);
+HWND Control(HWND top, int id);
+std::string Text(HWND hwnd);
+bool Enabled(HWND top, int id);
+bool Visible(HWND top, int id);
+// A click as the user makes it; posted, so a modal box it opens cannot block.
+void Click(HWND top, int id);
+// Sends WM_CLOSE; true when the window went away.
+bool SendClose(HWND top, DWORD timeoutMs);
+
+}  // namespace e2e
