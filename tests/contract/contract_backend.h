@@ -1,0 +1,43 @@
+// One side of the platform contract: the simulated Windows natively, the real
+// one under Wine. Each test binary links exactly one definition of
+// makeContractBackend(). The fixtures a backend prepares (a registry key, a
+// folder with files, a window) are the same on both sides, and it removes
+// them when destroyed.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace sc::contract {
+
+class ContractBackend {
+ public:
+  virtual ~ContractBackend() = default;
+
+  virtual Platform platform() = 0;
+
+  // A path under HKCU that does not exist yet; removed with all below it.
+  virtual std::string scratchKey() = 0;
+
+  // An existing empty folder, e.g. "C:\...\scratch"; removed afterwards.
+  virtual std::string scratchFolder() = 0;
+  virtual void makeFolder(const std::string& path) = 0;
+  virtual void makeFile(const std::string& path) = 0;
+  // A fixed disk's root, and a letter's root where no drive is mounted.
+  virtual std::string fixedDriveRoot() = 0;
+  virtual std::string missingDriveRoot() = 0;
+
+  // A top-level window with this title that closes on WM_CLOSE.
+  virtual WindowHandle openWindow(const std::string& title) = 0;
+
+  // Whether a created thread runs by itself. When it does not, runToEnd()
+  // runs it on the caller's thread.
+  virtual bool threadsRun() const = 0;
+  virtual void runToEnd(ThreadHandle thread) = 0;
+};
+
+std::unique_ptr<ContractBackend> makeContractBackend();
+
+}  // namespace sc::contract
