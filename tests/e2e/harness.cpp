@@ -56,6 +56,13 @@ void Reg::DeleteTree(HKEY root, const std::string& path) {
   RegDeleteKeyExA(root, path.c_str(), kView, 0);
 }
 
+void Reg::DeleteValue(HKEY root, const std::string& path, const std::string& name) {
+  HKEY key;
+  if (RegOpenKeyExA(root, path.c_str(), 0, KEY_SET_VALUE | kView, &key) != ERROR_SUCCESS) return;
+  RegDeleteValueA(key, name.c_str());
+  RegCloseKey(key);
+}
+
 std::optional<std::string> Reg::String(HKEY root, const std::string& path,
                                        const std::string& name) {
   char data[1024] = {};
@@ -126,7 +133,8 @@ void ResetRegistry() {
     Reg::DeleteTree(root, "SOFTWARE\\Venmora");
   }
   Reg::DeleteTree(HKEY_CURRENT_USER, kAppDefaults);
-  Reg::DeleteTree(HKEY_LOCAL_MACHINE, kWmpKey);
+  // Wine keeps a MediaPlayer key of its own; only the value the program reads goes.
+  Reg::DeleteValue(HKEY_LOCAL_MACHINE, kWmpKey, "Installation Directory");
   Reg::DeleteTree(HKEY_LOCAL_MACHINE, kITunesKey);
 }
 

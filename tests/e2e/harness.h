@@ -48,6 +48,7 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD stepMs 
 struct Reg {
   static bool KeyExists(HKEY root, const std::string& path);
   static void DeleteTree(HKEY root, const std::string& path);
+  static void DeleteValue(HKEY root, const std::string& path, const std::string& name);
   static std::optional<std::string> String(HKEY root, const std::string& path,
                                            const std::string& name);
   static std::optional<DWORD> Dword(HKEY root, const std::string& path, const std::string& name);
