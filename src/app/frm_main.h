@@ -107,7 +107,7 @@ class TfrmMain : public Form {
   void LayOutForm();
   void ArrangeForPlayer();
 
-  const Platform& platform_;
+  Platform platform_;  // references to the backends, copied
   UiBackend& ui_;
   Application& application_;
   WatchBlock& watch_;

@@ -36,6 +36,9 @@ class HeadlessUi : public UiBackend {
   void setCursor(CursorShape shape) override { cursor = shape; }
   void attach(Form& form) override { (void)form; }
   void run(Form& form, const std::string& title) override;
+  // Queued until the test lets the window thread run them.
+  void postToWindowThread(std::function<void()> task) override;
+  void runPosted();
 
   VirtualClock clock;
   RecordingBoxes recordedBoxes;
@@ -43,6 +46,7 @@ class HeadlessUi : public UiBackend {
   CursorShape cursor = CursorShape::Arrow;
   // Runs as the message loop; headless the form is simply closed if asked.
   std::function<void(Form&)> loop;
+  std::vector<std::function<void()>> posted;
 };
 
 }  // namespace sc

@@ -1,0 +1,100 @@
+#include "unit/app/main_window_fixture.h"
+
+namespace sc::testing {
+
+std::vector<std::uint8_t> MakeNotice(const NoticeFields& fields) {
+  ManagerNotice notice{};
+  std::strncpy(notice.Source, fields.source.c_str(), sizeof notice.Source);
+  std::strncpy(notice.Action, fields.action.c_str(), sizeof notice.Action);
+  std::strncpy(notice.Result, fields.result.c_str(), sizeof notice.Result);
+  std::strncpy(notice.Detail, fields.detail.c_str(), sizeof notice.Detail);
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(&notice);
+  return std::vector<std::uint8_t>(bytes, bytes + sizeof notice);
+}
+
+MainWindowTest::MainWindowTest() {
+  sim.system.setModulePath(std::string(kProgramDir) + "\\spoolcat.exe");
+  sim.files.setDriveType('C', kDriveFixed);
+  sim.files.setDriveType('E', kDriveCdrom);
+}
+
+void MainWindowTest::InstallManagerAndPlayers() {
+  sim.files.addFile(std::string(kProgramDir) + "\\ketmgr.exe");
+  InstallWmp();
+  InstallITunes();
+}
+
+void MainWindowTest::InstallWmp(const std::string& directory) {
+  sim.registry.putString(kMachine, kWmpKey, "Installation Directory", directory);
+}
+
+void MainWindowTest::InstallITunes(const std::string& command) {
+  sim.registry.putString(kMachine, kITunesKey, "", command);
+}
+
+void MainWindowTest::PublishWriters(const std::vector<std::string>& writers) {
+  const std::string unit = std::string(kRobotKey) + "\\Unit1";
+  sim.registry.putString(kUser, kRobotKey, "Robot Report", "Ready");
+  sim.registry.putDword(kUser, unit, "Online", 1);
+  sim.registry.putDword(kUser, unit, "Writers", static_cast<std::uint32_t>(writers.size()));
+  for (std::size_t i = 0; i < writers.size(); ++i)
+    sim.registry.putString(kUser, unit + "\\Writer" + std::to_string(i + 1), "", writers[i]);
+}
+
+TfrmMain& MainWindowTest::Construct() {
+  form = std::make_unique<TfrmMain>(sim.platform(), ui, application, watch);
+  return *form;
+}
+
+TfrmMain& MainWindowTest::Start() {
+  Construct();
+  form->FormCreate();
+  form->show();
+  return *form;
+}
+
+TfrmMain& MainWindowTest::StartReady(const std::vector<std::string>& writers) {
+  InstallManagerAndPlayers();
+  PublishWriters(writers);
+  Start();
+  NotifyAndSettle({"Autoloader", "Check", "", ""});
+  Advance(100);
+  return *form;
+}
+
+TfrmMain& MainWindowTest::StartJob() {
+  StartReady();
+  form->btnWMP.click();
+  NotifyAndSettle({"Autoloader", "load", "OK", ""});
+  return *form;
+}
+
+void MainWindowTest::Notify(const NoticeFields& fields) {
+  const auto bytes = MakeNotice(fields);
+  form->OnCopyData(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+}
+
+void MainWindowTest::NotifyAndSettle(const NoticeFields& fields) {
+  Notify(fields);
+  Advance(10);
+}
+
+void MainWindowTest::Volume(std::uint32_t event, std::uint32_t unitMask, std::uint32_t deviceType) {
+  DeviceBroadcast header{deviceType, unitMask};
+  form->OnDeviceChange(event, &header);
+}
+
+std::vector<std::string> MainWindowTest::ManagerCommands() const {
+  std::vector<std::string> lines;
+  for (const auto& call : sim.shell.calls())
+    if (call.file && call.file->find("ketmgr") != std::string::npos)
+      lines.push_back(call.parameters.value_or("<null>"));
+  return lines;
+}
+
+std::string MainWindowTest::LastManagerCommand() const {
+  const auto lines = ManagerCommands();
+  return lines.empty() ? std::string() : lines.back();
+}
+
+}  // namespace sc::testing
