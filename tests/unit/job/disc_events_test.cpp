@@ -1,0 +1,105 @@
+#include "job/drive_letter.h"
+#include "unit/app/main_window_fixture.h"
+
+namespace sc::testing {
+namespace {
+
+constexpr std::uint32_t kDriveD = 1u << 3;
+constexpr std::uint32_t kDriveE = 1u << 4;
+
+TEST(DriveLetterTest, LowestSetBitAmongTheTwentySixDrives) {
+  EXPECT_EQ(LowestDriveLetter(1u), 'A');
+  EXPECT_EQ(LowestDriveLetter(kDriveD | kDriveE), 'D');
+  EXPECT_EQ(LowestDriveLetter(1u << 25), 'Z');
+  EXPECT_EQ(LowestDriveLetter(0), 0);
+  EXPECT_EQ(LowestDriveLetter(1u << 26), 0);
+}
+
+using DiscEventsTest = MainWindowTest;
+
+TEST_F(DiscEventsTest, ArrivalOutsideAJobOnlyWritesTheMemo) {
+  StartReady();
+  Volume(kDbtDeviceArrival, kDriveE);
+  EXPECT_EQ(form->Memo1.lines(), std::vector<std::string>{"DBT_DEVICEARRIVAL"});
+  EXPECT_EQ(form->lblStatus.text(), "Ready");
+}
+
+TEST_F(DiscEventsTest, ArrivalDuringAJobShowsDiscLoaded) {
+  StartJob();
+  form->DotCount = 2;
+  Volume(kDbtDeviceArrival, kDriveE);
+  EXPECT_EQ(form->StatusCode, 4);
+  EXPECT_EQ(form->DotCount, 0);
+  EXPECT_EQ(form->lblStatus.text(), "Disc Loaded");
+}
+
+TEST_F(DiscEventsTest, OnlyTheLowestDriveOfAVolumeBroadcastCounts) {
+  StartJob();
+  const auto memoBefore = form->Memo1.lines().size();
+  Volume(kDbtDeviceArrival, kDriveD | kDriveE);
+  Volume(kDbtDeviceArrival, 0);
+  Volume(kDbtDeviceArrival, kDriveE, 3);  // a port, not a volume
+  form->OnDeviceChange(kDbtDeviceArrival, nullptr);
+  form->OnDeviceChange(0x0007, nullptr);
+  EXPECT_EQ(form->Memo1.lines().size(), memoBefore);
+  EXPECT_EQ(form->lblStatus.text(), "Disc Loading");
+}
+
+TEST_F(DiscEventsTest, WriterEntryMustStartWithTheUpperCaseLetter) {
+  StartReady({"e: lower case"});
+  Volume(kDbtDeviceArrival, kDriveE);
+  EXPECT_TRUE(form->Memo1.lines().empty());
+}
+
+TEST_F(DiscEventsTest, RemovalDuringAJobUnloadsOnce) {
+  StartJob();
+  Volume(kDbtDeviceArrival, kDriveE);
+  Volume(kDbtDeviceRemoveComplete, kDriveE);
+  EXPECT_EQ(LastManagerCommand(), "--caller Spoolcat: --action unload --target E: Writer 1");
+  const auto commands = ManagerCommands().size();
+  const auto memo = form->Memo1.lines().size();
+  // An unload is out: further removals are ignored without a memo line.
+  Volume(kDbtDeviceRemoveComplete, kDriveE);
+  EXPECT_EQ(ManagerCommands().size(), commands);
+  EXPECT_EQ(form->Memo1.lines().size(), memo);
+}
+
+TEST_F(DiscEventsTest, RemovalWhileAlreadyUnloadingWritesTheMemoAndSendsNothing) {
+  StartJob();
+  form->tmrUnload.setEnabled(true);
+  Advance(20);
+  NotifyAndSettle({"Autoloader", "unload", "Jammed", ""});
+  ASSERT_FALSE(form->UnloadPending);
+  const auto commands = ManagerCommands().size();
+  Volume(kDbtDeviceRemoveComplete, kDriveE);
+  EXPECT_EQ(form->Memo1.lines().back(), "DBT_DEVICEREMOVECOMPLETE --> UnloadWriter");
+  EXPECT_EQ(ManagerCommands().size(), commands);
+}
+
+TEST_F(DiscEventsTest, RemovalOutsideAJobSendsNothing) {
+  StartReady();
+  Volume(kDbtDeviceRemoveComplete, kDriveE);
+  EXPECT_EQ(form->Memo1.lines().back(), "DBT_DEVICEREMOVECOMPLETE --> UnloadWriter");
+  EXPECT_EQ(ManagerCommands().size(), 1u);
+}
+
+TEST_F(DiscEventsTest, VanishedDriveShowsNoDeviceJobOrNot) {
+  StartReady();
+  sim.files.setDriveType('E', kDriveNoRootDir);
+  Volume(kDbtDeviceRemoveComplete, kDriveE);
+  EXPECT_EQ(form->StatusCode, 2);
+  EXPECT_EQ(form->lblStatus.text(), "No Device");
+  EXPECT_FALSE(form->btnWMP.enabled());
+  EXPECT_EQ(ManagerCommands().size(), 1u);
+}
+
+TEST_F(DiscEventsTest, NoWritersMeansNoReaction) {
+  InstallManagerAndPlayers();
+  Start();
+  Volume(kDbtDeviceArrival, kDriveE);
+  Volume(kDbtDeviceRemoveComplete, kDriveE);
+  EXPECT_TRUE(form->Memo1.lines().empty());
+}
+
+}  // namespace
+}  // namespace sc::testing
