@@ -1,7 +1,9 @@
 #include "plan_runner.h"
 
-#include <dbt.h>
 #include <windows.h>
+
+// dbt.h needs the types of windows.h first.
+#include <dbt.h>
 
 #include "disc_marker.h"
 #include "files.h"
