@@ -50,7 +50,9 @@ constexpr std::uint32_t kStillActive = 259;
 // The registry, with the semantics of the ...ExA calls: a query copies the
 // stored bytes as they are (a REG_SZ need not end in a zero) and answers
 // kErrorMoreData when the buffer is too small; a null data pointer asks for the
-// size only. `name` null or "" is the key's default value.
+// size only. `name` null or "" is the key's default value. Setting a string
+// type whose last byte is not a zero reads the byte after `size`, and stores it
+// too when it is a zero (so strlen() bytes of a C string keep their zero).
 class Registry {
  public:
   Registry() = default;

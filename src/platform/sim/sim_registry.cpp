@@ -38,16 +38,6 @@ std::vector<std::string> splitHelperPath(const std::string& path) {
 
 bool isStringType(std::uint32_t type) { return type == 1 || type == 2 || type == 7; }
 
-// What RegQueryValueExA hands back for a stored value. Wine (measured) adds
-// the missing zero to a string value that lacks one and counts it in the
-// size: "abc" stored in 3 bytes reads back as 4 bytes "abc\0", and a 3-byte
-// buffer gets ERROR_MORE_DATA. An empty string stays 0 bytes.
-std::vector<std::uint8_t> asQueried(const RegValue& value) {
-  std::vector<std::uint8_t> bytes = value.bytes;
-  if (isStringType(value.type) && !bytes.empty() && bytes.back() != 0) bytes.push_back(0);
-  return bytes;
-}
-
 }  // namespace
 
 SimRegistry::SimRegistry() = default;
@@ -200,7 +190,7 @@ long SimRegistry::queryValue(RegKey key, const char* name, std::uint32_t* type, 
     if (size != nullptr && data == nullptr) *size = 0;
     return kErrorFileNotFound;
   }
-  const std::vector<std::uint8_t> bytes = asQueried(it->second);
+  const std::vector<std::uint8_t>& bytes = it->second.bytes;
   const auto length = static_cast<std::uint32_t>(bytes.size());
   if (type != nullptr) *type = it->second.type;
   if (data != nullptr && *size < length) {
@@ -208,7 +198,13 @@ long SimRegistry::queryValue(RegKey key, const char* name, std::uint32_t* type, 
     *size = length;
     return kErrorMoreData;
   }
-  if (data != nullptr && length > 0) std::memcpy(data, bytes.data(), length);
+  if (data != nullptr && length > 0) {
+    std::memcpy(data, bytes.data(), length);
+    // A string stored without its zero gets one in the buffer when there is
+    // room, but the size still counts only the stored bytes (as on Wine and
+    // NT). With no room the caller gets no zero at all.
+    if (isStringType(it->second.type) && *size > length && bytes.back() != 0) data[length] = 0;
+  }
   if (size != nullptr) *size = length;
   return kErrorSuccess;
 }
@@ -222,6 +218,12 @@ long SimRegistry::setValue(RegKey key, const char* name, std::uint32_t type,
   const Handle& handle = handles_.at(key);
   if ((error = failures_.check("setValue", fullPath(handle.root, handle.parts), valueName))) {
     return error;
+  }
+  // Load-bearing, as on Wine and NT: a string whose last counted byte is not
+  // a zero is checked one byte further, and a zero found there is stored
+  // too. So writing strlen() bytes of a C string stores its terminator.
+  if (data != nullptr && size > 0 && isStringType(type) && data[size - 1] != 0 && data[size] == 0) {
+    ++size;
   }
   RegValue& value = node->values[valueName];
   value.type = type;
