@@ -1,0 +1,79 @@
+// The real side of the platform contract, run under Wine.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "contract/contract_backend.h"
+#include "platform/win32/win32_fixtures.h"
+#include "platform/win32/win32_platform.h"
+
+namespace sc::contract {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kContractKey[] = "Software\\SpoolcatContract";
+
+std::string uniqueName() {
+  static std::atomic<int> counter{0};
+  return std::to_string(win32::currentProcessId()) + "-" + std::to_string(++counter);
+}
+
+class Win32ContractBackend final : public ContractBackend {
+ public:
+  ~Win32ContractBackend() override {
+    for (WindowHandle window : windows_) win32::destroyPlainWindow(window);
+    for (const std::string& key : keys_) {
+      EXPECT_TRUE(win32::deleteRegistryTree(RegRoot::CurrentUser, key)) << key;
+    }
+    // Only succeeds once no other run has keys under it.
+    win32::deleteRegistryTree(RegRoot::CurrentUser, kContractKey);
+    std::error_code ignored;
+    for (const std::string& folder : folders_) fs::remove_all(folder, ignored);
+  }
+
+  Platform platform() override { return real_.platform(); }
+
+  std::string scratchKey() override {
+    keys_.push_back(std::string(kContractKey) + "\\" + uniqueName());
+    return keys_.back();
+  }
+
+  std::string scratchFolder() override {
+    const fs::path folder = fs::temp_directory_path() / ("SpoolcatContract-" + uniqueName());
+    fs::create_directories(folder);
+    folders_.push_back(folder.string());
+    return folders_.back();
+  }
+  void makeFolder(const std::string& path) override { fs::create_directories(path); }
+  void makeFile(const std::string& path) override { std::ofstream(path) << "contract\n"; }
+
+  std::string fixedDriveRoot() override { return "C:\\"; }
+  // Wine maps only C: and Z: in a fresh prefix.
+  std::string missingDriveRoot() override { return "Q:\\"; }
+
+  WindowHandle openWindow(const std::string& title) override {
+    windows_.push_back(win32::createPlainWindow(title));
+    return windows_.back();
+  }
+
+  bool threadsRun() const override { return true; }
+  void runToEnd(ThreadHandle) override {}
+
+ private:
+  win32::Win32Platform real_;
+  std::vector<std::string> keys_;
+  std::vector<std::string> folders_;
+  std::vector<WindowHandle> windows_;
+};
+
+}  // namespace
+
+std::unique_ptr<ContractBackend> makeContractBackend() {
+  return std::make_unique<Win32ContractBackend>();
+}
+
+}  // namespace sc::contract
