@@ -1,0 +1,99 @@
+// The first seconds of spoolcat.exe: what it asks the manager, what it writes
+// to the registry, what the window shows and that it will not close yet.
+#include <regex>
+
+#include "fixture.h"
+
+namespace e2e {
+namespace {
+
+constexpr DWORD kSettle = 10000;
+
+// The manager only writes down its command lines and never answers, so the
+// program stays where its start-up leaves it.
+constexpr const char* kRecordingManager = "record_only = yes\n";
+
+std::vector<std::string> ManagerCommands(const std::string& log) {
+  std::vector<std::string> commands;
+  for (const std::string& line : ReadLines(log)) {
+    std::size_t at = line.find("] COMMAND ");
+    if (at != std::string::npos) commands.push_back(line.substr(at + 10));
+  }
+  return commands;
+}
+
+using Startup = SpoolcatE2e;
+
+TEST_F(Startup, AsksTheManagerBesideItForACheckAndShowsInitializing) {
+  AddManager(kRecordingManager);
+  StartSpoolcat();
+
+  ASSERT_TRUE(WaitForLine(ManagerLog(), "COMMAND", kSettle)) << "the manager was not started";
+  Sleep(1500);  // room for a wrong second command to show up
+  EXPECT_EQ(ManagerCommands(ManagerLog()),
+            std::vector<std::string>{"--caller Spoolcat: --action Check"});
+
+  EXPECT_EQ(TopLevelWindowsTitled(kMainCaption).size(), 1u);
+  EXPECT_TRUE(IsWindowVisible(main_));
+  // The line animates with a blank and up to three dots.
+  EXPECT_TRUE(std::regex_match(Status(), std::regex("Initializing( \\.{0,3})?"))) << Status();
+  EXPECT_FALSE(Enabled(main_, kRipping));
+}
+
+TEST_F(Startup, RefusesEveryCloseUntilTheManagerHasAnswered) {
+  AddManager(kRecordingManager);
+  StartSpoolcat();
+  ASSERT_TRUE(WaitForLine(ManagerLog(), "COMMAND", kSettle));
+
+  EXPECT_FALSE(Enabled(main_, kExit));
+  EXPECT_FALSE(SendClose(main_, 2000)) << "the close box closed the window";
+  Click(main_, kExit);
+  Sleep(1000);
+  EXPECT_TRUE(IsWindow(main_)) << "a click on the disabled Exit closed the window";
+  EXPECT_TRUE(spoolcat_.Running());
+}
+
+TEST_F(Startup, KeepsItsSettingsUnderTheCurrentUserOnWindows7) {
+  AddManager(kRecordingManager);
+  StartSpoolcat();
+
+  const std::string key = "SOFTWARE\\Venmora\\Spoolcat";
+  EXPECT_EQ(Reg::String(HKEY_CURRENT_USER, key, ""), install_->file("spoolcat.exe"));
+  EXPECT_FALSE(Reg::KeyExists(HKEY_LOCAL_MACHINE, key));
+  // With the manager beside it, the robot's key is none of its business.
+  EXPECT_FALSE(Reg::KeyExists(HKEY_CURRENT_USER, "SOFTWARE\\Venmora\\Kelvomat"));
+}
+
+TEST_F(Startup, KeepsItsSettingsUnderTheLocalMachineOnWindowsXp) {
+  PretendWindowsXp();
+  AddManager(kRecordingManager);
+  StartSpoolcat();
+
+  const std::string key = "SOFTWARE\\Venmora\\Spoolcat";
+  EXPECT_EQ(Reg::String(HKEY_LOCAL_MACHINE, key, ""), install_->file("spoolcat.exe"));
+  EXPECT_FALSE(Reg::KeyExists(HKEY_CURRENT_USER, key));
+}
+
+TEST_F(Startup, WithoutAManagerBesideItAsksTheRobotSoftwareForACheck) {
+  StartSpoolcat();
+
+  const std::string robot = "SOFTWARE\\Venmora\\Kelvomat";
+  EXPECT_EQ(Reg::String(HKEY_CURRENT_USER, robot, "Robot Report"), "Check");
+  EXPECT_FALSE(Reg::KeyExists(HKEY_LOCAL_MACHINE, robot));
+  // Nobody answers, so the program waits where it started.
+  Sleep(1500);
+  EXPECT_TRUE(Status().rfind("Initializing", 0) == 0) << Status();
+  EXPECT_FALSE(Enabled(main_, kExit));
+}
+
+TEST_F(Startup, OnWindowsXpTheRobotKeyFollowsTheLocalMachineRoot) {
+  PretendWindowsXp();
+  StartSpoolcat();
+
+  const std::string robot = "SOFTWARE\\Venmora\\Kelvomat";
+  EXPECT_EQ(Reg::String(HKEY_LOCAL_MACHINE, robot, "Robot Report"), "Check");
+  EXPECT_FALSE(Reg::KeyExists(HKEY_CURRENT_USER, robot));
+}
+
+}  // namespace
+}  // namespace e2e
