@@ -179,6 +179,19 @@ TEST_F(ToolsRobotPlan, ReleaseAndUnknownActionsAreOnlyNoted) {
   EXPECT_EQ(state_.loads, 0);
 }
 
+TEST_F(ToolsRobotPlan, EachWriterHoldsItsOwnDisc) {
+  config_ = Config("discs = 3\nunit.1.writer.2 = F: Writer 2\n");
+  Run("load");
+  RobotPlan second = Run("load", false, "F: Writer 2");
+  EXPECT_EQ(second.steps.back().kind, Kind::Arrival);
+  EXPECT_EQ(second.steps.back().drive, 'F');
+  EXPECT_EQ(state_.in_writer, (std::map<char, int>{{'E', 1}, {'F', 2}}));
+  RobotPlan unload = Run("unload", true, "F: Writer 2");
+  EXPECT_EQ(unload.steps[1].drive, 'F');
+  EXPECT_EQ(state_.in_writer, (std::map<char, int>{{'E', 1}}));
+  EXPECT_EQ(state_.output, std::vector<int>{2});
+}
+
 TEST(ToolsRobotWriters, DriveLetterAndPublishedWriters) {
   EXPECT_EQ(DriveOfWriter("E: Writer 1"), 'E');
   EXPECT_EQ(DriveOfWriter("e: Writer 1"), 0);
