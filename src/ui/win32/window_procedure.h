@@ -1,0 +1,45 @@
+// The one window procedure of the program's own window class. It stores the
+// object behind a window at WM_NCCREATE and hands every later message to it;
+// no exception of a portable handler ever unwinds through Windows' frames.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace sc {
+
+// The object behind a window of the program's class.
+class MessageHandler {
+ public:
+  MessageHandler() = default;
+  MessageHandler(const MessageHandler&) = delete;
+  MessageHandler& operator=(const MessageHandler&) = delete;
+  virtual ~MessageHandler() = default;
+
+  virtual std::intptr_t handleMessage(WindowHandle window, std::uint32_t message,
+                                      std::uintptr_t wParam, std::intptr_t lParam) = 0;
+  // Called with the message of an exception that a handler let escape:
+  // what() of a std::exception, "" for anything else.
+  virtual void handlerFailed(const std::string& message) = 0;
+  // The window has received its last message.
+  virtual void windowGone() {}
+};
+
+// The class name of the main window.
+constexpr const char* kMainWindowClass = "TfrmMain";
+
+// Creates a top-level window of the program's class with `handler` behind it.
+WindowHandle createHandlerWindow(MessageHandler& handler, const char* caption, std::uint32_t style,
+                                 std::uint32_t exStyle, int width, int height);
+
+// Runs `step`; an escaping exception goes to handler.handlerFailed instead.
+// Returns false when `step` threw.
+bool guarded(MessageHandler& handler, const std::function<void()>& step);
+
+std::intptr_t defaultHandling(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                              std::intptr_t lParam);
+
+}  // namespace sc
