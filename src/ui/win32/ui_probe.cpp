@@ -1,6 +1,5 @@
 #include "ui/win32/ui_probe.h"
 
-#include <dbt.h>
 #include <windows.h>
 
 #include <algorithm>
