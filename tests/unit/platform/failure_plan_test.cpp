@@ -25,13 +25,6 @@ TEST(FailurePlan, AlwaysKeepsFailingUntilCleared) {
   EXPECT_EQ(0, plan.check("findWindow", "iTunes"));
 }
 
-TEST(FailurePlan, DetailNarrowsToOneValue) {
-  FailurePlan plan;
-  plan.always("queryValue", kErrorMoreData, "", "Drive");
-  EXPECT_EQ(0, plan.check("queryValue", "HKCU\\Software\\Spoolcat", "Player"));
-  EXPECT_EQ(kErrorMoreData, plan.check("queryValue", "HKCU\\Software\\Spoolcat", "drive"));
-}
-
 TEST(FailurePlan, EarlierRuleWins) {
   FailurePlan plan;
   plan.once("setValue", kErrorAccessDenied);

@@ -65,13 +65,6 @@ TEST(SimDesktopRecording, RecordsEveryCloseAndHonoursStubbornWindows) {
   EXPECT_TRUE(desktop.isOpen(stubborn));
 }
 
-TEST(SimDesktopRecording, NewestWindowOfATitleIsFound) {
-  SimDesktop desktop;
-  desktop.addWindow("iTunes");
-  const WindowHandle newer = desktop.addWindow("iTunes");
-  EXPECT_EQ(newer, desktop.findWindowByTitle("iTunes"));
-}
-
 std::uint32_t respond(void* argument) {
   auto* threads = static_cast<SimThreads*>(argument);
   for (;;) threads->sleep(2000);

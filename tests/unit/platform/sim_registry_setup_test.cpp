@@ -54,13 +54,6 @@ TEST(SimRegistrySetup, ReadsBackWhatTheProgramWrote) {
   EXPECT_EQ(std::nullopt, reg.stringValue(RegRoot::LocalMachine, kPath, "Player"));
 }
 
-TEST(SimRegistrySetup, UnterminatedStringIsStoredAsGiven) {
-  SimRegistry reg;
-  reg.putString(RegRoot::CurrentUser, kPath, "Drive", "E:", false);
-  EXPECT_EQ(2u, reg.value(RegRoot::CurrentUser, kPath, "Drive")->bytes.size());
-  EXPECT_EQ("E:", reg.stringValue(RegRoot::CurrentUser, kPath, "Drive"));
-}
-
 TEST(SimRegistrySetup, KeysKeepTheirFirstSpelling) {
   SimRegistry reg;
   reg.addKey(RegRoot::CurrentUser, "Software\\Spoolcat\\Robot");
