@@ -123,6 +123,18 @@ bool cursorIs(CursorShape shape) {
 
 void moveMouse(WindowHandle window) { send(window, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2)); }
 
+void movePointerOnto(WindowHandle window) {
+  RECT r;
+  GetWindowRect(hwnd(window), &r);
+  SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+void movePointerTo(WindowHandle window, int x, int y) {
+  POINT p = {x, y};
+  ClientToScreen(hwnd(window), &p);
+  SetCursorPos(p.x, p.y);
+}
+
 void repaintNow(WindowHandle window) {
   InvalidateRect(hwnd(window), nullptr, TRUE);
   UpdateWindow(hwnd(window));

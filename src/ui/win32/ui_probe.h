@@ -41,6 +41,10 @@ void pressMouse(WindowHandle window);  // WM_LBUTTONDOWN and WM_LBUTTONUP at (1,
 std::intptr_t hover(WindowHandle window, WindowHandle over);
 bool cursorIs(CursorShape shape);
 void moveMouse(WindowHandle window);  // WM_MOUSEMOVE
+// Moves the real pointer to the middle of `window`, or to a point of its
+// client area.
+void movePointerOnto(WindowHandle window);
+void movePointerTo(WindowHandle window, int x, int y);
 void repaintNow(WindowHandle window);
 
 std::intptr_t sendCopyData(WindowHandle window, const void* data, std::uint32_t size,

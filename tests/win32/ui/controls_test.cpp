@@ -130,6 +130,20 @@ TEST_F(ControlsTest, LabelClickAndHoverReachTheLabel) {
   EXPECT_EQ(form.mouseMoves, 0);
 }
 
+TEST_F(ControlsTest, RealPointerOverALabelIsNotOverTheForm) {
+  int moves = 0;
+  form.lblHello.onMouseMove = [&] { ++moves; };
+  form.show();
+  probe::movePointerOnto(child(form.lblHello));
+  EXPECT_TRUE(probe::pumpUntil([&] { return moves > 0; }, 3000));
+  EXPECT_EQ(form.mouseMoves, 0);
+  probe::movePointerOnto(child(form.rgPlayer));
+  probe::pumpFor(200);
+  EXPECT_EQ(form.mouseMoves, 0);
+  probe::movePointerTo(window, 270, 20);  // bare form, right of the labels
+  EXPECT_TRUE(probe::pumpUntil([&] { return form.mouseMoves > 0; }, 3000));
+}
+
 TEST_F(ControlsTest, LabelsTakeTheSizeOfTheirTextInTheirOwnFont) {
   for (const Label* label : {&form.lblHello, &form.lblStatus}) {
     SCOPED_TRACE(label->name());
