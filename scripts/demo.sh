@@ -84,6 +84,9 @@ say "installing into C:\\Spoolcat and C:\\Players"
 # A fresh start each time: no settings, no robot state, no logs of a last run.
 wine reg delete 'HKCU\Software\Venmora' /f /reg:32 >/dev/null 2>&1 || true
 wine reg delete 'HKLM\Software\Venmora' /f /reg:32 >/dev/null 2>&1 || true
+wine reg delete 'HKLM\Software\Clients\Media\iTunes' /f /reg:32 >/dev/null 2>&1 || true
+wine reg delete 'HKLM\Software\Microsoft\MediaPlayer' /v 'Installation Directory' /f /reg:32 \
+  >/dev/null 2>&1 || true
 rm -rf "$drive_c/Spoolcat" "$drive_c/Players" "$WINE_ENV_DIR/cdrom"/*
 mkdir -p "$drive_c/Spoolcat"
 cp "$spoolcat_exe" "$drive_c/Spoolcat/spoolcat.exe"
@@ -94,14 +97,12 @@ fi
 if [ -n "$wmplayer_exe" ]; then
   mkdir -p "$drive_c/Players/Windows Media Player"
   cp "$wmplayer_exe" "$drive_c/Players/Windows Media Player/wmplayer.exe"
-  wine reg add 'HKLM\Software\Microsoft\MediaPlayer' /v 'Installation Directory' \
-    /d 'C:\Players\Windows Media Player' /f /reg:32 >/dev/null
+  wine 'C:\Players\Windows Media Player\wmplayer.exe' --register  # writes its own key
 fi
 if [ -n "$itunes_exe" ]; then
   mkdir -p "$drive_c/Players/iTunes"
   cp "$itunes_exe" "$drive_c/Players/iTunes/itunes.exe"
-  wine reg add 'HKLM\Software\Clients\Media\iTunes\shell\open\command' /ve \
-    /d 'C:\Players\iTunes\itunes.exe' /f /reg:32 >/dev/null
+  wine 'C:\Players\iTunes\itunes.exe' --register
 fi
 
 say "starting Spoolcat on display $DISPLAY"

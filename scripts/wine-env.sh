@@ -78,7 +78,7 @@ wine_env_up() {
 
   if $reuse && [ -f "$dir/ready" ]; then
     wine_env_log "reusing the prefix $WINEPREFIX"
-    wineserver -p
+    wineserver -p </dev/null >/dev/null 2>&1
     return 0
   fi
 
@@ -101,7 +101,9 @@ wine_env_up() {
   # Drive types are read when the server starts.
   wineserver -k
   wineserver -w
-  wineserver -p
+  # A server that stays up keeps program starts quick; it must not hold the
+  # caller's output open, or a pipe reading it would never end.
+  wineserver -p </dev/null >/dev/null 2>&1
   wine_env_log "prefix ready in $((SECONDS - start)) s"
 
   if [ -n "${SCPROBE:-}" ] && [ -f "$SCPROBE" ]; then

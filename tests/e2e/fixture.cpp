@@ -1,6 +1,7 @@
 #include "fixture.h"
 
 #include <cstdio>
+#include <fstream>
 
 namespace e2e {
 
@@ -27,6 +28,8 @@ void SpoolcatE2e::SetUp() {
   // A test that was killed by its time-out may have left programs running.
   KillOutsidePrograms();
   ResetRegistry();
+  // A disc that an interrupted test left in the drive would be ripped at once.
+  EmptyFolder("E:");
   install_ =
       std::make_unique<InstallDir>(::testing::UnitTest::GetInstance()->current_test_info()->name());
   install_->Add(Built::spoolcat(), "spoolcat.exe");
@@ -35,6 +38,8 @@ void SpoolcatE2e::SetUp() {
 void SpoolcatE2e::TearDown() {
   if (HasFailure() && install_) {
     PrintFile("manager log", ManagerLog());
+    PrintFile("Windows Media Player log", PlayerLog(Player::MediaPlayer));
+    PrintFile("iTunes log", PlayerLog(Player::ITunes));
     if (main_ && IsWindow(main_)) std::printf("status line: \"%s\"\n", Status().c_str());
   }
   spoolcat_.Kill();
@@ -45,6 +50,53 @@ void SpoolcatE2e::AddManager(const std::string& robotIni) {
   ASSERT_FALSE(Built::ketmgr().empty()) << "ketmgr.exe is not part of this build";
   install_->Add(Built::ketmgr(), "ketmgr.exe");
   install_->Write("robot.ini", robotIni);
+}
+
+std::vector<std::string> SpoolcatE2e::ManagerCommands() const {
+  std::vector<std::string> commands;
+  for (const std::string& line : ReadLines(ManagerLog())) {
+    const std::string tag = "] COMMAND ";
+    std::size_t at = line.find(tag);
+    if (at != std::string::npos) commands.push_back(line.substr(at + tag.size()));
+  }
+  return commands;
+}
+
+namespace {
+
+struct PlayerFiles {
+  const char* folder;
+  const char* exe;
+};
+
+PlayerFiles FilesOf(SpoolcatE2e::Player player) {
+  return player == SpoolcatE2e::Player::MediaPlayer
+             ? PlayerFiles{"players\\Windows Media Player", "wmplayer"}
+             : PlayerFiles{"players\\iTunes", "itunes"};
+}
+
+}  // namespace
+
+void SpoolcatE2e::AddPlayer(Player player, const std::string& ini) {
+  std::string built = player == Player::MediaPlayer ? Built::wmplayer() : Built::itunes();
+  ASSERT_FALSE(built.empty()) << "the substitute player is not part of this build";
+  PlayerFiles files = FilesOf(player);
+  CreateDirectoryA(install_->file("players").c_str(), nullptr);
+  std::string dir = install_->file(files.folder);
+  CreateDirectoryA(dir.c_str(), nullptr);
+  std::string exe = dir + "\\" + files.exe + ".exe";
+  CopyFileA(built.c_str(), exe.c_str(), FALSE);
+  std::ofstream(dir + "\\" + files.exe + ".ini", std::ios::binary) << ini;
+  if (player == Player::MediaPlayer) {
+    RegisterWindowsMediaPlayer(dir);
+  } else {
+    RegisterITunes(exe);
+  }
+}
+
+std::string SpoolcatE2e::PlayerLog(Player player) const {
+  PlayerFiles files = FilesOf(player);
+  return install_->file(files.folder) + "\\" + files.exe + ".log";
 }
 
 void SpoolcatE2e::StartSpoolcat() {

@@ -6,12 +6,16 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "harness.h"
 
 namespace e2e {
 
 class SpoolcatE2e : public ::testing::Test {
+ public:
+  enum class Player { MediaPlayer, ITunes };
+
  protected:
   void SetUp() override;
   void TearDown() override;
@@ -20,6 +24,13 @@ class SpoolcatE2e : public ::testing::Test {
   void AddManager(const std::string& robotIni);
   // The substitute manager's log beside it.
   std::string ManagerLog() const { return install_->file("ketmgr.log"); }
+  // The command lines the manager was started with, in order.
+  std::vector<std::string> ManagerCommands() const;
+
+  // Installs a substitute player in its own folder, with its <name>.ini, and
+  // registers it where the program looks for it.
+  void AddPlayer(Player player, const std::string& ini);
+  std::string PlayerLog(Player player) const;
 
   // Starts spoolcat.exe from the install folder and waits for its main window
   // (the one captioned "Spoolcat:" that belongs to the started process).

@@ -151,33 +151,28 @@ void RegisterITunes(const std::string& command) {
 
 // --- files ------------------------------------------------------------------
 
-namespace {
-
-void RemoveTree(const std::string& dir) {
+void EmptyFolder(const std::string& dir) {
   WIN32_FIND_DATAA entry;
   HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &entry);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      std::string name = entry.cFileName;
-      if (name == "." || name == "..") continue;
-      std::string path = dir + "\\" + name;
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path);
-      } else {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
-      }
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-  }
-  RemoveDirectoryA(dir.c_str());
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    std::string name = entry.cFileName;
+    if (name == "." || name == "..") continue;
+    std::string path = dir + "\\" + name;
+    if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      EmptyFolder(path);
+      RemoveDirectoryA(path.c_str());
+    } else {
+      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+      DeleteFileA(path.c_str());
+    }
+  } while (FindNextFileA(find, &entry));
+  FindClose(find);
 }
-
-}  // namespace
 
 InstallDir::InstallDir(const std::string& name) : path_("C:\\spoolcat-e2e\\" + name) {
   CreateDirectoryA("C:\\spoolcat-e2e", nullptr);
-  RemoveTree(path_);
+  EmptyFolder(path_);
   CreateDirectoryA(path_.c_str(), nullptr);
 }
 
@@ -339,6 +334,11 @@ bool Enabled(HWND top, int id) {
 bool Visible(HWND top, int id) {
   HWND control = Control(top, id);
   return control && IsWindowVisible(control);
+}
+
+bool Checked(HWND top, int id) {
+  HWND control = Control(top, id);
+  return control && SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void Click(HWND top, int id) {

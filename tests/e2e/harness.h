@@ -84,6 +84,9 @@ class InstallDir {
   std::string path_;
 };
 
+// Deletes everything inside `dir` (e.g. "E:" for a disc left in the drive).
+void EmptyFolder(const std::string& dir);
+
 std::vector<std::string> ReadLines(const std::string& path);
 // Waits until a line of the file contains `needle`; returns that line.
 std::optional<std::string> WaitForLine(const std::string& path, const std::string& needle,
@@ -120,6 +123,7 @@ HWND Control(HWND top, int id);
 std::string Text(HWND hwnd);
 bool Enabled(HWND top, int id);
 bool Visible(HWND top, int id);
+bool Checked(HWND top, int id);
 // A click as the user makes it; posted, so a modal box it opens cannot block.
 void Click(HWND top, int id);
 // Sends WM_CLOSE; true when the window went away.

@@ -13,15 +13,6 @@ constexpr DWORD kSettle = 10000;
 // program stays where its start-up leaves it.
 constexpr const char* kRecordingManager = "record_only = yes\n";
 
-std::vector<std::string> ManagerCommands(const std::string& log) {
-  std::vector<std::string> commands;
-  for (const std::string& line : ReadLines(log)) {
-    std::size_t at = line.find("] COMMAND ");
-    if (at != std::string::npos) commands.push_back(line.substr(at + 10));
-  }
-  return commands;
-}
-
 using Startup = SpoolcatE2e;
 
 TEST_F(Startup, AsksTheManagerBesideItForACheckAndShowsInitializing) {
@@ -30,8 +21,7 @@ TEST_F(Startup, AsksTheManagerBesideItForACheckAndShowsInitializing) {
 
   ASSERT_TRUE(WaitForLine(ManagerLog(), "COMMAND", kSettle)) << "the manager was not started";
   Sleep(1500);  // room for a wrong second command to show up
-  EXPECT_EQ(ManagerCommands(ManagerLog()),
-            std::vector<std::string>{"--caller Spoolcat: --action Check"});
+  EXPECT_EQ(ManagerCommands(), std::vector<std::string>{"--caller Spoolcat: --action Check"});
 
   EXPECT_EQ(TopLevelWindowsTitled(kMainCaption).size(), 1u);
   EXPECT_TRUE(IsWindowVisible(main_));

@@ -1,0 +1,65 @@
+// Whole jobs: the substitute robot with a stack of discs, a substitute player
+// ripping each disc that arrives, and the user pressing "Ripping" once.
+#include "fixture.h"
+
+namespace e2e {
+namespace {
+
+constexpr DWORD kReady = 15000;
+constexpr DWORD kJob = 60000;
+
+// The manager's command lines for a job whose discs leave the writer by the
+// given actions ("unload" or "reject"), one per disc.
+std::vector<std::string> ExpectedCommands(const std::vector<std::string>& outs) {
+  const std::string caller = "--caller Spoolcat: ";
+  const std::string writer = "E: Writer 1";
+  std::vector<std::string> commands{caller + "--action Check"};
+  for (const std::string& out : outs) {
+    commands.push_back(caller + "--action load --target " + writer);
+    commands.push_back(caller + "--action " + out + " --target " + writer);
+  }
+  commands.push_back(caller + "--action load --target " + writer);
+  commands.push_back(caller + "--target " + writer + " --action Release");
+  return commands;
+}
+
+int CountLines(const std::string& path, const std::string& needle) {
+  int count = 0;
+  for (const std::string& line : ReadLines(path)) {
+    if (line.find(needle) != std::string::npos) ++count;
+  }
+  return count;
+}
+
+using Job = SpoolcatE2e;
+
+TEST_F(Job, RipsTheWholeStackWithWindowsMediaPlayerThenClosesCleanly) {
+  AddManager("discs = 2\n");
+  AddPlayer(Player::MediaPlayer, "rip_ms = 500\n");
+  StartSpoolcat();
+
+  ASSERT_TRUE(WaitForStatus("Ready", kReady)) << Status();
+  EXPECT_EQ(Text(Control(main_, kFirstPlayerItem)), "Windows Media Player");
+  ASSERT_TRUE(Enabled(main_, kRipping));
+  Click(main_, kRipping);
+  ASSERT_TRUE(WaitUntil([&] { return !Enabled(main_, kRipping); }, 5000));
+  EXPECT_FALSE(Enabled(main_, kPlayers));
+
+  ASSERT_TRUE(WaitForStatus("Job Done", kJob)) << Status();
+  // The Release goes out right after the status changes.
+  ASSERT_TRUE(WaitForLine(ManagerLog(), "--action Release", 5000));
+  EXPECT_EQ(ManagerCommands(), ExpectedCommands({"unload", "unload"}));
+  EXPECT_EQ(CountLines(PlayerLog(Player::MediaPlayer), "] RIPPED "), 2);
+  EXPECT_TRUE(Enabled(main_, kRipping));
+  EXPECT_TRUE(Enabled(main_, kExit));
+
+  // Exit closes the window, the player with it, and saves the choice.
+  Click(main_, kExit);
+  EXPECT_TRUE(spoolcat_.WaitExit(10000));
+  EXPECT_TRUE(WaitUntil([] { return CountProcesses("wmplayer.exe") == 0; }, 10000));
+  EXPECT_EQ(Reg::String(HKEY_CURRENT_USER, "SOFTWARE\\Venmora\\Spoolcat", "Ripping Application"),
+            "Windows Media Player");
+}
+
+}  // namespace
+}  // namespace e2e
