@@ -18,6 +18,7 @@ WindowHandle SimDesktop::findWindowByTitle(const char* title) {
 
 void SimDesktop::sendClose(WindowHandle window) {
   closeRequests_.push_back(window);
+  if (closeHook_) closeHook_(window);
   if (failures_.check("sendClose")) return;
   auto it = std::find_if(windows_.begin(), windows_.end(),
                          [window](const Window& w) { return w.handle == window; });

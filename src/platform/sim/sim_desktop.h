@@ -1,6 +1,7 @@
 // Other programs' top-level windows, by title, and the WM_CLOSE sent to them.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ class SimDesktop final : public Desktop {
   bool isOpen(WindowHandle window) const;
   // Every WM_CLOSE sent, in order, open window or not.
   const std::vector<WindowHandle>& closeRequests() const { return closeRequests_; }
+  // Runs inside each WM_CLOSE sent, so a test can look at the world then.
+  void setCloseHook(std::function<void(WindowHandle)> hook) { closeHook_ = std::move(hook); }
 
   // Operations findWindow (subject: the title; the window is not found) and
   // sendClose (the message is recorded but not delivered).
@@ -33,6 +36,7 @@ class SimDesktop final : public Desktop {
   };
   std::vector<Window> windows_;  // oldest first
   std::vector<WindowHandle> closeRequests_;
+  std::function<void(WindowHandle)> closeHook_;
   WindowHandle nextHandle_ = 0x10010;
   FailurePlan failures_;
 };

@@ -60,15 +60,23 @@ TEST_F(StartupTest, CloseIsRefusedWhileExitIsDisabledAndAllowedAfterwards) {
   EXPECT_TRUE(form->isClosed());
 }
 
-TEST_F(StartupTest, CloseStopsTheWatcherClosesThePlayerAndSaves) {
+TEST_F(StartupTest, CloseStopsTheWatcherThenClosesThePlayerThenSaves) {
   InstallManagerAndPlayers();
   const WindowHandle player = sim.desktop.addWindow("Windows Media Player");
   Start();
   form->btnExit.setEnabled(true);
   form->ckxReplaceExitFile.setChecked(false);
-  const auto terminationsBefore = sim.threads.terminations().size();
+  bool watcherStoppedFirst = false;
+  bool savedBeforePlayerClosed = true;
+  sim.desktop.setCloseHook([&](WindowHandle) {
+    watcherStoppedFirst = sim.threads.terminations().size() == 1;
+    savedBeforePlayerClosed =
+        sim.registry.value(kUser, kOwnKey, "Replace existing songs").has_value();
+  });
   ASSERT_TRUE(form->close());
-  EXPECT_EQ(sim.threads.terminations().size(), terminationsBefore + 1);
+  EXPECT_TRUE(watcherStoppedFirst);
+  EXPECT_FALSE(savedBeforePlayerClosed);
+  EXPECT_EQ(sim.threads.terminations().size(), 1u);
   EXPECT_EQ(sim.threads.terminations().back().second, kStillActive);
   EXPECT_EQ(sim.desktop.closeRequests(), std::vector<WindowHandle>{player});
   EXPECT_EQ(sim.registry.dwordValue(kUser, kOwnKey, "Replace existing songs"), 0u);
