@@ -148,8 +148,8 @@ timeline() {
   done
 }
 echo
-say "timeline"
-timeline | sort -s -k1,1
+say "timeline (registry and state details left out; the full logs are in C:\\Spoolcat and C:\\Players)"
+timeline | grep -v -E '^[0-9:.]+ +[a-z]+ +(REGISTRY|STATE|REGISTER) ' | sort -s -k1,1
 echo
 if ! $job_ran && [ -f "$drive_c/Spoolcat/ketmgr.log" ]; then
   say "manager's log:"
