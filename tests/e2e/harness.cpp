@@ -317,10 +317,34 @@ HWND WaitForWindow(const std::string& title, DWORD timeoutMs) {
   return found;
 }
 
-HWND Control(HWND top, int id) {
+std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
+  std::vector<HWND> all;
+  EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&all));
+  std::vector<HWND> owned;
+  for (HWND hwnd : all) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == processId && IsWindowVisible(hwnd)) owned.push_back(hwnd);
+  }
+  return owned;
+}
+
+std::vector<HWND> Children(HWND top) {
   std::vector<HWND> all;
   EnumChildWindows(top, CollectWindow, reinterpret_cast<LPARAM>(&all));
-  for (HWND hwnd : all) {
+  return all;
+}
+
+std::string ClassName(HWND hwnd) {
+  char name[256] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  return name;
+}
+
+bool TopMost(HWND hwnd) { return (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+HWND Control(HWND top, int id) {
+  for (HWND hwnd : Children(top)) {
     if (GetDlgCtrlID(hwnd) == id) return hwnd;
   }
   return nullptr;

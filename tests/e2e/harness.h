@@ -119,6 +119,12 @@ int CountProcesses(const std::string& exeName);
 // --- windows ----------------------------------------------------------------
 std::vector<HWND> TopLevelWindowsTitled(const std::string& title);
 HWND WaitForWindow(const std::string& title, DWORD timeoutMs);
+// The visible top-level windows of one process, e.g. the boxes it shows.
+std::vector<HWND> TopLevelWindowsOf(DWORD processId);
+std::vector<HWND> Children(HWND top);
+std::string ClassName(HWND hwnd);
+// In the top-most layer (WS_EX_TOPMOST), above every normal window.
+bool TopMost(HWND hwnd);
 HWND Control(HWND top, int id);
 std::string Text(HWND hwnd);
 bool Enabled(HWND top, int id);
