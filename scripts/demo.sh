@@ -8,14 +8,14 @@
 # as C:\Spoolcat and C:\Players, starts Spoolcat on $DISPLAY (or on a private
 # Xvfb display), presses "Ripping" as a person would, waits for "Job Done",
 # then prints a timeline and saves a screenshot. --itunes picks iTunes as the
-# player, --discs sets the size of the stack (3), --keep leaves Spoolcat
+# player, --discs sets the size of the stack (5), --keep leaves Spoolcat
 # running at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
 
 player=wmp
-discs=3
+discs=5
 keep=false
 while [ $# -gt 0 ]; do
   case "$1" in
