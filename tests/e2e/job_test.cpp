@@ -34,7 +34,7 @@ int CountLines(const std::string& path, const std::string& needle) {
 using Job = SpoolcatE2e;
 
 TEST_F(Job, RipsTheWholeStackWithWindowsMediaPlayerThenClosesCleanly) {
-  AddManager("discs = 2\n");
+  AddManager("discs = 3\n");
   AddPlayer(Player::MediaPlayer, "rip_ms = 500\n");
   StartSpoolcat();
 
@@ -48,8 +48,8 @@ TEST_F(Job, RipsTheWholeStackWithWindowsMediaPlayerThenClosesCleanly) {
   ASSERT_TRUE(WaitForStatus("Job Done", kJob)) << Status();
   // The Release goes out right after the status changes.
   ASSERT_TRUE(WaitForLine(ManagerLog(), "--action Release", 5000));
-  EXPECT_EQ(ManagerCommands(), ExpectedCommands({"unload", "unload"}));
-  EXPECT_EQ(CountLines(PlayerLog(Player::MediaPlayer), "] RIPPED "), 2);
+  EXPECT_EQ(ManagerCommands(), ExpectedCommands({"unload", "unload", "unload"}));
+  EXPECT_EQ(CountLines(PlayerLog(Player::MediaPlayer), "] RIPPED "), 3);
   EXPECT_TRUE(Enabled(main_, kRipping));
   EXPECT_TRUE(Enabled(main_, kExit));
 
@@ -59,6 +59,8 @@ TEST_F(Job, RipsTheWholeStackWithWindowsMediaPlayerThenClosesCleanly) {
   EXPECT_TRUE(WaitUntil([] { return CountProcesses("wmplayer.exe") == 0; }, 10000));
   EXPECT_EQ(Reg::String(HKEY_CURRENT_USER, "SOFTWARE\\Venmora\\Spoolcat", "Ripping Application"),
             "Windows Media Player");
+  EXPECT_EQ(Reg::Dword(HKEY_CURRENT_USER, "SOFTWARE\\Venmora\\Spoolcat", "Replace existing songs"),
+            1u);
 }
 
 }  // namespace
