@@ -48,9 +48,7 @@ TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& applica
       watcherContext_{platform.threads, watch} {
   // The form design: what the toolkit builds before the constructor body.
   lblCompany.setOwnFont(CompanyFont());
-  lblCompany.setText(lblCompany.text());
   lblStatus.setOwnFont(StatusFont());
-  lblStatus.setText(lblStatus.text());
   Styled(btnWMP, false, true, 0);
   Styled(cbxWriters, true, false, 1);
   Styled(Memo1, true, false, 2);

@@ -27,6 +27,11 @@ void Label::setText(const std::string& text) {
   autoSize();
 }
 
+void Label::setOwnFont(const Font& font) {
+  Control::setOwnFont(font);
+  autoSize();
+}
+
 void Label::setMeasurer(const TextMeasurer* measurer) {
   measurer_ = measurer ? measurer : &kFixedMeasurer;
   autoSize();

@@ -29,6 +29,8 @@ class Label : public Control {
   std::function<void()> onMouseMove;
 
   void setText(const std::string& text) override;
+  // A label with a font of its own takes the size of its text in that font.
+  void setOwnFont(const Font& font);
   void setMeasurer(const TextMeasurer* measurer);
   void bringToFront() { changed(Change::Front); }
   void click();
