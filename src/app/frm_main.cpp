@@ -49,6 +49,7 @@ TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& applica
   // The form design: what the toolkit builds before the constructor body.
   lblCompany.setOwnFont(CompanyFont());
   lblStatus.setOwnFont(StatusFont());
+  lblStatus.setHighlightBackground(true);
   Styled(btnWMP, false, true, 0);
   Styled(cbxWriters, true, false, 1);
   Styled(Memo1, true, false, 2);

@@ -31,6 +31,9 @@ class Label : public Control {
   void setText(const std::string& text) override;
   // A label with a font of its own takes the size of its text in that font.
   void setOwnFont(const Font& font);
+  // Drawn opaque on the button-highlight colour instead of the window's.
+  bool highlightBackground() const { return highlightBackground_; }
+  void setHighlightBackground(bool on) { highlightBackground_ = on; }
   void setMeasurer(const TextMeasurer* measurer);
   void bringToFront() { changed(Change::Front); }
   void click();
@@ -39,6 +42,7 @@ class Label : public Control {
   void autoSize();
   Font formFont_;
   const TextMeasurer* measurer_;
+  bool highlightBackground_ = false;
 };
 
 }  // namespace sc

@@ -7,17 +7,10 @@
 #include "ui/win32/radio_group_window.h"
 
 namespace sc {
-namespace {
-
-// The status line is the one label drawn on an opaque highlight-coloured
-// background; the portable Label carries no colour, so it is known by name.
-bool hasHighlightBackground(const Label& label) { return label.name() == "lblStatus"; }
-
-}  // namespace
 
 std::unique_ptr<ChildWindow> createChildWindow(Control& control, const ChildSetup& setup) {
   if (auto* label = dynamic_cast<Label*>(&control)) {
-    return std::make_unique<LabelWindow>(*label, setup, hasHighlightBackground(*label));
+    return std::make_unique<LabelWindow>(*label, setup, label->highlightBackground());
   }
   if (auto* button = dynamic_cast<Button*>(&control)) {
     return std::make_unique<ButtonWindow>(*button, setup);

@@ -35,6 +35,7 @@ class TestForm : public Form {
         image("image", "", {8, 240, 120, 17}),
         tmrOnce("tmrOnce", 300, timers) {
     lblStatus.setOwnFont({"Arial", 12, true, false, false});
+    lblStatus.setHighlightBackground(true);
     btnGo.setTabOrder(1);
     ckxOption.setTabOrder(0);
     rgPlayer.setTabOrder(2);
