@@ -123,7 +123,11 @@ class Shell {
                                 const char* directory, int showCommand) = 0;
 };
 
-// Other programs' top-level windows.
+// Other programs' windows: finding and closing them, walking the top-level
+// windows and their controls, and clicking a control. The walk and the clicks
+// are called from a background thread, so implementations keep no state.
+// Windows come and go during a walk: a call on a window that no longer exists
+// answers 0, "", false, or does nothing.
 class Desktop {
  public:
   Desktop() = default;
@@ -135,6 +139,23 @@ class Desktop {
   virtual WindowHandle findWindowByTitle(const char* title) = 0;
   // SendMessageA(window, WM_CLOSE, 0, 0).
   virtual void sendClose(WindowHandle window) = 0;
+
+  // GetWindow(window, GW_HWNDFIRST): the top-level window highest in the Z order.
+  virtual WindowHandle firstWindow(WindowHandle window) = 0;
+  // GetWindow(window, GW_HWNDNEXT); 0 at the end.
+  virtual WindowHandle nextWindow(WindowHandle window) = 0;
+  // GetClassNameA into a 256-byte buffer: at most 255 characters, cut.
+  virtual std::string className(WindowHandle window) = 0;
+  // FindWindowExA(parent, after, nullptr, nullptr): the direct child after `after` (0: the first).
+  virtual WindowHandle nextChild(WindowHandle parent, WindowHandle after) = 0;
+  // IsWindowVisible: false when the window or any of its parents is hidden.
+  virtual bool isVisible(WindowHandle window) = 0;
+  // The left edge of GetWindowRect, in screen coordinates; false if the call fails.
+  virtual bool windowLeft(WindowHandle window, int* left) = 0;
+  virtual void setForeground(WindowHandle window) = 0;
+  // SendMessageA(window, WM_LBUTTONDOWN / WM_LBUTTONUP, wParam, lParam).
+  virtual void sendMouseDown(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) = 0;
+  virtual void sendMouseUp(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) = 0;
 };
 
 class Threads {

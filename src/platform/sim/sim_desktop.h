@@ -1,6 +1,9 @@
-// Other programs' top-level windows, by title, and the WM_CLOSE sent to them.
+// Other programs' windows: top-level windows in Z order, each with its child
+// windows, and a record of what was sent to them (WM_CLOSE, the foreground
+// requests and the mouse clicks).
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -10,33 +13,101 @@
 
 namespace sc::sim {
 
+// A foreground request or a mouse message, as the program sent it.
+struct DesktopInput {
+  enum class Kind { Foreground, MouseDown, MouseUp };
+  Kind kind;
+  WindowHandle window;
+  std::uintptr_t wParam = 0;  // 0 for Foreground
+  std::intptr_t lParam = 0;
+
+  bool operator==(const DesktopInput& other) const {
+    return kind == other.kind && window == other.window && wParam == other.wParam &&
+           lParam == other.lParam;
+  }
+};
+
 class SimDesktop final : public Desktop {
  public:
+  // The class of the windows addWindow() makes.
+  static constexpr char kPlainClassName[] = "SimWindow";
+
   WindowHandle findWindowByTitle(const char* title) override;
   void sendClose(WindowHandle window) override;
+  WindowHandle firstWindow(WindowHandle window) override;
+  WindowHandle nextWindow(WindowHandle window) override;
+  std::string className(WindowHandle window) override;
+  WindowHandle nextChild(WindowHandle parent, WindowHandle after) override;
+  bool isVisible(WindowHandle window) override;
+  bool windowLeft(WindowHandle window, int* left) override;
+  void setForeground(WindowHandle window) override;
+  void sendMouseDown(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) override;
+  void sendMouseUp(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) override;
 
-  // A window that goes away on WM_CLOSE unless told to ignore it.
-  WindowHandle addWindow(const std::string& title, bool closesOnClose = true);
+  // A visible top-level window, placed on top of the Z order as Windows places
+  // a new one, at screen x 0. It goes away on WM_CLOSE unless told to ignore it.
+  WindowHandle addTopLevel(const std::string& className, const std::string& title,
+                           bool closesOnClose = true);
+  WindowHandle addWindow(const std::string& title, bool closesOnClose = true) {
+    return addTopLevel(kPlainClassName, title, closesOnClose);
+  }
+  // A child window after the parent's other children; `left` is its screen x.
+  // 0 when the parent does not exist.
+  WindowHandle addChild(WindowHandle parent, const std::string& className, const std::string& text,
+                        bool visible, int left);
+  void setVisible(WindowHandle window, bool visible);
+  void setLeft(WindowHandle window, int left);
+  // The window and everything below it.
   void removeWindow(WindowHandle window);
   bool isOpen(WindowHandle window) const;
+
   // Every WM_CLOSE sent, in order, open window or not.
   const std::vector<WindowHandle>& closeRequests() const { return closeRequests_; }
   // Runs inside each WM_CLOSE sent, so a test can look at the world then.
   void setCloseHook(std::function<void(WindowHandle)> hook) { closeHook_ = std::move(hook); }
 
-  // Operations findWindow (subject: the title; the window is not found) and
-  // sendClose (the message is recorded but not delivered).
+  // Every foreground request and mouse message, in order, open window or not.
+  const std::vector<DesktopInput>& inputs() const { return inputs_; }
+  // The last top-level window made the foreground one; 0 before any.
+  WindowHandle foreground() const { return foreground_; }
+  // Runs inside each mouse message that reaches an open window: the window's
+  // answer, e.g. a dialog closing itself when its button is clicked.
+  void setMouseHook(std::function<void(const DesktopInput&)> hook) { mouseHook_ = std::move(hook); }
+
+  // Each operation's subject is the window's title or text, its detail the
+  // window's class. findWindow (subject: the title sought; not found),
+  // sendClose (recorded, not delivered), firstWindow, nextWindow, nextChild
+  // (subject and detail: the window asked about, or the parent; answer 0),
+  // className (""), isVisible (false), windowLeft (false, `left` untouched),
+  // setForeground (recorded, the foreground stays), sendMouseDown and
+  // sendMouseUp (recorded, not delivered: no hook).
   FailurePlan& failures() { return failures_; }
 
  private:
   struct Window {
     WindowHandle handle;
+    WindowHandle parent;  // 0 for a top-level window
+    std::string className;
     std::string title;
+    bool visible;
+    int left;
     bool closesOnClose;
   };
+  Window* find(WindowHandle window);
+  const Window* find(WindowHandle window) const;
+  bool fails(const char* operation, WindowHandle window);
+  // The windows under `parent` (0: the top-level ones) from the top of their Z order.
+  std::vector<WindowHandle> siblings(WindowHandle parent) const;
+  WindowHandle after(WindowHandle parent, WindowHandle window) const;
+  void sendMouse(DesktopInput::Kind kind, const char* operation, WindowHandle window,
+                 std::uintptr_t wParam, std::intptr_t lParam);
+
   std::vector<Window> windows_;  // oldest first
   std::vector<WindowHandle> closeRequests_;
   std::function<void(WindowHandle)> closeHook_;
+  std::vector<DesktopInput> inputs_;
+  std::function<void(const DesktopInput&)> mouseHook_;
+  WindowHandle foreground_ = 0;
   WindowHandle nextHandle_ = 0x10010;
   FailurePlan failures_;
 };

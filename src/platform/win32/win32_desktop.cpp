@@ -3,13 +3,57 @@
 #include <windows.h>
 
 namespace sc::win32 {
+namespace {
+
+HWND toHwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
+WindowHandle fromHwnd(HWND window) { return reinterpret_cast<WindowHandle>(window); }
+
+}  // namespace
 
 WindowHandle Win32Desktop::findWindowByTitle(const char* title) {
-  return reinterpret_cast<WindowHandle>(FindWindowA(nullptr, title));
+  return fromHwnd(FindWindowA(nullptr, title));
 }
 
-void Win32Desktop::sendClose(WindowHandle window) {
-  SendMessageA(reinterpret_cast<HWND>(window), WM_CLOSE, 0, 0);
+void Win32Desktop::sendClose(WindowHandle window) { SendMessageA(toHwnd(window), WM_CLOSE, 0, 0); }
+
+WindowHandle Win32Desktop::firstWindow(WindowHandle window) {
+  return fromHwnd(GetWindow(toHwnd(window), GW_HWNDFIRST));
+}
+
+WindowHandle Win32Desktop::nextWindow(WindowHandle window) {
+  return fromHwnd(GetWindow(toHwnd(window), GW_HWNDNEXT));
+}
+
+std::string Win32Desktop::className(WindowHandle window) {
+  // Zeroed, and the length taken from the answer: a failed call leaves "".
+  char name[256] = {};
+  const int length = GetClassNameA(toHwnd(window), name, sizeof name);
+  return length > 0 ? std::string(name, static_cast<std::size_t>(length)) : std::string();
+}
+
+WindowHandle Win32Desktop::nextChild(WindowHandle parent, WindowHandle after) {
+  return fromHwnd(FindWindowExA(toHwnd(parent), toHwnd(after), nullptr, nullptr));
+}
+
+bool Win32Desktop::isVisible(WindowHandle window) {
+  return IsWindowVisible(toHwnd(window)) != FALSE;
+}
+
+bool Win32Desktop::windowLeft(WindowHandle window, int* left) {
+  RECT rect;
+  if (!GetWindowRect(toHwnd(window), &rect)) return false;
+  *left = rect.left;
+  return true;
+}
+
+void Win32Desktop::setForeground(WindowHandle window) { SetForegroundWindow(toHwnd(window)); }
+
+void Win32Desktop::sendMouseDown(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) {
+  SendMessageA(toHwnd(window), WM_LBUTTONDOWN, wParam, lParam);
+}
+
+void Win32Desktop::sendMouseUp(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) {
+  SendMessageA(toHwnd(window), WM_LBUTTONUP, wParam, lParam);
 }
 
 }  // namespace sc::win32

@@ -1,4 +1,5 @@
-// Other programs' top-level windows through user32.
+// Other programs' windows through user32. No state: the dialog responder
+// calls these from its own thread.
 #pragma once
 
 #include "platform/platform.h"
@@ -9,6 +10,16 @@ class Win32Desktop final : public Desktop {
  public:
   WindowHandle findWindowByTitle(const char* title) override;
   void sendClose(WindowHandle window) override;
+
+  WindowHandle firstWindow(WindowHandle window) override;
+  WindowHandle nextWindow(WindowHandle window) override;
+  std::string className(WindowHandle window) override;
+  WindowHandle nextChild(WindowHandle parent, WindowHandle after) override;
+  bool isVisible(WindowHandle window) override;
+  bool windowLeft(WindowHandle window, int* left) override;
+  void setForeground(WindowHandle window) override;
+  void sendMouseDown(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) override;
+  void sendMouseUp(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) override;
 };
 
 }  // namespace sc::win32
