@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -31,6 +32,27 @@ class ContractBackend {
 
   // A top-level window with this title that closes on WM_CLOSE.
   virtual WindowHandle openWindow(const std::string& title) = 0;
+
+  // A control of a dialog: class "Button", "ListBox" or "Static", at `x` from
+  // the left of the dialog's client area.
+  struct Control {
+    std::string className;
+    std::string text;
+    int x;
+    bool visible;
+  };
+  struct Dialog {
+    WindowHandle window = 0;
+    std::vector<WindowHandle> controls;  // in the order asked for
+  };
+  // A shown top-level window of class `className`, the newest one, with a
+  // border a few pixels wide, its left edge at screen x `left`,
+  // and these controls created in this order. Closes on WM_CLOSE; window 0 when
+  // it cannot be made.
+  virtual Dialog openDialog(const std::string& className, int left,
+                            const std::vector<Control>& controls) = 0;
+  // How many BN_CLICKED `button` has sent its dialog.
+  virtual int clicks(const Dialog& dialog, WindowHandle button) = 0;
 
   // Whether a created thread runs by itself. When it does not, runToEnd()
   // runs it on the caller's thread.

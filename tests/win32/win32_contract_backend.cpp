@@ -60,6 +60,22 @@ class Win32ContractBackend final : public ContractBackend {
     return windows_.back();
   }
 
+  Dialog openDialog(const std::string& className, int left,
+                    const std::vector<Control>& controls) override {
+    Dialog dialog;
+    dialog.window = win32::createDialogWindow(className, left);
+    if (dialog.window == 0) return dialog;
+    windows_.push_back(dialog.window);
+    for (const Control& control : controls) {
+      dialog.controls.push_back(win32::addControl(dialog.window, control.className, control.text,
+                                                  control.x, control.visible));
+    }
+    return dialog;
+  }
+  int clicks(const Dialog& dialog, WindowHandle button) override {
+    return win32::buttonClicks(dialog.window, button);
+  }
+
   bool threadsRun() const override { return true; }
   void runToEnd(ThreadHandle) override {}
 

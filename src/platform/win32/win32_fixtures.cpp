@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace sc::win32 {
 namespace {
 
@@ -16,6 +18,28 @@ void registerPlainWindowClass() {
     return RegisterClassA(&windowClass) != 0;
   }();
   (void)registered;
+}
+
+// The buttons that sent BN_CLICKED, one entry a click; owned by the window.
+using ClickRecord = std::vector<WindowHandle>;
+
+LRESULT CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_NCCREATE:
+      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new ClickRecord));
+      break;
+    case WM_NCDESTROY:
+      delete reinterpret_cast<ClickRecord*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+      SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+      break;
+    case WM_COMMAND:
+      if (HIWORD(wParam) == BN_CLICKED && lParam != 0) {
+        auto* record = reinterpret_cast<ClickRecord*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+        if (record != nullptr) record->push_back(static_cast<WindowHandle>(lParam));
+      }
+      return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
 }
 
 }  // namespace
@@ -38,6 +62,45 @@ WindowHandle createPlainWindow(const std::string& title) {
 void destroyPlainWindow(WindowHandle window) {
   HWND handle = reinterpret_cast<HWND>(window);
   if (IsWindow(handle)) DestroyWindow(handle);
+}
+
+WindowHandle createDialogWindow(const std::string& className, int left) {
+  // A second registration of the same name fails harmlessly: the first stays.
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = dialogProcedure;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = className.c_str();
+  RegisterClassA(&windowClass);
+  // A dialog frame without a caption: Wine leaves such a window to itself
+  // rather than to the window manager, and destroys it at once instead of
+  // waiting two seconds for a manager that Xvfb does not have.
+  HWND window =
+      CreateWindowExA(0, className.c_str(), "Spoolcat Contract Dialog", WS_POPUP | WS_DLGFRAME,
+                      left, 200, 400, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  if (window != nullptr) ShowWindow(window, SW_SHOWNOACTIVATE);
+  return reinterpret_cast<WindowHandle>(window);
+}
+
+WindowHandle addControl(WindowHandle dialog, const std::string& className, const std::string& text,
+                        int x, bool visible) {
+  HWND parent = reinterpret_cast<HWND>(dialog);
+  DWORD style = WS_CHILD | (visible ? WS_VISIBLE : 0);
+  if (lstrcmpiA(className.c_str(), "Button") == 0) style |= BS_PUSHBUTTON;
+  // Distinct IDs, as a dialog's controls have.
+  static int nextId = 100;
+  HWND control = CreateWindowExA(0, className.c_str(), text.c_str(), style, x, 40, 80, 25, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId++)),
+                                 GetModuleHandleA(nullptr), nullptr);
+  return reinterpret_cast<WindowHandle>(control);
+}
+
+int buttonClicks(WindowHandle dialog, WindowHandle button) {
+  const auto* record = reinterpret_cast<const ClickRecord*>(
+      GetWindowLongPtrA(reinterpret_cast<HWND>(dialog), GWLP_USERDATA));
+  if (record == nullptr) return 0;
+  int clicks = 0;
+  for (WindowHandle sender : *record) clicks += sender == button ? 1 : 0;
+  return clicks;
 }
 
 std::uint32_t currentProcessId() { return GetCurrentProcessId(); }

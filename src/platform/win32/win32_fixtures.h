@@ -16,6 +16,17 @@ bool deleteRegistryTree(RegRoot root, const std::string& path);
 // default way. Owned by the calling thread.
 WindowHandle createPlainWindow(const std::string& title);
 void destroyPlainWindow(WindowHandle window);
+// A top-level window of class `className` (registered on first use), shown
+// without being activated, with a 3-pixel dialog frame, its left edge at screen
+// x `left`. It counts the BN_CLICKED its controls send it and closes on
+// WM_CLOSE the default way. Owned by the calling thread; destroyPlainWindow()
+// destroys it too. 0 when Windows refuses the class (over 255 characters).
+WindowHandle createDialogWindow(const std::string& className, int left);
+// A standard control ("Button", "ListBox", "Static") at client x `x`, after
+// the dialog's other controls.
+WindowHandle addControl(WindowHandle dialog, const std::string& className, const std::string& text,
+                        int x, bool visible);
+int buttonClicks(WindowHandle dialog, WindowHandle button);
 std::uint32_t currentProcessId();
 
 }  // namespace sc::win32

@@ -1,6 +1,8 @@
 // The simulated side of the platform contract.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "contract/contract_backend.h"
 #include "platform/sim/sim_platform.h"
 
@@ -32,11 +34,42 @@ class SimContractBackend final : public ContractBackend {
   WindowHandle openWindow(const std::string& title) override {
     return sim_.desktop.addWindow(title);
   }
+  Dialog openDialog(const std::string& className, int left,
+                    const std::vector<Control>& controls) override {
+    Dialog dialog;
+    dialog.window = sim_.desktop.addTopLevel(className, "Spoolcat Contract Dialog");
+    sim_.desktop.setLeft(dialog.window, left);
+    for (const Control& control : controls) {
+      dialog.controls.push_back(sim_.desktop.addChild(dialog.window, control.className,
+                                                      control.text, control.visible,
+                                                      left + kBorder + control.x));
+    }
+    sim_.desktop.setMouseHook([this](const sim::DesktopInput& input) { pressButton(input); });
+    return dialog;
+  }
+  int clicks(const Dialog&, WindowHandle button) override {
+    return static_cast<int>(std::count(clicked_.begin(), clicked_.end(), button));
+  }
   bool threadsRun() const override { return false; }
   void runToEnd(ThreadHandle thread) override { sim_.threads.run(thread); }
 
  private:
+  static constexpr int kBorder = 3;
+
+  // A button clicks when the mouse goes down and then up on it.
+  void pressButton(const sim::DesktopInput& input) {
+    if (sim_.desktop.className(input.window) != "Button") return;
+    if (input.kind == sim::DesktopInput::Kind::MouseDown) {
+      pressed_ = input.window;
+    } else if (input.kind == sim::DesktopInput::Kind::MouseUp && pressed_ == input.window) {
+      clicked_.push_back(input.window);
+      pressed_ = 0;
+    }
+  }
+
   sim::SimPlatform sim_;
+  WindowHandle pressed_ = 0;
+  std::vector<WindowHandle> clicked_;
 };
 
 }  // namespace
