@@ -45,7 +45,9 @@ TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& applica
       ui_(ui),
       application_(application),
       watch_(watch),
-      watcherContext_{platform.threads, watch} {
+      watcherContext_{platform.desktop,  platform.system,
+                      platform.threads,  watch,
+                      responderOptions_, [this] { StartUnloadTimerFromAnyThread(); }} {
   // The form design: what the toolkit builds before the constructor body.
   lblCompany.setOwnFont(CompanyFont());
   lblStatus.setOwnFont(StatusFont());
@@ -119,6 +121,10 @@ void TfrmMain::StopDialogWatcher() {
   std::uint32_t code = 0;
   if (platform_.threads.exitCode(watcherThread_, &code))
     platform_.threads.terminate(watcherThread_, code);
+}
+
+void TfrmMain::StartUnloadTimerFromAnyThread() {
+  ui_.postToWindowThread([this] { tmrUnload.setEnabled(true); });
 }
 
 void TfrmMain::ShowState(int code) {

@@ -103,6 +103,9 @@ class TfrmMain : public Form {
   void ProcessAutoladerMessage();
   void ShowState(int code);
   void StopDialogWatcher();
+  // The responder declines a disc on its own thread; the timer, and with it
+  // the unload, must start on the window thread.
+  void StartUnloadTimerFromAnyThread();
   void ApplyHelpRule();
   void LayOutForm();
   void ArrangeForPlayer();
@@ -111,6 +114,7 @@ class TfrmMain : public Form {
   UiBackend& ui_;
   Application& application_;
   WatchBlock& watch_;
+  ResponderOptions responderOptions_;
   DialogWatcherContext watcherContext_;
   ThreadHandle watcherThread_ = 0;
 };

@@ -1,17 +1,54 @@
 #include "player/dialog_watcher.h"
 
+#include "player/dialog_responder.h"
+
 namespace sc {
+
+namespace {
+
+constexpr std::uint32_t kPassPauseMs = 2000;
+constexpr std::uint32_t kClickPauseMs = 10;
+// The point x 10, y 0 of the button's client area, and the same wParam: the
+// buttons take this pair as a click.
+constexpr std::uintptr_t kClickWParam = 10;
+constexpr std::intptr_t kClickLParam = 10;
+
+void ClickButton(DialogWatcherContext& context, const DialogAnswer& answer) {
+  Desktop& desktop = context.desktop;
+  desktop.setForeground(answer.button);
+  context.threads.sleep(kClickPauseMs);
+  desktop.sendMouseDown(answer.button, kClickWParam, kClickLParam);
+  context.threads.sleep(kClickPauseMs);
+  desktop.sendMouseUp(answer.button, kClickWParam, kClickLParam);
+  context.watch.WatchActive = false;
+  if (answer.declineUnknown && context.startUnloadTimer) context.startUnloadTimer();
+}
+
+}  // namespace
 
 void ResponderPass(DialogWatcherContext& context) {
   if (!context.watch.WatchActive || !context.watch.WatchITunes) return;
-  // Answering iTunes' dialogs is not built yet: an armed pass finds nothing.
+  Desktop& desktop = context.desktop;
+  for (WindowHandle window = desktop.firstWindow(context.watch.MainWindow); window != 0;
+       window = desktop.nextWindow(window)) {
+    if (desktop.className(window) != kITunesDialogClass) continue;
+    const DialogExamination dialog =
+        ExamineDialog(desktop, window, context.system.fullScreenWidth());
+    if (dialog.kind == DialogKind::UnknownDiscDialog) context.watch.UnknownDiscSeen = true;
+    const DialogAnswer answer =
+        ChooseButton(dialog, context.options.importUnknown, context.options.replaceSongs);
+    if (answer.button != 0) {
+      ClickButton(context, answer);
+      return;
+    }
+  }
 }
 
 std::uint32_t DialogWatcher(void* context) {
   auto& watcher = *static_cast<DialogWatcherContext*>(context);
   for (;;) {
     ResponderPass(watcher);
-    watcher.threads.sleep(2000);
+    watcher.threads.sleep(kPassPauseMs);
   }
 }
 

@@ -26,7 +26,10 @@ void TfrmMain::SaveSettings() {
                  UnloadUnknownToAlternate, ReplaceExistingSongs);
 }
 
-void TfrmMain::ckxRippingNoneCDBClick() { ImportUnknownCd = ckxRippingNoneCDB.checked() ? 1 : 0; }
+void TfrmMain::ckxRippingNoneCDBClick() {
+  ImportUnknownCd = ckxRippingNoneCDB.checked() ? 1 : 0;
+  responderOptions_.importUnknown = ckxRippingNoneCDB.checked();
+}
 
 void TfrmMain::ckxAlternateOutputtClick() {
   UnloadUnknownToAlternate = ckxAlternateOutputt.checked() ? 1 : 0;
@@ -34,6 +37,7 @@ void TfrmMain::ckxAlternateOutputtClick() {
 
 void TfrmMain::ckxReplaceExitFileClick() {
   ReplaceExistingSongs = ckxReplaceExitFile.checked() ? 1 : 0;
+  responderOptions_.replaceSongs = ckxReplaceExitFile.checked();
 }
 
 }  // namespace sc

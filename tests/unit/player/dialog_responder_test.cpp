@@ -1,0 +1,236 @@
+#include "player/dialog_responder.h"
+
+#include "unit/app/main_window_fixture.h"
+
+namespace sc::testing {
+namespace {
+
+using Input = sim::DesktopInput;
+
+TEST(ButtonSlotsTest, ThreeButtonsEndUpLeftToRightWhateverTheOrderFound) {
+  const int lefts[3] = {100, 300, 500};  // handles 1, 2, 3 from left to right
+  int order[3] = {0, 1, 2};
+  do {
+    ButtonSlots slots(1024);
+    for (int i : order) slots.place(static_cast<WindowHandle>(i + 1), lefts[i]);
+    EXPECT_EQ(slots.leftmost, 1u);
+    EXPECT_EQ(slots.middle, 2u);
+    EXPECT_EQ(slots.rightmost, 3u);
+  } while (std::next_permutation(order, order + 3));
+}
+
+TEST(ButtonSlotsTest, EdgeCasesKeepTheFirstButtonFound) {
+  struct Case {
+    const char* what;
+    int first;
+    int second;
+    WindowHandle leftmost;
+    WindowHandle rightmost;
+  } cases[] = {
+      {"two apart", 400, 200, 2, 1},
+      {"same left edge", 200, 200, 1, 1},
+      {"both right of the screen width", 1100, 1300, 1, 2},
+      {"both at or left of 0", -300, -500, 2, 1},
+  };
+  for (const auto& c : cases) {
+    ButtonSlots slots(1024);
+    slots.place(1, c.first);
+    slots.place(2, c.second);
+    EXPECT_EQ(slots.leftmost, c.leftmost) << c.what;
+    EXPECT_EQ(slots.rightmost, c.rightmost) << c.what;
+  }
+}
+
+class DialogResponderTest : public MainWindowTest {
+ protected:
+  // A job with iTunes and a loaded disc: the responder is armed.
+  void StartITunesJob() {
+    for (WindowHandle dialog : dialogs) sim.desktop.removeWindow(dialog);
+    dialogs.clear();
+    buttons.clear();
+    sim.registry.putString(kUser, kOwnKey, "Ripping Application", "iTunes");
+    StartJob();
+    watch.MainWindow = sim.desktop.addWindow("Spoolcat:");
+    ASSERT_TRUE(watch.WatchActive);
+    ASSERT_TRUE(watch.WatchITunes);
+  }
+  WindowHandle Dialog(const std::vector<int>& buttonLefts, bool listBox = false,
+                      const char* className = kITunesDialogClass) {
+    const WindowHandle dialog = sim.desktop.addTopLevel(className, "iTunes");
+    dialogs.push_back(dialog);
+    sim.desktop.addChild(dialog, "Static", "A question", true, 20);
+    if (listBox) sim.desktop.addChild(dialog, "ListBox", "", true, 20);
+    for (int left : buttonLefts)
+      buttons.push_back(sim.desktop.addChild(dialog, "Button", "", true, left));
+    return dialog;
+  }
+  // One pass of the responder's thread, then whatever it posted to the
+  // window thread.
+  void Pass() {
+    ResponderPass(Context());
+    ui.runPosted();
+  }
+  DialogWatcherContext& Context() {
+    return *static_cast<DialogWatcherContext*>(sim.threads.starts().back().argument);
+  }
+  // The button that got the last click, or 0.
+  WindowHandle Clicked() const {
+    const auto& inputs = sim.desktop.inputs();
+    for (auto input = inputs.rbegin(); input != inputs.rend(); ++input)
+      if (input->kind == Input::Kind::MouseUp) return input->window;
+    return 0;
+  }
+  std::vector<WindowHandle> dialogs;
+  std::vector<WindowHandle> buttons;
+};
+
+TEST_F(DialogResponderTest, ClicksWithForegroundDownAndUpAtTenTen) {
+  StartITunesJob();
+  Dialog({100, 300, 500}, true);
+  const auto sleepsBefore = sim.threads.sleeps().size();
+  Pass();
+  const WindowHandle left = buttons[0];
+  EXPECT_EQ(sim.desktop.inputs(), (std::vector<Input>{{Input::Kind::Foreground, left, 0, 0},
+                                                      {Input::Kind::MouseDown, left, 10, 10},
+                                                      {Input::Kind::MouseUp, left, 10, 10}}));
+  EXPECT_EQ(std::vector<std::uint32_t>(sim.threads.sleeps().begin() + sleepsBefore,
+                                       sim.threads.sleeps().end()),
+            (std::vector<std::uint32_t>{10, 10}));
+  EXPECT_FALSE(watch.WatchActive);
+}
+
+TEST_F(DialogResponderTest, ListDialogGetsItsLeftmostButtonOrNothing) {
+  for (std::vector<int> lefts : {std::vector<int>{300}, {500, 100}, {300, 500, 100, 700}}) {
+    StartITunesJob();
+    Dialog(lefts, true);
+    Pass();
+    const auto leftmost = std::min_element(lefts.begin(), lefts.end()) - lefts.begin();
+    EXPECT_EQ(Clicked(), buttons[static_cast<std::size_t>(leftmost)]);
+    EXPECT_FALSE(watch.UnknownDiscSeen);
+  }
+  StartITunesJob();
+  Dialog({}, true);
+  const auto inputs = sim.desktop.inputs().size();
+  Pass();
+  Pass();
+  EXPECT_EQ(sim.desktop.inputs().size(), inputs);
+  EXPECT_TRUE(watch.WatchActive);
+}
+
+TEST_F(DialogResponderTest, UnidentifiedDiscRippedAnywayGoesToTheRejectBinOnRemoval) {
+  StartITunesJob();
+  Dialog({400, 150});
+  Pass();
+  EXPECT_EQ(Clicked(), buttons[1]);
+  EXPECT_TRUE(watch.UnknownDiscSeen);
+  EXPECT_FALSE(form->tmrUnload.enabled());
+  Volume(kDbtDeviceRemoveComplete, 1u << 4);
+  EXPECT_EQ(LastManagerCommand(), "--caller Spoolcat: --action reject --target E: Writer 1");
+  EXPECT_FALSE(watch.UnknownDiscSeen);
+}
+
+TEST_F(DialogResponderTest, UnidentifiedDiscDeclinedIsUnloadedFromTheWindowThread) {
+  for (bool alternate : {true, false}) {
+    StartITunesJob();
+    form->ckxAlternateOutputt.setChecked(alternate);
+    form->ckxRippingNoneCDB.setChecked(false);
+    Dialog({150, 400});
+    ResponderPass(Context());
+    EXPECT_EQ(Clicked(), buttons[1]);
+    // Only the window thread starts the timer.
+    EXPECT_FALSE(form->tmrUnload.enabled());
+    ui.runPosted();
+    EXPECT_TRUE(form->tmrUnload.enabled());
+    Advance(19);
+    EXPECT_EQ(form->StatusCode, 3);
+    Advance(1);
+    EXPECT_EQ(LastManagerCommand(), std::string("--caller Spoolcat: --action ") +
+                                        (alternate ? "reject" : "unload") +
+                                        " --target E: Writer 1");
+  }
+}
+
+TEST_F(DialogResponderTest, ExistingSongsAreReplacedOrKeptByTheOption) {
+  for (bool replace : {true, false}) {
+    StartITunesJob();
+    form->ckxReplaceExitFile.setChecked(replace);
+    // The middle button is found last.
+    Dialog({100, 500, 300});
+    Pass();
+    EXPECT_EQ(Clicked(), replace ? buttons[0] : buttons[2]);
+    EXPECT_FALSE(watch.UnknownDiscSeen);
+    EXPECT_FALSE(form->tmrUnload.enabled());
+  }
+}
+
+TEST_F(DialogResponderTest, HiddenButtonsDoNotCount) {
+  StartITunesJob();
+  Dialog({100, 300, 500});
+  sim.desktop.setVisible(buttons[2], false);
+  Pass();
+  EXPECT_EQ(Clicked(), buttons[0]);
+  EXPECT_TRUE(watch.UnknownDiscSeen);
+}
+
+TEST_F(DialogResponderTest, DialogsOfNoKnownShapeOrOtherClassAreLeftAlone) {
+  StartITunesJob();
+  Dialog({100});
+  Dialog({100, 200, 300, 400});
+  Dialog({100, 200}, false, "itunescustommodaldialog");
+  Pass();
+  EXPECT_TRUE(sim.desktop.inputs().empty());
+  EXPECT_TRUE(watch.WatchActive);
+  // Still armed: a dialog that appears later is answered.
+  Dialog({100, 200, 300});
+  Pass();
+  EXPECT_NE(Clicked(), 0u);
+}
+
+TEST_F(DialogResponderTest, AnswersOneDialogPerLoadedDisc) {
+  StartITunesJob();
+  Dialog({100, 200, 300});
+  Pass();
+  ASSERT_NE(Clicked(), 0u);
+  const auto inputs = sim.desktop.inputs().size();
+  Dialog({100, 200, 300});
+  Pass();
+  EXPECT_EQ(sim.desktop.inputs().size(), inputs);
+  // The next disc's load answer arms it again.
+  Volume(kDbtDeviceRemoveComplete, 1u << 4);
+  NotifyAndSettle({"Autoloader", "unload", "OK", ""});
+  NotifyAndSettle({"Autoloader", "load", "OK", ""});
+  Pass();
+  EXPECT_GT(sim.desktop.inputs().size(), inputs);
+}
+
+TEST_F(DialogResponderTest, IdleWithWindowsMediaPlayerOrBeforeADiscIsLoaded) {
+  StartJob();
+  watch.MainWindow = sim.desktop.addWindow("Spoolcat:");
+  Dialog({100, 200}, true);
+  ASSERT_TRUE(watch.WatchActive);
+  Pass();
+  EXPECT_TRUE(sim.desktop.inputs().empty());
+
+  sim.registry.putString(kUser, kOwnKey, "Ripping Application", "iTunes");
+  StartReady();
+  form->btnWMP.click();
+  Pass();
+  EXPECT_TRUE(sim.desktop.inputs().empty());
+}
+
+TEST_F(DialogResponderTest, ThreadPassesEveryTwoSeconds) {
+  StartITunesJob();
+  struct Stop {};
+  int sleeps = 0;
+  sim.threads.setSleepHook([&](std::uint32_t) {
+    if (++sleeps == 4) throw Stop{};
+  });
+  Dialog({100, 200, 300});
+  EXPECT_THROW(DialogWatcher(&Context()), Stop);
+  // One pass with a click (two short pauses), then the pass pause, and again.
+  EXPECT_EQ(std::vector<std::uint32_t>(sim.threads.sleeps().end() - 4, sim.threads.sleeps().end()),
+            (std::vector<std::uint32_t>{10, 10, 2000, 2000}));
+}
+
+}  // namespace
+}  // namespace sc::testing
