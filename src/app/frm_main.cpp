@@ -69,6 +69,9 @@ TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& applica
 
   btnWMP.onClick = [this] { btnWMPClick(); };
   btnExit.onClick = [this] { btnExitClick(); };
+  btnHelp.onClick = [this] { btnHelpClick(); };
+  lblCompany.onClick = [this] { lblCompanyClick(); };
+  lblCompany.onMouseMove = [this] { lblCompanyMouseMove(); };
   RadioGroup1.onClick = [this] { RadioGroup1Click(); };
   ckxRippingNoneCDB.onClick = [this] { ckxRippingNoneCDBClick(); };
   ckxAlternateOutputt.onClick = [this] { ckxAlternateOutputtClick(); };

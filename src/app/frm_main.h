@@ -70,6 +70,13 @@ class TfrmMain : public Form {
   void tmrStatusTimer();
   void RadioGroup1Click();
 
+  // Window details.
+  void btnHelpClick();
+  void lblCompanyClick();
+  void lblCompanyMouseMove();
+  void FormMouseMove() override;
+  void FormPaint() override;
+
   // State, readable by tests.
   RegRoot RegistryRoot = RegRoot::LocalMachine;
   FixedText<260> ManagerPath{};
@@ -86,6 +93,7 @@ class TfrmMain : public Form {
   bool Halted = false;
   bool PlayerIsITunes = false;
   bool StartedBare = false;
+  bool PaintToggle = false;
   ManagerNotice Notice{};
 
  private:

@@ -1,4 +1,5 @@
-// The status line's animation and the help document.
+// The status line's animation, the help document, the company link, the
+// cursor and the repaint echo.
 #include <cstring>
 #include <string>
 
@@ -6,6 +7,10 @@
 #include "job/status_text.h"
 
 namespace sc {
+
+namespace {
+constexpr const char* kMakerSite = "http://www.venmora.com/";
+}  // namespace
 
 void TfrmMain::tmrStatusTimer() {
   tmrStatus.setEnabled(false);
@@ -26,6 +31,31 @@ void TfrmMain::ApplyHelpRule() {
     AssignCut(HelpPath, stem + "pdf");
     btnHelp.setVisible(platform_.files.attributes(HelpPath.data(), &attributes));
   }
+}
+
+void TfrmMain::btnHelpClick() {
+  platform_.shell.execute(handle(), "open", HelpPath.data(), "", "", kSwShow);
+}
+
+void TfrmMain::lblCompanyClick() {
+  platform_.shell.execute(handle(), "open", kMakerSite, "", "", kSwShow);
+}
+
+// The cursor is application-wide: the hand stays over the other controls
+// until the pointer crosses a bare part of the window.
+void TfrmMain::lblCompanyMouseMove() { ui_.setCursor(CursorShape::HandPoint); }
+
+void TfrmMain::FormMouseMove() { ui_.setCursor(CursorShape::Arrow); }
+
+// Every paint that finds the toggle set asks for one more, so each paint is
+// echoed once, about 5 ms later, and the echo never runs on by itself.
+void TfrmMain::FormPaint() {
+  if (PaintToggle) {
+    invalidate();
+    platform_.threads.sleep(5);
+    invalidate();
+  }
+  PaintToggle = !PaintToggle;
 }
 
 }  // namespace sc

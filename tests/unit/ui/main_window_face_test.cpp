@@ -114,3 +114,48 @@ TEST_F(HelpRuleTest, ChmBeforePdfBesideTheProgram) {
 
 }  // namespace
 }  // namespace sc::testing
+
+namespace sc::testing {
+namespace {
+
+class WindowDetailsTest : public MainWindowTest {};
+
+TEST_F(WindowDetailsTest, HelpAndCompanyLinkOpenThroughTheShell) {
+  sim.files.addFile(std::string(kProgramDir) + "\\spoolcat.pdf");
+  Start();
+  form->btnHelp.click();
+  form->lblCompany.click();
+  const auto& calls = sim.shell.calls();
+  ASSERT_GE(calls.size(), 2u);
+  const auto& help = calls[calls.size() - 2];
+  EXPECT_EQ(help.file, std::string(kProgramDir) + "\\spoolcat.pdf");
+  EXPECT_EQ(help.owner, form->handle());
+  EXPECT_EQ(help.parameters, "");
+  EXPECT_EQ(help.showCommand, kSwShow);
+  EXPECT_EQ(calls.back().file, "http://www.venmora.com/");
+}
+
+TEST_F(WindowDetailsTest, HandCursorStaysUntilTheBareWindowIsCrossed) {
+  Start();
+  form->lblCompany.onMouseMove();
+  EXPECT_EQ(ui.cursor, CursorShape::HandPoint);
+  form->FormMouseMove();
+  EXPECT_EQ(ui.cursor, CursorShape::Arrow);
+}
+
+TEST_F(WindowDetailsTest, EachPaintIsEchoedOnce) {
+  Start();
+  const auto sleeps = [&] {
+    return std::count(sim.threads.sleeps().begin(), sim.threads.sleeps().end(), 5u);
+  };
+  form->FormPaint();
+  EXPECT_EQ(sleeps(), 0);
+  form->FormPaint();
+  EXPECT_EQ(sleeps(), 1);
+  form->FormPaint();
+  form->FormPaint();
+  EXPECT_EQ(sleeps(), 2);
+}
+
+}  // namespace
+}  // namespace sc::testing
