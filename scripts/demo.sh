@@ -93,6 +93,11 @@ cp "$spoolcat_exe" "$drive_c/Spoolcat/spoolcat.exe"
 if [ -n "$ketmgr_exe" ]; then
   cp "$ketmgr_exe" "$drive_c/Spoolcat/ketmgr.exe"
   printf 'discs = %s\nwriter = E: Writer 1\n' "$discs" >"$drive_c/Spoolcat/robot.ini"
+  if [ "$player" = itunes ]; then
+    # Discs that make iTunes ask: each question is answered by the options.
+    printf 'disc.2 = unidentified\ndisc.3 = songs-exist\ndisc.4 = list\n' \
+      >>"$drive_c/Spoolcat/robot.ini"
+  fi
 fi
 if [ -n "$wmplayer_exe" ]; then
   mkdir -p "$drive_c/Players/Windows Media Player"
