@@ -117,6 +117,15 @@ void SpoolcatE2e::StartSpoolcat() {
       << "no window \"" << kMainCaption << "\" of the started program";
 }
 
+void SpoolcatE2e::ExpectEveryCloseRefused() {
+  EXPECT_FALSE(Enabled(main_, kExit));
+  EXPECT_FALSE(SendClose(main_, 2000)) << "the close box closed the window";
+  Click(main_, kExit);
+  Sleep(1000);
+  EXPECT_TRUE(IsWindow(main_)) << "a click on the disabled Exit closed the window";
+  EXPECT_TRUE(spoolcat_.Running());
+}
+
 bool SpoolcatE2e::WaitForStatus(const std::string& text, DWORD timeoutMs) {
   return WaitUntil([&] { return Status().compare(0, text.size(), text) == 0; }, timeoutMs);
 }

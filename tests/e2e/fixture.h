@@ -37,6 +37,9 @@ class SpoolcatE2e : public ::testing::Test {
   void StartSpoolcat();
   // Waits until the status line starts with `text`.
   bool WaitForStatus(const std::string& text, DWORD timeoutMs);
+  // The close box and a click on the disabled "Exit" both leave the window
+  // and the program as they were.
+  void ExpectEveryCloseRefused();
   std::string Status() const { return Text(Control(main_, kStatus)); }
 
   std::unique_ptr<InstallDir> install_;

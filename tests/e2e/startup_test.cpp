@@ -35,12 +35,7 @@ TEST_F(Startup, RefusesEveryCloseUntilTheManagerHasAnswered) {
   StartSpoolcat();
   ASSERT_TRUE(WaitForLine(ManagerLog(), "COMMAND", kSettle));
 
-  EXPECT_FALSE(Enabled(main_, kExit));
-  EXPECT_FALSE(SendClose(main_, 2000)) << "the close box closed the window";
-  Click(main_, kExit);
-  Sleep(1000);
-  EXPECT_TRUE(IsWindow(main_)) << "a click on the disabled Exit closed the window";
-  EXPECT_TRUE(spoolcat_.Running());
+  ExpectEveryCloseRefused();
 }
 
 TEST_F(Startup, KeepsItsSettingsUnderTheCurrentUserOnWindows7) {
