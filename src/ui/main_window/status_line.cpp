@@ -1,6 +1,5 @@
 // The status line's animation, the help document, the company link, the
 // cursor and the repaint echo.
-#include <cstring>
 #include <string>
 
 #include "app/frm_main.h"
