@@ -14,6 +14,9 @@ step() { echo "=== $* ($((SECONDS - started)) s)"; }
 step "dependencies"
 bash scripts/deps.sh wine
 
+step "include rules"
+bash scripts/check-includes.sh
+
 step "native build"
 cmake --preset native >/dev/null
 cmake --build --preset native

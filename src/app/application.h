@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/widgets/application.h"
+#include "ui/widgets/ui_backend.h"
 
 namespace sc {
 

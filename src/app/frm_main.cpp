@@ -1,3 +1,4 @@
+// Start-up in its two stages, the closing rule and shutdown.
 #include "app/frm_main.h"
 
 #include "app/command_line.h"
@@ -7,25 +8,24 @@ namespace sc {
 
 namespace {
 
-Font FormFont() { return Font{"Arial", 12, false, false, false}; }
-Font CompanyFont() { return Font{"Arial", 12, false, true, true}; }
-Font StatusFont() { return Font{"Arial", 12, true, false, false}; }
+const Font kFormFont;
 
-template <typename T>
-T& Styled(T& control, bool enabled, bool visible, int tabOrder) {
-  control.setEnabled(enabled);
-  control.setVisible(visible);
+// How a windowed control starts in the form design.
+enum class Starts { Normal, Disabled, Hidden };
+
+void Design(Control& control, int tabOrder, Starts starts) {
+  control.setEnabled(starts != Starts::Disabled);
+  control.setVisible(starts != Starts::Hidden);
   control.setTabOrder(tabOrder);
-  return control;
 }
 
 }  // namespace
 
 TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& application,
                    WatchBlock& watch)
-    : lblVersion("lblVersion", "Version 1.3.0.2", {8, 160, 0, 15}, FormFont()),
-      lblCompany("lblCompany", "Venmora Inc.", {200, 160, 0, 15}, FormFont()),
-      lblStatus("lblStatus", "Status", {14, 100, 0, 15}, FormFont()),
+    : lblVersion("lblVersion", "Version 1.3.0.2", {8, 160, 0, 15}, kFormFont, ui.measurer()),
+      lblCompany("lblCompany", "Venmora Inc.", {200, 160, 0, 15}, kFormFont, ui.measurer()),
+      lblStatus("lblStatus", "Status", {14, 100, 0, 15}, kFormFont, ui.measurer()),
       Image1("Image1", "", {8, 98, 276, 17}),
       btnWMP("btnWMP", "Ripping", {8, 125, 75, 25}),
       cbxWriters("cbxWriters", "", {100, 0, 145, 21}),
@@ -49,18 +49,18 @@ TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& applica
                       platform.threads,  watch,
                       responderOptions_, [this] { StartUnloadTimerFromAnyThread(); }} {
   // The form design: what the toolkit builds before the constructor body.
-  lblCompany.setOwnFont(CompanyFont());
-  lblStatus.setOwnFont(StatusFont());
+  lblCompany.setOwnFont(kFormFont.asLink());
+  lblStatus.setOwnFont(kFormFont.bolded());
   lblStatus.setHighlightBackground(true);
-  Styled(btnWMP, false, true, 0);
-  Styled(cbxWriters, true, false, 1);
-  Styled(Memo1, true, false, 2);
-  Styled(btnExit, false, true, 3);
-  Styled(btnHelp, true, false, 4);
-  Styled(RadioGroup1, true, true, 5);
-  Styled(ckxRippingNoneCDB, true, true, 6);
-  Styled(ckxAlternateOutputt, true, true, 7);
-  Styled(ckxReplaceExitFile, true, true, 8);
+  Design(btnWMP, 0, Starts::Disabled);
+  Design(cbxWriters, 1, Starts::Hidden);
+  Design(Memo1, 2, Starts::Hidden);
+  Design(btnExit, 3, Starts::Disabled);
+  Design(btnHelp, 4, Starts::Hidden);
+  Design(RadioGroup1, 5, Starts::Normal);
+  Design(ckxRippingNoneCDB, 6, Starts::Normal);
+  Design(ckxAlternateOutputt, 7, Starts::Normal);
+  Design(ckxReplaceExitFile, 8, Starts::Normal);
   for (Control* control : std::initializer_list<Control*>{
            &lblVersion, &lblCompany, &lblStatus, &Image1, &btnWMP, &cbxWriters, &Memo1, &btnExit,
            &btnHelp, &RadioGroup1, &ckxRippingNoneCDB, &ckxAlternateOutputt, &ckxReplaceExitFile})
@@ -124,10 +124,6 @@ void TfrmMain::StopDialogWatcher() {
   std::uint32_t code = 0;
   if (platform_.threads.exitCode(watcherThread_, &code))
     platform_.threads.terminate(watcherThread_, code);
-}
-
-void TfrmMain::StartUnloadTimerFromAnyThread() {
-  ui_.postToWindowThread([this] { tmrUnload.setEnabled(true); });
 }
 
 void TfrmMain::ShowState(int code) {

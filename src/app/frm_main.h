@@ -1,10 +1,14 @@
 // The main window: its controls, timers and the state of the job. Handlers
-// keep the names the form design binds; each reads like the steps it takes
-// and calls the small pieces in settings/, robot/, job/ and player/.
+// keep the names the form design binds; each reads like the steps it takes,
+// asks the small functions in settings/, robot/, job/, player/ and
+// ui/main_window/ what to do, and does it. This class is the one place that
+// touches the controls.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/application.h"
 #include "platform/platform.h"
@@ -12,11 +16,13 @@
 #include "player/watch_block.h"
 #include "robot/manager_command.h"
 #include "robot/manager_notice.h"
+#include "ui/main_window/form_layout.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/form.h"
 #include "ui/widgets/label.h"
 #include "ui/widgets/lists.h"
 #include "ui/widgets/timer.h"
+#include "ui/widgets/ui_backend.h"
 #include "util/fixed_text.h"
 
 namespace sc {
@@ -47,30 +53,35 @@ class TfrmMain : public Form {
   Timer tmrStatus;
   Timer tmrUnload;
 
-  // Start-up and shutdown.
+  // --- Start-up and shutdown (frm_main.cpp) ---
   void FormCreate() override;
   void FormCloseQuery(bool& canClose) override;
   void FormClose() override;
   void btnExitClick();
 
-  // Messages the window handles itself.
-  void OnCopyData(const std::uint8_t* data, std::uint32_t size) override;
-  void OnDeviceChange(std::uint32_t event, const DeviceBroadcast* header) override;
-
-  // Settings.
+  // --- Settings (frm_main_settings.cpp) ---
   void ckxRippingNoneCDBClick();
   void ckxAlternateOutputtClick();
   void ckxReplaceExitFileClick();
 
-  // The job.
-  void btnWMPClick();
-  void tmrInitTimer();
+  // --- The manager link: commands, notices, the robot's report
+  //     (frm_main_manager.cpp) ---
+  void OnCopyData(const std::uint8_t* data, std::uint32_t size) override;
   void tmrMessagingTimer();
+  void tmrInitTimer();
+
+  // --- The job (frm_main_job.cpp) ---
+  void btnWMPClick();
   void tmrUnloadTimer();
-  void tmrStatusTimer();
+
+  // --- Disc arrival and removal (frm_main_discs.cpp) ---
+  void OnDeviceChange(std::uint32_t event, const DeviceBroadcast* header) override;
+
+  // --- Layout (frm_main_layout.cpp) ---
   void RadioGroup1Click();
 
-  // Window details.
+  // --- Status line and window details (frm_main_details.cpp) ---
+  void tmrStatusTimer();
   void btnHelpClick();
   void lblCompanyClick();
   void lblCompanyMouseMove();
@@ -97,26 +108,42 @@ class TfrmMain : public Form {
   ManagerNotice Notice{};
 
  private:
+  // Start-up and shutdown.
+  void StopDialogWatcher();
+  void ShowState(int code);
+
+  // Settings.
   void ChooseRegistryRoot();
-  void LocateManager();
   void LoadSettings();
   void SaveSettings();
-  void DiscoverPlayers();
-  void StartPlayer(bool iTunes);
-  void ClosePlayer();
+
+  // The manager link.
+  void LocateManager();
   void RunManagerCommand(const std::vector<CommandPair>& pairs);
+
+  // The job.
   void SetOptionsEnabled(bool enabled);
   void LoadWriter();
   void UnloadWriter();
   void ProcessAutoladerMessage();
-  void ShowState(int code);
-  void StopDialogWatcher();
+  void ShowOccupiedBox();
+  void EndJob();
   // The responder declines a disc on its own thread; the timer, and with it
   // the unload, must start on the window thread.
   void StartUnloadTimerFromAnyThread();
-  void ApplyHelpRule();
+
+  // Players.
+  void DiscoverPlayers();
+  void StartPlayer(bool iTunes);
+  void ClosePlayer();
+
+  // Layout.
   void LayOutForm();
   void ArrangeForPlayer();
+  void ApplyLayout(const MainWindowLayout& layout, bool optionsShown);
+
+  // Window details.
+  void ApplyHelpRule();
 
   Platform platform_;  // references to the backends, copied
   UiBackend& ui_;
@@ -125,6 +152,9 @@ class TfrmMain : public Form {
   ResponderOptions responderOptions_;
   DialogWatcherContext watcherContext_;
   ThreadHandle watcherThread_ = 0;
+  // Taken once the window has its run-time size; the layout is a function of
+  // them and of the chosen player.
+  std::optional<LayoutMeasures> measures_;
 };
 
 }  // namespace sc

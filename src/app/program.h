@@ -2,7 +2,7 @@
 
 #include "platform/platform.h"
 #include "player/watch_block.h"
-#include "ui/widgets/application.h"
+#include "ui/widgets/ui_backend.h"
 
 namespace sc {
 

@@ -25,4 +25,16 @@ bool DetailIs(const ManagerNotice& n, const char* literal) {
   return FieldEquals(n.Detail, sizeof n.Detail, literal);
 }
 
+NoticeKind ClassifyNotice(const ManagerNotice& notice) {
+  if (ActionIs(notice, "load")) {
+    if (ResultIs(notice, "OK")) return NoticeKind::Loaded;
+    return DetailIs(notice, "Occupied") ? NoticeKind::Occupied : NoticeKind::LoadRefused;
+  }
+  if (ActionIs(notice, "unload") || ActionIs(notice, "reject"))
+    return ResultIs(notice, "OK") ? NoticeKind::Unloaded : NoticeKind::UnloadFailed;
+  if (ActionIs(notice, "Refresh") || ActionIs(notice, "Check")) return NoticeKind::Recheck;
+  if (ActionIs(notice, "Terminate")) return NoticeKind::Terminate;
+  return NoticeKind::Ignored;
+}
+
 }  // namespace sc

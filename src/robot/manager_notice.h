@@ -25,4 +25,19 @@ bool ActionIs(const ManagerNotice& notice, const char* literal);
 bool ResultIs(const ManagerNotice& notice, const char* literal);
 bool DetailIs(const ManagerNotice& notice, const char* literal);
 
+// What a notice from the "Autoloader" tells the window, by its action, its
+// result and, for a refused load, its detail.
+enum class NoticeKind {
+  Loaded,        // "load", "OK": the disc is in the writer
+  Occupied,      // "load" refused with "Occupied": another program holds the robot
+  LoadRefused,   // "load" refused otherwise: no more discs, the job is over
+  Unloaded,      // "unload" or "reject", "OK": the writer is empty again
+  UnloadFailed,  // "unload" or "reject" with another result
+  Recheck,       // "Refresh" or "Check": read the robot's report again
+  Terminate,     // another application conflicts with the robot software
+  Ignored,       // any other action
+};
+
+NoticeKind ClassifyNotice(const ManagerNotice& notice);
+
 }  // namespace sc

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "contract/contract_backend.h"
-#include "platform/win32/win32_fixtures.h"
 #include "platform/win32/win32_platform.h"
+#include "win32/win32_fixtures.h"
 
 namespace sc::contract {
 namespace {

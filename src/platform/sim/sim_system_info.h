@@ -19,7 +19,6 @@ class SimSystemInfo final : public SystemInfo {
   void setMajorVersion(std::uint32_t major) { major_ = major; }
   void setModulePath(std::string path) { modulePath_ = std::move(path); }
   void setCommandLine(std::string line) { commandLine_ = std::move(line); }
-  void setFullScreenWidth(int width) { fullScreenWidth_ = width; }
 
   // Operation getVersion; subject: the record size, "156" or "148", so
   // either record can be refused on its own.

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "ui/headless/virtual_clock.h"
-#include "ui/widgets/application.h"
 #include "ui/widgets/label.h"
+#include "ui/widgets/ui_backend.h"
 
 namespace sc {
 

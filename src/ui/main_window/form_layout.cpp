@@ -1,71 +1,50 @@
-// The window's run-time layout: everything hangs off one 8-pixel margin and
-// the sizes of a few controls; the options appear only for iTunes.
-#include "app/frm_main.h"
-#include "job/status_text.h"
-#include "player/player_discovery.h"
+#include "ui/main_window/form_layout.h"
 
 namespace sc {
 
-void TfrmMain::LayOutForm() {
-  setOuterSize(300, 200);
-  lblVersion.setLeft(8);
-  lblCompany.setLeft(clientWidth() - lblVersion.left() - lblCompany.width());
-  lblVersion.setTop(clientHeight() - lblVersion.height() - lblVersion.left());
-  lblCompany.setTop(lblVersion.top());
-  btnWMP.setLeft(lblVersion.left());
-  btnWMP.setTop(lblVersion.top() - btnWMP.height() - btnWMP.left());
-  btnExit.setLeft(clientWidth() - btnExit.width() - btnWMP.left());
-  btnExit.setTop(btnWMP.top());
-  btnHelp.setTop(btnWMP.top());
-  btnHelp.setLeft((btnWMP.left() + btnExit.left()) / 2);
-  ApplyHelpRule();
-  Image1.setLeft(btnWMP.left());
-  Image1.setWidth(clientWidth() - 2 * Image1.left());
-  Image1.setHeight(lblStatus.height() + 2);
-  Image1.setTop(btnWMP.top() - Image1.left() - Image1.height());
-  Image1.drawFramedBox(Image1.width(), Image1.height());
-  lblStatus.setLeft(Image1.left() + 6);
-  lblStatus.setTop(Image1.top() + 1);
-  lblStatus.bringToFront();
-  lblStatus.setText(StatusText(kStatusInitializing));
-  RadioGroup1.setLeft(btnWMP.left());
-  RadioGroup1.setTop(RadioGroup1.left() - 6);
-  RadioGroup1.setHeight(lblStatus.top() - RadioGroup1.top() - btnWMP.left());
-  RadioGroup1.setWidth(btnExit.left() + btnExit.width() - btnWMP.left());
-  if (RadioGroup1.count() > 0 && RadioGroup1.itemIndex() < 0) RadioGroup1.setItemIndex(0);
-  DotCount = 0;
-  StatusCode = kStatusInitializing;
-  tmrStatus.setEnabled(true);
-  ckxReplaceExitFile.setWidth(Image1.width());
-  ckxAlternateOutputt.setWidth(Image1.width());
-  ckxRippingNoneCDB.setWidth(Image1.width());
-  ArrangeForPlayer();
-}
+namespace {
+Rect At(int left, int top, Size size) { return {left, top, size.width, size.height}; }
+int Bottom(const Rect& r) { return r.top + r.height; }
+}  // namespace
 
-void TfrmMain::ArrangeForPlayer() {
-  const bool shown = RadioGroup1.selectedText() == kITunesName;
-  ckxReplaceExitFile.setVisible(shown);
-  ckxAlternateOutputt.setVisible(ckxReplaceExitFile.visible());
-  ckxRippingNoneCDB.setVisible(ckxReplaceExitFile.visible());
-  ckxReplaceExitFile.setLeft(btnWMP.left());
-  ckxAlternateOutputt.setLeft(ckxReplaceExitFile.left());
-  ckxRippingNoneCDB.setLeft(ckxReplaceExitFile.left());
-  int y = Image1.top() + Image1.height();
-  if (ckxRippingNoneCDB.visible()) {
-    ckxRippingNoneCDB.setTop(y + ckxRippingNoneCDB.left());
-    ckxAlternateOutputt.setTop(ckxRippingNoneCDB.bottom() + ckxReplaceExitFile.left());
-    ckxReplaceExitFile.setTop(ckxAlternateOutputt.bottom() + ckxReplaceExitFile.left());
-    y = ckxReplaceExitFile.bottom();
+MainWindowLayout LayOutMainWindow(const LayoutMeasures& m, bool optionsShown) {
+  const int margin = kFormMargin;
+  const int width = m.client.width;
+  MainWindowLayout l;
+
+  // The first pass fills the 300 x 200 window from its bottom up: the bottom
+  // line, the buttons, the status box; the radio group takes what is left.
+  const int versionTop = m.client.height - m.version.height - margin;
+  const int buttonTop = versionTop - m.ripping.height - margin;
+  const int boxHeight = m.status.height + 2;
+  const int exitLeft = width - m.exit.width - margin;
+  l.image = {margin, buttonTop - margin - boxHeight, width - 2 * margin, boxHeight};
+  // The label sits 6 pixels in and 1 pixel down, inside the box's frame.
+  l.status = At(l.image.left + 6, l.image.top + 1, m.status);
+  // The group starts 6 pixels above the margin line and ends a margin above
+  // the status label, which is one pixel below the box's top edge.
+  const int playersTop = margin - 6;
+  l.players = {margin, playersTop, exitLeft + m.exit.width - margin,
+               l.status.top - playersTop - margin};
+
+  // The second pass stacks the rest under the status box; with the options
+  // hidden it lands where the first pass put things.
+  const int boxBottom = Bottom(l.image);
+  int y = boxBottom;
+  for (Rect& option : l.options) {
+    option = {margin, y + margin, l.image.width, m.option.height};
+    y = Bottom(option);
   }
-  btnWMP.setTop(y + btnWMP.left());
-  btnHelp.setTop(btnWMP.top());
-  btnExit.setTop(btnWMP.top());
-  lblCompany.setTop(btnWMP.bottom() + btnWMP.left());
-  lblVersion.setTop(lblCompany.top());
-  setClientHeight(lblCompany.bottom() + btnWMP.left());
-  watch_.WatchITunes = ckxRippingNoneCDB.visible();
+  const int rowTop = (optionsShown ? y : boxBottom) + margin;
+  l.ripping = At(margin, rowTop, m.ripping);
+  l.exit = At(exitLeft, rowTop, m.exit);
+  // Truncated toward zero: the three equal buttons are evenly spaced.
+  l.help = At((margin + exitLeft) / 2, rowTop, m.help);
+  const int lineTop = Bottom(l.ripping) + margin;
+  l.version = At(margin, lineTop, m.version);
+  l.company = At(width - margin - m.company.width, lineTop, m.company);
+  l.clientHeight = Bottom(l.company) + margin;
+  return l;
 }
-
-void TfrmMain::RadioGroup1Click() { ArrangeForPlayer(); }
 
 }  // namespace sc

@@ -3,6 +3,7 @@
 // control is state only. Events fire from here, so both backends behave alike.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/platform.h"
@@ -27,12 +28,26 @@ class ControlPeer {
   virtual WindowHandle handle() const = 0;
 };
 
+// Arial, 12-pixel characters, regular: the window's font unless styled.
 struct Font {
   std::string face = "Arial";
   int height = 12;  // character height in pixels
   bool bold = false;
   bool underline = false;
   bool blue = false;  // blue text instead of the window-text colour
+
+  Font bolded() const {
+    Font f = *this;
+    f.bold = true;
+    return f;
+  }
+  // A link's look: underlined and blue.
+  Font asLink() const {
+    Font f = *this;
+    f.underline = true;
+    f.blue = true;
+    return f;
+  }
 };
 
 class Control {
@@ -68,7 +83,8 @@ class Control {
   int tabOrder() const { return tabOrder_; }
   void setTabOrder(int order) { tabOrder_ = order; }
 
-  const Font* font() const { return font_.face.empty() ? nullptr : &font_; }
+  // A font of the control's own, or null for the window's font.
+  const Font* font() const { return font_ ? &*font_ : nullptr; }
   void setOwnFont(const Font& font) { font_ = font; }
 
   void attachPeer(ControlPeer* peer);
@@ -86,7 +102,7 @@ class Control {
   bool enabled_ = true;
   bool visible_ = true;
   int tabOrder_ = -1;
-  Font font_{"", 0, false, false, false};
+  std::optional<Font> font_;
   ControlPeer* peer_ = nullptr;
 };
 

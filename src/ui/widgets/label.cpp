@@ -4,10 +4,6 @@
 
 namespace sc {
 
-namespace {
-const FixedTextMeasurer kFixedMeasurer;
-}
-
 int FixedTextMeasurer::textWidth(const std::string& text, const Font& font) const {
   (void)font;
   return static_cast<int>(text.size()) * 6;
@@ -15,10 +11,9 @@ int FixedTextMeasurer::textWidth(const std::string& text, const Font& font) cons
 
 int FixedTextMeasurer::textHeight(const Font& font) const { return font.height + 3; }
 
-Label::Label(std::string name, std::string text, Rect bounds, const Font& formFont)
-    : Control(std::move(name), std::move(text), bounds),
-      formFont_(formFont),
-      measurer_(&kFixedMeasurer) {
+Label::Label(std::string name, std::string text, Rect bounds, const Font& formFont,
+             const TextMeasurer& measurer)
+    : Control(std::move(name), std::move(text), bounds), formFont_(formFont), measurer_(measurer) {
   autoSize();
 }
 
@@ -32,18 +27,13 @@ void Label::setOwnFont(const Font& font) {
   autoSize();
 }
 
-void Label::setMeasurer(const TextMeasurer* measurer) {
-  measurer_ = measurer ? measurer : &kFixedMeasurer;
-  autoSize();
-}
-
 void Label::click() {
   if (acceptsInput() && onClick) onClick();
 }
 
 void Label::autoSize() {
   const Font& f = font() ? *font() : formFont_;
-  setBounds({left(), top(), measurer_->textWidth(text(), f), measurer_->textHeight(f)});
+  setBounds({left(), top(), measurer_.textWidth(text(), f), measurer_.textHeight(f)});
 }
 
 }  // namespace sc

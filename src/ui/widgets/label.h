@@ -24,7 +24,9 @@ class FixedTextMeasurer : public TextMeasurer {
 
 class Label : public Control {
  public:
-  Label(std::string name, std::string text, Rect bounds, const Font& formFont);
+  // The label measures its text with `measurer`, which must outlive it.
+  Label(std::string name, std::string text, Rect bounds, const Font& formFont,
+        const TextMeasurer& measurer);
   std::function<void()> onClick;
   std::function<void()> onMouseMove;
 
@@ -34,14 +36,13 @@ class Label : public Control {
   // Drawn opaque on the button-highlight colour instead of the window's.
   bool highlightBackground() const { return highlightBackground_; }
   void setHighlightBackground(bool on) { highlightBackground_ = on; }
-  void setMeasurer(const TextMeasurer* measurer);
   void bringToFront() { changed(Change::Front); }
   void click();
 
  private:
   void autoSize();
   Font formFont_;
-  const TextMeasurer* measurer_;
+  const TextMeasurer& measurer_;
   bool highlightBackground_ = false;
 };
 

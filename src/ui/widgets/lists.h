@@ -1,4 +1,5 @@
-// Controls that hold a list of texts: the radio group, the combo box, the memo.
+// Controls that hold a list of texts (the radio group, the combo box, the
+// memo), and the image with its drawing surface.
 #pragma once
 
 #include <functional>

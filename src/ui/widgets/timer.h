@@ -1,5 +1,7 @@
-// One-shot timers of the window thread. Time is a port: the real backend
-// uses SetTimer, tests a virtual clock.
+// Timers of the window thread. An enabled timer fires every interval until it
+// is disabled; the main window's handlers disable their own timer first and so
+// use each as a one-shot. Time is a port: the real backend uses SetTimer,
+// tests a virtual clock.
 #pragma once
 
 #include <functional>

@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
+#include "ui/main_window/radio_layout.h"
 #include "ui/widgets/label.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/gdi_fonts.h"
-#include "ui/win32/radio_layout.h"
 #include "ui/win32/window_procedure.h"
 
 namespace sc {

@@ -5,7 +5,7 @@
 
 #include <atomic>
 
-#include "ui/widgets/application.h"
+#include "ui/widgets/ui_backend.h"
 
 namespace sc {
 

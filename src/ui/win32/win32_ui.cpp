@@ -19,7 +19,7 @@ struct Win32Ui::Impl {
   }
 
   // The form design's font: Arial, 12-pixel characters, regular.
-  Font windowFont{"Arial", 12, false, false, false};
+  Font windowFont;
   FontCache fonts;
   GdiTextMeasurer measurer{fonts};
   Win32Timers timers;
@@ -58,11 +58,6 @@ void Win32Ui::setCursor(CursorShape shape) {
 }
 
 void Win32Ui::attach(Form& form) {
-  // Labels size themselves before their windows exist, so they are created
-  // with the size GDI gives their text.
-  for (Control* control : form.controls()) {
-    if (auto* label = dynamic_cast<Label*>(control)) label->setMeasurer(&impl_->measurer);
-  }
   MainWindowSetup setup;
   setup.fonts = &impl_->fonts;
   setup.measurer = &impl_->measurer;

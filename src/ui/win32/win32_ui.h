@@ -11,7 +11,7 @@
 #include <memory>
 #include <string>
 
-#include "ui/widgets/application.h"
+#include "ui/widgets/ui_backend.h"
 
 namespace sc {
 

@@ -1,4 +1,4 @@
-#include "job/drive_letter.h"
+#include "job/volume_event.h"
 #include "unit/app/main_window_fixture.h"
 
 namespace sc::testing {

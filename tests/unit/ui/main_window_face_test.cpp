@@ -1,52 +1,8 @@
-// The window's layout, the status line's animation and the help button.
+// The status line's animation, the help button and the window's details.
 #include "unit/app/main_window_fixture.h"
 
 namespace sc::testing {
 namespace {
-
-class LayoutTest : public MainWindowTest {
- protected:
-  void SetUp() override { InstallManagerAndPlayers(); }
-};
-
-TEST_F(LayoutTest, EverythingHangsOffTheMargin) {
-  Start();
-  const int width = form->clientWidth();
-  EXPECT_EQ(form->outerWidth(), 300);
-  EXPECT_EQ(form->RadioGroup1.top(), 2);
-  EXPECT_EQ(form->RadioGroup1.left(), 8);
-  EXPECT_EQ(form->RadioGroup1.right(), width - 8);
-  EXPECT_EQ(form->RadioGroup1.bottom(), form->lblStatus.top() - 8);
-  EXPECT_EQ(form->Image1.height(), form->lblStatus.height() + 2);
-  EXPECT_EQ(form->Image1.width(), width - 16);
-  EXPECT_EQ(form->lblStatus.left(), form->Image1.left() + 6);
-  EXPECT_EQ(form->lblStatus.top(), form->Image1.top() + 1);
-  EXPECT_EQ(form->btnWMP.top(), form->Image1.bottom() + 8);
-  EXPECT_EQ(form->btnExit.right(), width - 8);
-  EXPECT_EQ(form->btnHelp.left(), (form->btnWMP.left() + form->btnExit.left()) / 2);
-  EXPECT_EQ(form->lblCompany.right(), width - 8);
-  EXPECT_EQ(form->lblVersion.top(), form->btnWMP.bottom() + 8);
-  EXPECT_EQ(form->clientHeight(), form->lblCompany.bottom() + 8);
-  // With the options hidden the second pass lands where the first one did.
-  EXPECT_EQ(form->outerHeight(), 200);
-}
-
-TEST_F(LayoutTest, ITunesStacksTheOptionsUnderTheStatusBox) {
-  sim.registry.putString(kUser, kOwnKey, "Ripping Application", "iTunes");
-  Start();
-  const int boxBottom = form->Image1.bottom();
-  EXPECT_EQ(form->ckxRippingNoneCDB.top(), boxBottom + 8);
-  EXPECT_EQ(form->ckxAlternateOutputt.top(), form->ckxRippingNoneCDB.bottom() + 8);
-  EXPECT_EQ(form->ckxReplaceExitFile.top(), form->ckxAlternateOutputt.bottom() + 8);
-  EXPECT_EQ(form->btnWMP.top(), form->ckxReplaceExitFile.bottom() + 8);
-  EXPECT_EQ(form->ckxReplaceExitFile.width(), form->Image1.width());
-  EXPECT_EQ(form->outerHeight(), 275);
-  const Rect group = form->RadioGroup1.bounds();
-  form->RadioGroup1.clickItem(0);
-  EXPECT_EQ(form->outerHeight(), 200);
-  EXPECT_EQ(form->RadioGroup1.bounds().top, group.top);
-  EXPECT_EQ(form->Image1.bottom(), boxBottom);
-}
 
 class StatusLineTest : public MainWindowTest {};
 

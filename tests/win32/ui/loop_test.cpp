@@ -53,7 +53,7 @@ TEST_F(LoopTest, TimerStartedBeforeTheWindowRunsOnceItExists) {
 // The notice and the timer must get through while a box is up.
 TEST(RealBoxesTest, MainWindowKeepsReceivingWhileABoxIsUp) {
   Win32Ui ui;
-  TestForm form(ui.timers());
+  TestForm form(ui.timers(), ui.measurer());
   ui.attach(form);
   std::atomic<int> ticks{0};
   form.tmrOnce.onTimer = [&] {

@@ -9,24 +9,24 @@
 #include <string>
 #include <vector>
 
-#include "ui/widgets/application.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/label.h"
 #include "ui/widgets/lists.h"
 #include "ui/widgets/timer.h"
+#include "ui/widgets/ui_backend.h"
 #include "ui/win32/control_ids.h"
-#include "ui/win32/ui_probe.h"
 #include "ui/win32/win32_ui.h"
+#include "win32/ui/ui_probe.h"
 
 namespace sc::test {
 
-inline const Font kFormFont{"Arial", 12, false, false, false};
+inline const Font kFormFont;
 
 class TestForm : public Form {
  public:
-  explicit TestForm(TimerService& timers)
-      : lblHello("lblHello", "Hello there", {8, 8, 0, 0}, kFormFont),
-        lblStatus("lblStatus", "Initializing", {8, 30, 0, 0}, kFormFont),
+  TestForm(TimerService& timers, const TextMeasurer& measurer)
+      : lblHello("lblHello", "Hello there", {8, 8, 0, 0}, kFormFont, measurer),
+        lblStatus("lblStatus", "Initializing", {8, 30, 0, 0}, kFormFont, measurer),
         btnGo("btnGo", "Go", {8, 60, 75, 25}),
         ckxOption("ckxOption", "Option", {8, 90, 150, 17}),
         rgPlayer("rgPlayer", "", {8, 110, 200, 70}),
@@ -34,7 +34,7 @@ class TestForm : public Form {
         memo("memo", "", {120, 190, 100, 40}),
         image("image", "", {8, 240, 120, 17}),
         tmrOnce("tmrOnce", 300, timers) {
-    lblStatus.setOwnFont({"Arial", 12, true, false, false});
+    lblStatus.setOwnFont(kFormFont.bolded());
     lblStatus.setHighlightBackground(true);
     btnGo.setTabOrder(1);
     ckxOption.setTabOrder(0);
@@ -105,7 +105,7 @@ class RecordedBoxes : public MessageBoxes {
 
 class UiTest : public ::testing::Test {
  protected:
-  UiTest() : form(ui.timers()) {}
+  UiTest() : form(ui.timers(), ui.measurer()) {}
   ~UiTest() override { probe::takeQuit(); }
 
   void attach() {

@@ -1,4 +1,4 @@
-#include "ui/win32/radio_layout.h"
+#include "ui/main_window/radio_layout.h"
 
 #include <algorithm>
 

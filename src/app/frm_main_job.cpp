@@ -62,44 +62,66 @@ void TfrmMain::tmrUnloadTimer() {
   UnloadWriter();
 }
 
+void TfrmMain::StartUnloadTimerFromAnyThread() {
+  ui_.postToWindowThread([this] { tmrUnload.setEnabled(true); });
+}
+
 void TfrmMain::ProcessAutoladerMessage() {
   // A copy: while the "Occupied" box is open a further notice replaces the
   // buffer and is handled by a nested call; this call keeps its own.
   const ManagerNotice notice = Notice;
-  if (ActionIs(notice, "load")) {
-    if (ResultIs(notice, "OK")) {
+  switch (ClassifyNotice(notice)) {
+    case NoticeKind::Loaded:
       Memo1.append("ProcessAutoladerMessage() Writer loaded");
       watch_.WatchActive = true;
-    } else if (DetailIs(notice, "Occupied")) {
-      StatusCode = kStatusReady;
-      setTopMost(true);
-      ui_.boxes().showMessage(handle(), application_.title, kOccupiedMessage);
-      SetOptionsEnabled(true);
-      btnWMP.setEnabled(true);
-      lblStatus.setText(StatusText(kStatusReady));
-      setTopMost(false);
-    } else {
-      RadioGroup1.setEnabled(true);
-      btnWMP.setEnabled(true);
-      btnExit.setEnabled(true);
-      ShowState(kStatusJobDone);
-      ckxAlternateOutputt.setEnabled(true);
-      ckxReplaceExitFile.setEnabled(true);
-      ckxRippingNoneCDB.setEnabled(true);
-      RunManagerCommand(
-          {{"caller", caption()}, {"target", cbxWriters.text()}, {"action", "Release"}});
-    }
-  } else if (ActionIs(notice, "unload") || ActionIs(notice, "reject")) {
-    Memo1.append("ProcessAutoladerMessage() Writer unloaded");
-    UnloadPending = false;
-    if (ResultIs(notice, "OK")) LoadWriter();
-  } else if (ActionIs(notice, "Refresh") || ActionIs(notice, "Check")) {
-    tmrInit.setEnabled(true);
-  } else if (ActionIs(notice, "Terminate")) {
-    Halted = true;
-    lblStatus.setText(kConflictText);
+      break;
+    case NoticeKind::Occupied:
+      ShowOccupiedBox();
+      break;
+    case NoticeKind::LoadRefused:
+      EndJob();
+      break;
+    case NoticeKind::Unloaded:
+    case NoticeKind::UnloadFailed:
+      Memo1.append("ProcessAutoladerMessage() Writer unloaded");
+      UnloadPending = false;
+      if (ClassifyNotice(notice) == NoticeKind::Unloaded) LoadWriter();
+      break;
+    case NoticeKind::Recheck:
+      tmrInit.setEnabled(true);
+      break;
+    case NoticeKind::Terminate:
+      Halted = true;
+      lblStatus.setText(kConflictText);
+      break;
+    case NoticeKind::Ignored:
+      break;
   }
   btnExit.setEnabled(true);
+}
+
+// Another autoloader program holds the robot: say so on top of everything,
+// then return to Ready with the same player for another try.
+void TfrmMain::ShowOccupiedBox() {
+  StatusCode = kStatusReady;
+  setTopMost(true);
+  ui_.boxes().showMessage(handle(), application_.title, kOccupiedMessage);
+  SetOptionsEnabled(true);
+  btnWMP.setEnabled(true);
+  lblStatus.setText(StatusText(kStatusReady));
+  setTopMost(false);
+}
+
+// No more discs: everything is enabled again and the writer released.
+void TfrmMain::EndJob() {
+  RadioGroup1.setEnabled(true);
+  btnWMP.setEnabled(true);
+  btnExit.setEnabled(true);
+  ShowState(kStatusJobDone);
+  ckxAlternateOutputt.setEnabled(true);
+  ckxReplaceExitFile.setEnabled(true);
+  ckxRippingNoneCDB.setEnabled(true);
+  RunManagerCommand({{"caller", caption()}, {"target", cbxWriters.text()}, {"action", "Release"}});
 }
 
 }  // namespace sc

@@ -1,5 +1,5 @@
-// The main window's side of the players: which are offered, starting the
-// chosen one, closing it at the end.
+// The players: which are offered, starting the chosen one, closing it at the
+// end.
 #include "app/frm_main.h"
 #include "player/player_discovery.h"
 

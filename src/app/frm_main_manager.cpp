@@ -1,5 +1,5 @@
-// The main window's side of the manager link: locating the manager, sending
-// it commands, receiving its notices and polling the robot's report.
+// The manager link: locating the manager, sending it commands, receiving its
+// notices and polling the robot's report.
 #include "app/frm_main.h"
 #include "job/status_text.h"
 #include "robot/manager_locator.h"
@@ -17,6 +17,8 @@ void TfrmMain::RunManagerCommand(const std::vector<CommandPair>& pairs) {
   platform_.shell.execute(handle(), "open", ManagerPath.data(), command.c_str(), "", kSwHide);
 }
 
+// The payload is copied before the sender's call returns; the notice is
+// handed on 10 ms later, outside that call.
 void TfrmMain::OnCopyData(const std::uint8_t* data, std::uint32_t size) {
   StoreNotice(Notice, data, size);
   tmrMessaging.setEnabled(true);

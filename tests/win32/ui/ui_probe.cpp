@@ -1,4 +1,4 @@
-#include "ui/win32/ui_probe.h"
+#include "win32/ui/ui_probe.h"
 
 #include <windows.h>
 

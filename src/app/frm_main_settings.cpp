@@ -1,5 +1,5 @@
-// The main window's side of the settings: the registry root, loading at
-// start, saving at close, and the three option boxes.
+// The settings: the registry root, loading at start, saving at close, and
+// the three option boxes.
 #include "app/frm_main.h"
 #include "settings/registry_root.h"
 #include "settings/settings_store.h"
@@ -26,6 +26,7 @@ void TfrmMain::SaveSettings() {
                  UnloadUnknownToAlternate, ReplaceExistingSongs);
 }
 
+// The responder reads copies of two boxes, never the widgets themselves.
 void TfrmMain::ckxRippingNoneCDBClick() {
   ImportUnknownCd = ckxRippingNoneCDB.checked() ? 1 : 0;
   responderOptions_.importUnknown = ckxRippingNoneCDB.checked();
