@@ -97,7 +97,7 @@ TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& applica
 TfrmMain::~TfrmMain() = default;
 
 void TfrmMain::FormCreate() {
-  RunManagerCommand({{"caller", caption()}, {"action", "Check"}});
+  const bool checkSent = RunManagerCommand({{"caller", caption()}, {"action", "Check"}});
   watch_.MainWindow = handle();
   UnloadPending = false;
   ckxRippingNoneCDB.setChecked(ImportUnknownCd != 0);
@@ -106,6 +106,8 @@ void TfrmMain::FormCreate() {
   Memo1.clear();
   cbxWriters.clear();
   LayOutForm();
+  // Without the manager's answer nothing would ever enable "Exit".
+  if (!checkSent) ManagerNotStarted();
 }
 
 void TfrmMain::FormCloseQuery(bool& canClose) { canClose = btnExit.enabled(); }

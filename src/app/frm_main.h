@@ -101,6 +101,16 @@ class TfrmMain : public Form {
   std::int32_t StatusCode = 0;
   std::int32_t DotCount = 0;
   bool UnloadPending = false;
+  // A job runs from the "Ripping" click that sends its first load until the
+  // job ends ("Job Done"), the robot is "Occupied", an unload fails or the
+  // manager cannot be started. The controls only show it; this decides.
+  bool JobRunning = false;
+  // A load awaits its notice. With UnloadPending: at most one command is out,
+  // and a notice acts only as the answer to the command that is out.
+  bool LoadPending = false;
+  // The writer the job works on, fixed at its start: a robot report read
+  // during the job may change the list but not the job's writer.
+  FixedText<128> JobWriter{};
   bool Halted = false;
   bool PlayerIsITunes = false;
   bool StartedBare = false;
@@ -119,7 +129,11 @@ class TfrmMain : public Form {
 
   // The manager link.
   void LocateManager();
-  void RunManagerCommand(const std::vector<CommandPair>& pairs);
+  // False when the manager could not be started (no path, or the shell
+  // refused): no notice will come.
+  bool RunManagerCommand(const std::vector<CommandPair>& pairs);
+  bool RunJobCommand(const char* action);
+  void ManagerNotStarted();
 
   // The job.
   void SetOptionsEnabled(bool enabled);
@@ -128,6 +142,7 @@ class TfrmMain : public Form {
   void ProcessAutoladerMessage();
   void ShowOccupiedBox();
   void EndJob();
+  void EnableStart();
   // The responder declines a disc on its own thread; the timer, and with it
   // the unload, must start on the window thread.
   void StartUnloadTimerFromAnyThread();

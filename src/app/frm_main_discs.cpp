@@ -1,4 +1,4 @@
-// A disc's volume arriving in or leaving the selected writer's drive.
+// A disc's volume arriving in or leaving the writer's drive.
 #include <cstdio>
 
 #include "app/frm_main.h"
@@ -8,27 +8,30 @@
 namespace sc {
 
 void TfrmMain::OnDeviceChange(std::uint32_t event, const DeviceBroadcast* header) {
-  if (cbxWriters.count() == 0) return;
-  const bool jobRunning = !btnWMP.enabled();
+  // During a job its own writer counts, whatever a robot report read since
+  // has put into the list; otherwise the selected one.
+  const std::string writer =
+      JobRunning ? TextOf(JobWriter) : cbxWriters.count() > 0 ? cbxWriters.text() : std::string();
   // An unload already out makes the removal moot, whatever it names.
   if (event == kDbtDeviceRemoveComplete && UnloadPending) return;
 
-  switch (ClassifyVolumeEvent(event, header, cbxWriters.text())) {
+  switch (ClassifyVolumeEvent(event, header, writer)) {
     case WriterVolume::None:
       break;
     case WriterVolume::Arrived:
       Memo1.append("DBT_DEVICEARRIVAL");
-      if (jobRunning) ShowState(kStatusDiscLoaded);
+      if (JobRunning) ShowState(kStatusDiscLoaded);
       break;
     case WriterVolume::Removed: {
       Memo1.append("DBT_DEVICEREMOVECOMPLETE --> UnloadWriter");
       char root[8];
-      std::snprintf(root, sizeof root, "%c:\\", cbxWriters.text()[0]);
+      std::snprintf(root, sizeof root, "%c:\\", writer[0]);
       if (platform_.files.driveType(root) != kDriveCdrom) {
-        // The drive itself has gone, not just the disc.
+        // The drive itself has gone, not just the disc. A job waits for it:
+        // the disc's arrival and removal carry it on when the drive returns.
         ShowState(kStatusNoDevice);
         btnWMP.setEnabled(false);
-      } else if (StatusCode != kStatusDiscUnloading && jobRunning) {
+      } else if (JobRunning && StatusCode != kStatusDiscUnloading) {
         UnloadWriter();
       }
       break;

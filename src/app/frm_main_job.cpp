@@ -13,7 +13,10 @@ constexpr const char* kOccupiedMessage =
 }  // namespace
 
 void TfrmMain::btnWMPClick() {
-  if (RadioGroup1.itemIndex() < 0) return;
+  if (JobRunning || RadioGroup1.itemIndex() < 0) return;
+  // With no writer there is nothing to load: starting would disable "Exit"
+  // and send nothing that could enable it again.
+  if (cbxWriters.count() == 0) return;
   PlayerIsITunes = false;
   const std::string player = RadioGroup1.selectedText();
   if (player == kWmpName) {
@@ -24,6 +27,8 @@ void TfrmMain::btnWMPClick() {
   } else {
     return;
   }
+  AssignCut(JobWriter, cbxWriters.text());
+  JobRunning = true;
   RadioGroup1.setEnabled(false);
   btnWMP.setEnabled(false);
   btnExit.setEnabled(false);
@@ -38,23 +43,34 @@ void TfrmMain::SetOptionsEnabled(bool enabled) {
   ckxRippingNoneCDB.setEnabled(enabled);
 }
 
+// "Ripping" is offered only with a writer to load.
+void TfrmMain::EnableStart() { btnWMP.setEnabled(cbxWriters.count() > 0); }
+
+bool TfrmMain::RunJobCommand(const char* action) {
+  return RunManagerCommand(
+      {{"caller", caption()}, {"action", action}, {"target", TextOf(JobWriter)}});
+}
+
 void TfrmMain::LoadWriter() {
-  if (cbxWriters.count() == 0) return;
+  if (!JobRunning || LoadPending || UnloadPending) return;
   ShowState(kStatusDiscLoading);
   SetOptionsEnabled(false);
-  RunManagerCommand({{"caller", caption()}, {"action", "load"}, {"target", cbxWriters.text()}});
+  LoadPending = RunJobCommand("load");
+  if (!LoadPending) ManagerNotStarted();
 }
 
 void TfrmMain::UnloadWriter() {
   watch_.WatchActive = false;
-  if (cbxWriters.count() == 0) return;
+  // Only a job's loaded disc is unloaded, and only once: a removal or a
+  // declined disc while a command is out waits for that command's answer.
+  if (!JobRunning || LoadPending || UnloadPending) return;
   ShowState(kStatusDiscUnloading);
   const char* action =
       ckxAlternateOutputt.checked() && watch_.UnknownDiscSeen ? "reject" : "unload";
-  UnloadPending = true;
   SetOptionsEnabled(false);
-  RunManagerCommand({{"caller", caption()}, {"action", action}, {"target", cbxWriters.text()}});
+  UnloadPending = RunJobCommand(action);
   watch_.UnknownDiscSeen = false;
+  if (!UnloadPending) ManagerNotStarted();
 }
 
 void TfrmMain::tmrUnloadTimer() {
@@ -70,22 +86,39 @@ void TfrmMain::ProcessAutoladerMessage() {
   // A copy: while the "Occupied" box is open a further notice replaces the
   // buffer and is handled by a nested call; this call keeps its own.
   const ManagerNotice notice = Notice;
-  switch (ClassifyNotice(notice)) {
+  const NoticeKind kind = ClassifyNotice(notice);
+  switch (kind) {
+    // A load or unload notice is an answer; one that answers no command of
+    // ours (a second copy of an answer, a stray) changes nothing. This also
+    // keeps "Occupied" boxes from piling up while one is open.
     case NoticeKind::Loaded:
+      if (!LoadPending) break;
+      LoadPending = false;
       Memo1.append("ProcessAutoladerMessage() Writer loaded");
       watch_.WatchActive = true;
       break;
     case NoticeKind::Occupied:
+      if (!LoadPending) break;
+      LoadPending = false;
+      JobRunning = false;
       ShowOccupiedBox();
       break;
     case NoticeKind::LoadRefused:
+      if (!LoadPending) break;
+      LoadPending = false;
       EndJob();
       break;
     case NoticeKind::Unloaded:
     case NoticeKind::UnloadFailed:
+      if (!UnloadPending) break;
       Memo1.append("ProcessAutoladerMessage() Writer unloaded");
       UnloadPending = false;
-      if (ClassifyNotice(notice) == NoticeKind::Unloaded) LoadWriter();
+      if (kind == NoticeKind::Unloaded) {
+        LoadWriter();
+      } else {
+        // The cycle stops quietly; the disc stays in the writer.
+        JobRunning = false;
+      }
       break;
     case NoticeKind::Recheck:
       tmrInit.setEnabled(true);
@@ -107,21 +140,23 @@ void TfrmMain::ShowOccupiedBox() {
   setTopMost(true);
   ui_.boxes().showMessage(handle(), application_.title, kOccupiedMessage);
   SetOptionsEnabled(true);
-  btnWMP.setEnabled(true);
+  EnableStart();
   lblStatus.setText(StatusText(kStatusReady));
   setTopMost(false);
 }
 
-// No more discs: everything is enabled again and the writer released.
+// No more discs: everything is enabled again and the job's writer released.
 void TfrmMain::EndJob() {
+  JobRunning = false;
   RadioGroup1.setEnabled(true);
-  btnWMP.setEnabled(true);
+  EnableStart();
   btnExit.setEnabled(true);
   ShowState(kStatusJobDone);
   ckxAlternateOutputt.setEnabled(true);
   ckxReplaceExitFile.setEnabled(true);
   ckxRippingNoneCDB.setEnabled(true);
-  RunManagerCommand({{"caller", caption()}, {"target", cbxWriters.text()}, {"action", "Release"}});
+  RunManagerCommand(
+      {{"caller", caption()}, {"target", TextOf(JobWriter)}, {"action", "Release"}});
 }
 
 }  // namespace sc

@@ -11,10 +11,26 @@ void TfrmMain::LocateManager() {
   AssignCut(ManagerPath, sc::LocateManager(platform_, RegistryRoot));
 }
 
-void TfrmMain::RunManagerCommand(const std::vector<CommandPair>& pairs) {
+bool TfrmMain::RunManagerCommand(const std::vector<CommandPair>& pairs) {
+  // An empty path would have the shell open whatever it takes "" to be.
+  if (ManagerPath[0] == 0) return false;
   const std::string command = BuildManagerCommand(pairs);
-  // The manager answers later, with a notice; the start itself is not checked.
-  platform_.shell.execute(handle(), "open", ManagerPath.data(), command.c_str(), "", kSwHide);
+  // The manager answers later, with a notice; only whether it started is
+  // known here.
+  return platform_.shell.execute(handle(), "open", ManagerPath.data(), command.c_str(), "",
+                                 kSwHide) > kShellStarted;
+}
+
+// With no manager running no notice will come: waiting for one would keep
+// "Exit" disabled for ever, so the window says why and lets the user go.
+void TfrmMain::ManagerNotStarted() {
+  JobRunning = false;
+  LoadPending = false;
+  UnloadPending = false;
+  ShowState(kStatusNoManager);
+  RadioGroup1.setEnabled(true);
+  SetOptionsEnabled(true);
+  EnableStart();
 }
 
 // The payload is copied before the sender's call returns; the notice is
@@ -38,6 +54,11 @@ void TfrmMain::tmrInitTimer() {
   cbxWriters.clear();
   for (const std::string& writer : report.writers) cbxWriters.addItem(writer);
   btnExit.setEnabled(true);
+  if (JobRunning) {
+    // The job keeps its writer, its status and "Ripping" disabled.
+    if (cbxWriters.count() > 0) cbxWriters.setItemIndex(0);
+    return;
+  }
   if (cbxWriters.count() > 0) {
     StatusCode = kStatusReady;
     lblStatus.setText(StatusText(kStatusReady));

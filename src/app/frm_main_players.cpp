@@ -1,6 +1,7 @@
 // The players: which are offered, starting the chosen one, closing it at the
 // end.
 #include "app/frm_main.h"
+#include "player/player_command.h"
 #include "player/player_discovery.h"
 
 namespace sc {
@@ -22,7 +23,14 @@ void TfrmMain::DiscoverPlayers() {
 
 void TfrmMain::StartPlayer(bool iTunes) {
   const std::string file = TextOf(iTunes ? ITunesCommand : WmpPath);
-  platform_.shell.execute(0, "open", file.c_str(), "", "", kSwShow);
+  if (platform_.shell.execute(0, "open", file.c_str(), "", "", kSwShow) > kShellStarted) return;
+  // The registered command as it stands is the first try; a shell that takes
+  // it for a file name finds none when it carries arguments.
+  if (!iTunes) return;
+  if (const auto split = SplitQuotedCommand(file)) {
+    platform_.shell.execute(0, "open", split->program.c_str(), split->arguments.c_str(), "",
+                            kSwShow);
+  }
 }
 
 void TfrmMain::ClosePlayer() {

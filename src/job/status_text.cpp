@@ -5,8 +5,8 @@ namespace sc {
 const char* StatusText(int code) {
   static const char* const kTexts[] = {"Initializing", "Ready",       "No Device",
                                        "Disc Loading", "Disc Loaded", "Disc Unloading",
-                                       "Job Done"};
-  return code >= 0 && code <= 6 ? kTexts[code] : "";
+                                       "Job Done",     "Robot software not found"};
+  return code >= 0 && code <= kStatusNoManager ? kTexts[code] : "";
 }
 
 bool IsAnimated(int code) {

@@ -11,9 +11,11 @@ enum StatusCodes : int {
   kStatusDiscLoaded = 4,
   kStatusDiscUnloading = 5,
   kStatusJobDone = 6,
+  // The robot manager could not be started: the window stops waiting for it.
+  kStatusNoManager = 7,
 };
 
-// The text of a code; "" for a value outside 0 to 6.
+// The text of a code; "" for a value outside 0 to 7.
 const char* StatusText(int code);
 
 // The codes of work in progress, whose text the status line animates.

@@ -44,6 +44,8 @@ constexpr std::uint32_t kDriveCdrom = 5;
 
 constexpr int kSwHide = 0;
 constexpr int kSwShow = 5;
+// ShellExecuteA answers more than this when it started the file.
+constexpr std::intptr_t kShellStarted = 32;
 
 constexpr std::uint32_t kStillActive = 259;
 

@@ -40,8 +40,9 @@ TEST_F(JobControllerTest, LoadOkArmsTheResponderAndKeepsDiscLoading) {
 }
 
 TEST_F(JobControllerTest, RefusedLoadEndsTheJobAndReleasesTheWriter) {
-  StartJob();
   for (const char* result : {"Error", "ok", "OK "}) {
+    StartReady();
+    form->btnWMP.click();
     NotifyAndSettle({"Autoloader", "load", result, "No disc"});
     EXPECT_EQ(form->StatusCode, 6) << result;
     EXPECT_EQ(form->lblStatus.text(), "Job Done");
@@ -50,6 +51,7 @@ TEST_F(JobControllerTest, RefusedLoadEndsTheJobAndReleasesTheWriter) {
     EXPECT_TRUE(form->btnWMP.enabled());
     EXPECT_TRUE(form->btnExit.enabled());
     EXPECT_TRUE(OptionsEnabled());
+    EXPECT_FALSE(form->JobRunning);
   }
 }
 
@@ -78,22 +80,25 @@ TEST_F(JobControllerTest, OccupiedShowsTheTopMostBoxThenReturnsToReady) {
   EXPECT_EQ(ManagerCommands().size(), 2u);
 }
 
-TEST_F(JobControllerTest, NoticeArrivingWhileTheOccupiedBoxIsOpenIsHandledInside) {
+TEST_F(JobControllerTest, WhileTheOccupiedBoxIsOpenNoticesTakeANestedTurnButOpenNoSecondBox) {
   StartReady();
   form->btnWMP.click();
   int nested = 0;
   ui.recordedBoxes.whileOpen = [&] {
     if (nested++ > 0) return;
     NotifyAndSettle({"Autoloader", "Terminate", "", ""});
-    NotifyAndSettle({"Autoloader", "load", "Error", "Occupied"});
+    // A flood of refusals, as another autoloader program may send: none of
+    // them answers a load of ours any more.
+    for (int i = 0; i < 1000; ++i) NotifyAndSettle({"Autoloader", "load", "Error", "Occupied"});
   };
   NotifyAndSettle({"Autoloader", "load", "Error", "Occupied"});
-  EXPECT_EQ(ui.recordedBoxes.shown.size(), 2u);
+  EXPECT_EQ(ui.recordedBoxes.shown.size(), 1u);
   EXPECT_TRUE(form->Halted);
   // The outer call finishes its own notice, not the one that replaced it.
   EXPECT_EQ(form->lblStatus.text(), "Ready");
   EXPECT_FALSE(form->topMost());
   EXPECT_TRUE(form->btnWMP.enabled());
+  EXPECT_EQ(ManagerCommands().size(), 2u);
 }
 
 TEST_F(JobControllerTest, UnloadOkLoadsTheNextDiscAndFailureStopsQuietly) {
@@ -143,17 +148,30 @@ TEST_F(JobControllerTest, TerminateHaltsTheStatusLineButNoticesGoOn) {
   EXPECT_EQ(form->lblStatus.text(), "Conflict with other application");
   Advance(5000);
   EXPECT_EQ(form->lblStatus.text(), "Conflict with other application");
+  Volume(kDbtDeviceRemoveComplete, 1u << 4);
+  NotifyAndSettle({"Autoloader", "unload", "OK", ""});
   NotifyAndSettle({"Autoloader", "load", "Error", "Done"});
   EXPECT_EQ(form->lblStatus.text(), "Job Done");
 }
 
-TEST_F(JobControllerTest, RefreshDuringAJobRereadsTheWriters) {
+TEST_F(JobControllerTest, RefreshDuringAJobRereadsTheWritersButTheJobGoesOn) {
   StartJob();
+  Volume(kDbtDeviceArrival, 1u << 4);
+  PublishWriters({"F: Other writer", "E: Writer 1"});
   NotifyAndSettle({"Autoloader", "Refresh", "", ""});
   Advance(100);
-  EXPECT_EQ(form->lblStatus.text(), "Ready");
-  EXPECT_TRUE(form->btnWMP.enabled());
+  EXPECT_EQ(form->cbxWriters.items().size(), 2u);
+  EXPECT_EQ(form->lblStatus.text().rfind("Disc Loaded", 0), 0u) << form->lblStatus.text();
+  EXPECT_EQ(form->StatusCode, 4);
+  EXPECT_FALSE(form->btnWMP.enabled());
   EXPECT_FALSE(form->RadioGroup1.enabled());
+  EXPECT_TRUE(form->btnExit.enabled());
+  // The disc leaving the job's writer is unloaded there; a second click
+  // cannot start the player again.
+  form->btnWMPClick();
+  Volume(kDbtDeviceRemoveComplete, 1u << 4);
+  EXPECT_EQ(LastManagerCommand(), "--caller Spoolcat: --action unload --target E: Writer 1");
+  EXPECT_EQ(sim.shell.calls().size(), 4u);  // Check, player, load, unload
 }
 
 TEST_F(JobControllerTest, RippingDoesNothingWithoutASelectedPlayer) {

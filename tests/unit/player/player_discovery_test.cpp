@@ -1,3 +1,4 @@
+#include "player/player_command.h"
 #include "unit/app/main_window_fixture.h"
 
 namespace sc::testing {
@@ -105,6 +106,51 @@ TEST_F(PlayerDiscoveryTest, ChoosingAPlayerShowsTheOptionsOnlyForITunes) {
   form->RadioGroup1.clickItem(0);
   EXPECT_FALSE(watch.WatchITunes);
   EXPECT_EQ(form->clientHeight(), heightWithout);
+}
+
+
+TEST(SplitQuotedCommandTest, AQuotedProgramAndWhatFollowsIt) {
+  struct Case {
+    const char* command;
+    bool split;
+    const char* program;
+    const char* arguments;
+  } cases[] = {
+      {"\"C:\\iTunes\\iTunes.exe\" /autorun", true, "C:\\iTunes\\iTunes.exe", "/autorun"},
+      {"\"C:\\iTunes\\iTunes.exe\"   \"%1\"", true, "C:\\iTunes\\iTunes.exe", "\"%1\""},
+      {"\"C:\\iTunes\\iTunes.exe\"", true, "C:\\iTunes\\iTunes.exe", ""},
+      {"C:\\iTunes\\iTunes.exe /autorun", false, "", ""},
+      {"\"C:\\iTunes\\iTunes.exe /autorun", false, "", ""},
+      {"\"\" /autorun", false, "", ""},
+      {"", false, "", ""},
+  };
+  for (const auto& c : cases) {
+    const auto split = SplitQuotedCommand(c.command);
+    ASSERT_EQ(split.has_value(), c.split) << c.command;
+    if (!split) continue;
+    EXPECT_EQ(split->program, c.program);
+    EXPECT_EQ(split->arguments, c.arguments);
+  }
+}
+
+TEST_F(PlayerDiscoveryTest, ITunesCommandWithArgumentsIsStartedAsProgramAndArgumentsWhenRefused) {
+  const std::string command = "\"C:\\iTunes\\iTunes.exe\" /autorun";
+  sim.registry.putString(kUser, kOwnKey, "Ripping Application", "iTunes");
+  InstallManagerAndPlayers();
+  InstallITunes(command);
+  sim.shell.failures().always("execute", 2, command);
+  PublishWriters({"E: Writer 1"});
+  Start();
+  NotifyAndSettle({"Autoloader", "Check", "", ""});
+  Advance(100);
+  form->btnWMP.click();
+  const auto& calls = sim.shell.calls();
+  ASSERT_GE(calls.size(), 4u);  // Check, the command as registered, the program, load
+  EXPECT_EQ(calls[1].file, command);
+  EXPECT_EQ(calls[2].file, "C:\\iTunes\\iTunes.exe");
+  EXPECT_EQ(calls[2].parameters, "/autorun");
+  EXPECT_EQ(calls[2].showCommand, kSwShow);
+  EXPECT_EQ(calls[2].owner, 0u);
 }
 
 }  // namespace

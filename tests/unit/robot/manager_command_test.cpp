@@ -31,6 +31,7 @@ TEST_F(ManagerJobCommandsTest, EveryCommandOfAJobIsSentExactly) {
   NotifyAndSettle({"Autoloader", "load", "OK", ""});
   Volume(kDbtDeviceRemoveComplete, 1u << 4);
   NotifyAndSettle({"Autoloader", "unload", "OK", ""});
+  NotifyAndSettle({"Autoloader", "load", "OK", ""});
   watch.UnknownDiscSeen = true;
   Volume(kDbtDeviceRemoveComplete, 1u << 4);
   NotifyAndSettle({"Autoloader", "reject", "OK", ""});
