@@ -13,6 +13,7 @@
 #include "app/application.h"
 #include "platform/platform.h"
 #include "player/dialog_watcher.h"
+#include "player/player_discovery.h"
 #include "player/watch_block.h"
 #include "robot/manager_command.h"
 #include "robot/manager_notice.h"
@@ -149,13 +150,13 @@ class TfrmMain : public Form {
 
   // Players.
   void DiscoverPlayers();
-  void StartPlayer(bool iTunes);
+  void StartPlayer(Player player);
   void ClosePlayer();
 
   // Layout.
   void LayOutForm();
   void ArrangeForPlayer();
-  void ApplyLayout(const MainWindowLayout& layout, bool optionsShown);
+  void ApplyLayout(const MainWindowLayout& layout, OptionRows options);
 
   // Window details.
   void ApplyHelpRule();

@@ -10,8 +10,9 @@ namespace sc {
 void TfrmMain::OnDeviceChange(std::uint32_t event, const DeviceBroadcast* header) {
   // During a job its own writer counts, whatever a robot report read since
   // has put into the list; otherwise the selected one.
-  const std::string writer =
-      JobRunning ? TextOf(JobWriter) : cbxWriters.count() > 0 ? cbxWriters.text() : std::string();
+  const std::string writer = JobRunning               ? TextOf(JobWriter)
+                             : cbxWriters.count() > 0 ? cbxWriters.text()
+                                                      : std::string();
   // An unload already out makes the removal moot, whatever it names.
   if (event == kDbtDeviceRemoveComplete && UnloadPending) return;
 

@@ -20,10 +20,10 @@ void TfrmMain::btnWMPClick() {
   PlayerIsITunes = false;
   const std::string player = RadioGroup1.selectedText();
   if (player == kWmpName) {
-    StartPlayer(false);
+    StartPlayer(Player::WindowsMediaPlayer);
   } else if (player == kITunesName) {
     PlayerIsITunes = true;
-    StartPlayer(true);
+    StartPlayer(Player::ITunes);
   } else {
     return;
   }
@@ -155,8 +155,7 @@ void TfrmMain::EndJob() {
   ckxAlternateOutputt.setEnabled(true);
   ckxReplaceExitFile.setEnabled(true);
   ckxRippingNoneCDB.setEnabled(true);
-  RunManagerCommand(
-      {{"caller", caption()}, {"target", TextOf(JobWriter)}, {"action", "Release"}});
+  RunManagerCommand({{"caller", caption()}, {"target", TextOf(JobWriter)}, {"action", "Release"}});
 }
 
 }  // namespace sc

@@ -27,7 +27,7 @@ void TfrmMain::LayOutForm() {
                              SizeOf(btnExit),
                              SizeOf(ckxRippingNoneCDB)};
   ApplyHelpRule();
-  const MainWindowLayout layout = LayOutMainWindow(*measures_, false);
+  const MainWindowLayout layout = LayOutMainWindow(*measures_, OptionRows::Hidden);
   Image1.setBounds(layout.image);
   Image1.drawFramedBox(Image1.width(), Image1.height());
   Place(lblStatus, layout.status);
@@ -48,15 +48,16 @@ void TfrmMain::ArrangeForPlayer() {
   ckxRippingNoneCDB.setVisible(shown);
   // A selection made while the constructor lists the players comes before
   // the window has its run-time size; the layout then waits for FormCreate.
-  if (measures_) ApplyLayout(LayOutMainWindow(*measures_, shown), shown);
+  const OptionRows rows = shown ? OptionRows::Shown : OptionRows::Hidden;
+  if (measures_) ApplyLayout(LayOutMainWindow(*measures_, rows), rows);
   watch_.WatchITunes = ckxRippingNoneCDB.visible();
 }
 
-void TfrmMain::ApplyLayout(const MainWindowLayout& layout, bool optionsShown) {
+void TfrmMain::ApplyLayout(const MainWindowLayout& layout, OptionRows rows) {
   CheckBox* options[] = {&ckxRippingNoneCDB, &ckxAlternateOutputt, &ckxReplaceExitFile};
   for (int i = 0; i < 3; ++i) {
     // Hidden options keep the top they had.
-    if (optionsShown) {
+    if (rows == OptionRows::Shown) {
       options[i]->setBounds(layout.options[i]);
     } else {
       options[i]->setLeft(layout.options[i].left);

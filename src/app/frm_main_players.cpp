@@ -21,7 +21,8 @@ void TfrmMain::DiscoverPlayers() {
   }
 }
 
-void TfrmMain::StartPlayer(bool iTunes) {
+void TfrmMain::StartPlayer(Player player) {
+  const bool iTunes = player == Player::ITunes;
   const std::string file = TextOf(iTunes ? ITunesCommand : WmpPath);
   if (platform_.shell.execute(0, "open", file.c_str(), "", "", kSwShow) > kShellStarted) return;
   // The registered command as it stands is the first try; a shell that takes

@@ -12,6 +12,8 @@ namespace sc {
 constexpr const char* kWmpName = "Windows Media Player";
 constexpr const char* kITunesName = "iTunes";
 
+enum class Player { WindowsMediaPlayer, ITunes };
+
 struct InstalledPlayers {
   // wmplayer.exe in the installation directory, as the directory was stored.
   std::optional<std::string> wmpPath;

@@ -7,7 +7,7 @@ Rect At(int left, int top, Size size) { return {left, top, size.width, size.heig
 int Bottom(const Rect& r) { return r.top + r.height; }
 }  // namespace
 
-MainWindowLayout LayOutMainWindow(const LayoutMeasures& m, bool optionsShown) {
+MainWindowLayout LayOutMainWindow(const LayoutMeasures& m, OptionRows options) {
   const int margin = kFormMargin;
   const int width = m.client.width;
   MainWindowLayout l;
@@ -35,7 +35,7 @@ MainWindowLayout LayOutMainWindow(const LayoutMeasures& m, bool optionsShown) {
     option = {margin, y + margin, l.image.width, m.option.height};
     y = Bottom(option);
   }
-  const int rowTop = (optionsShown ? y : boxBottom) + margin;
+  const int rowTop = (options == OptionRows::Shown ? y : boxBottom) + margin;
   l.ripping = At(margin, rowTop, m.ripping);
   l.exit = At(exitLeft, rowTop, m.exit);
   // Truncated toward zero: the three equal buttons are evenly spaced.

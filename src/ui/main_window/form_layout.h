@@ -45,6 +45,8 @@ struct MainWindowLayout {
   int clientHeight = 0;
 };
 
-MainWindowLayout LayOutMainWindow(const LayoutMeasures& measures, bool optionsShown);
+enum class OptionRows { Hidden, Shown };
+
+MainWindowLayout LayOutMainWindow(const LayoutMeasures& measures, OptionRows options);
 
 }  // namespace sc

@@ -108,7 +108,6 @@ TEST_F(PlayerDiscoveryTest, ChoosingAPlayerShowsTheOptionsOnlyForITunes) {
   EXPECT_EQ(form->clientHeight(), heightWithout);
 }
 
-
 TEST(SplitQuotedCommandTest, AQuotedProgramAndWhatFollowsIt) {
   struct Case {
     const char* command;

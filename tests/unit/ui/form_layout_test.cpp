@@ -30,14 +30,14 @@ const LayoutMeasures kWine{{292, 172}, {80, 15}, {60, 15}, {70, 16},
 struct Case {
   const char* what;
   const LayoutMeasures* measures;
-  bool optionsShown;
+  OptionRows options;
   MainWindowLayout expected;
 };
 
 const Case kCases[] = {
     {"headless, Windows Media Player",
      &kHeadless,
-     false,
+     OptionRows::Hidden,
      {/*version*/ {8, 152, 90, 15},
       /*company*/ {214, 152, 72, 15},
       /*status*/ {14, 95, 36, 15},
@@ -50,7 +50,7 @@ const Case kCases[] = {
       /*client height*/ 175}},
     {"headless, iTunes: 75 pixels taller, group and box unmoved",
      &kHeadless,
-     true,
+     OptionRows::Shown,
      {{8, 227, 90, 15},
       {214, 227, 72, 15},
       {14, 95, 36, 15},
@@ -63,7 +63,7 @@ const Case kCases[] = {
       250}},
     {"other frame and fonts, iTunes",
      &kWine,
-     true,
+     OptionRows::Shown,
      {{8, 224, 80, 15},
       {224, 224, 60, 15},
       {14, 91, 70, 16},
@@ -79,7 +79,7 @@ const Case kCases[] = {
 TEST(FormLayoutTest, EveryControlWhereTheMarginPutsIt) {
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
-    const MainWindowLayout l = LayOutMainWindow(*c.measures, c.optionsShown);
+    const MainWindowLayout l = LayOutMainWindow(*c.measures, c.options);
     const MainWindowLayout& e = c.expected;
     EXPECT_EQ(l.version, e.version);
     EXPECT_EQ(l.company, e.company);
