@@ -1,0 +1,202 @@
+// Seeded random walks over the whole main window, with the invariants checked
+// after every event. SPOOLCAT_WALKS sets how many walks run (20000 by
+// default); SPOOLCAT_WALK_SURVEY=1 runs them all and counts the failures per
+// invariant instead of stopping at the first.
+#include "unit/app/path_walker.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <iostream>
+#include <map>
+#include <set>
+#include <utility>
+
+namespace sc::testing {
+namespace {
+
+constexpr std::uint32_t kFirstSeed = 1;
+constexpr std::size_t kDefaultWalks = 20000;
+
+std::size_t WalksRequested() {
+  const char* value = std::getenv("SPOOLCAT_WALKS");
+  return value != nullptr ? std::strtoul(value, nullptr, 10) : kDefaultWalks;
+}
+
+bool SurveyRequested() {
+  const char* value = std::getenv("SPOOLCAT_WALK_SURVEY");
+  return value != nullptr && std::string(value) == "1";
+}
+
+std::uint32_t SeedOf(std::size_t index) { return kFirstSeed + static_cast<std::uint32_t>(index); }
+
+// The walk of `index` shortened to what still shows `violation`, as lines.
+std::string Shortened(std::size_t index, const Violation& violation, bool sameSymptom) {
+  const WalkRun run = Explore(SeedOf(index), nullptr);
+  const Walk shrunk = Shrink(run.walk, violation, sameSymptom);
+  Violation shown = violation;
+  for (const auto& found : Replay(shrunk, nullptr).found) {
+    if (found.violation.invariant == violation.invariant &&
+        (!sameSymptom || found.violation.symptom == violation.symptom)) {
+      shown = found.violation;
+      break;
+    }
+  }
+  return Report(SeedOf(index), index, run.walk.events.size(), shrunk, shown);
+}
+
+struct Tally {
+  std::size_t walks = 0;
+  std::size_t firstIndex = 0;
+  Violation first{};
+};
+
+void Count(Tally& tally, std::size_t index, const Violation& violation) {
+  if (tally.walks++ == 0) {
+    tally.firstIndex = index;
+    tally.first = violation;
+  }
+}
+
+// Every walk played to its end; per invariant, and per symptom within it, how
+// many walks broke it and the first that did, shortened.
+std::string Survey(std::size_t walks, std::size_t* failedWalks) {
+  std::map<int, Tally> byInvariant;
+  std::map<std::pair<int, std::string>, Tally> bySymptom;
+  *failedWalks = 0;
+  for (std::size_t index = 0; index < walks; ++index) {
+    const WalkRun run = Explore(SeedOf(index), nullptr);
+    if (!run.found.empty()) ++*failedWalks;
+    std::set<int> invariants;
+    for (const auto& found : run.found) {
+      const int invariant = static_cast<int>(found.violation.invariant);
+      Count(bySymptom[{invariant, found.violation.symptom}], index, found.violation);
+      if (invariants.insert(invariant).second)
+        Count(byInvariant[invariant], index, found.violation);
+    }
+  }
+  std::string text = "survey of " + std::to_string(walks) +
+                     " walks: " + std::to_string(*failedWalks) + " broke an invariant\n";
+  for (const auto& [invariant, tally] : byInvariant) {
+    text += "\n== \"" + std::string(NameOf(static_cast<Invariant>(invariant))) +
+            "\": " + std::to_string(tally.walks) + " walks, first walk " +
+            std::to_string(tally.firstIndex) + " (seed " +
+            std::to_string(SeedOf(tally.firstIndex)) + ")\n";
+    for (const auto& [key, symptom] : bySymptom) {
+      if (key.first != invariant) continue;
+      text += "-- [" + key.second + "]: " + std::to_string(symptom.walks) + " walks, first walk " +
+              std::to_string(symptom.firstIndex) + "\n" +
+              Shortened(symptom.firstIndex, symptom.first, true);
+    }
+  }
+  return text;
+}
+
+TEST(PathWalkerTest, RandomWalksKeepEveryInvariant) {
+  const std::size_t walks = WalksRequested();
+  const auto began = std::chrono::steady_clock::now();
+  if (SurveyRequested()) {
+    std::size_t failed = 0;
+    const std::string survey = Survey(walks, &failed);
+    std::cout << survey;
+    EXPECT_EQ(failed, 0u) << "see the survey above";
+  } else {
+    const StopRule stopAtAny = [](const Violation&) { return true; };
+    for (std::size_t index = 0; index < walks; ++index) {
+      const WalkRun run = Explore(SeedOf(index), stopAtAny);
+      if (!run.found.empty()) {
+        FAIL() << Shortened(index, run.found.front().violation, false);
+      }
+    }
+  }
+  const std::chrono::duration<double> took = std::chrono::steady_clock::now() - began;
+  std::cout << walks << " walks in " << took.count() << " s\n";
+}
+
+WalkEvent Notice(const std::string& action, const std::string& result = "",
+                 const std::string& detail = "") {
+  WalkEvent event;
+  event.kind = EventKind::Notice;
+  event.notice = {"Autoloader", action, result, detail};
+  return event;
+}
+
+WalkEvent Do(EventKind kind, std::uint32_t number = 0, char drive = 'E') {
+  WalkEvent event;
+  event.kind = kind;
+  event.number = number;
+  event.drive = drive;
+  return event;
+}
+
+// A job as the robot and iTunes run it: every invariant holds, and the
+// commands are the ones a correct window sends (the declined disc goes to the
+// reject bin, as the option is checked by default). A model that flags this
+// is wrong, not the window.
+TEST(PathWalkerTest, AWholeJobByHandKeepsEveryInvariant) {
+  WalkSetup setup;
+  setup.savedPlayer = "iTunes";
+  const Walk job{
+      setup,
+      {Notice("Check"), Do(EventKind::TimePasses, 100), Do(EventKind::ClickRipping),
+       Do(EventKind::TimePasses, 2000), Notice("load", "OK"), Do(EventKind::VolumeArrives),
+       Do(EventKind::VolumeArrives, 0, 'D'), Do(EventKind::VolumeLeaves), Notice("unload", "OK"),
+       Notice("load", "OK"), Do(EventKind::VolumeArrives), Do(EventKind::ResponderDeclines),
+       Do(EventKind::TimePasses, 20), Do(EventKind::VolumeLeaves), Notice("reject", "OK"),
+       Notice("load", "Error", "No disc"), Do(EventKind::ClickExit)}};
+  const WalkRun run = Replay(job, nullptr);
+  for (const auto& found : run.found) ADD_FAILURE() << found.violation.detail;
+  const std::string caller = "--caller Spoolcat: ";
+  const std::string target = " --target E: Writer 1";
+  EXPECT_EQ(run.managerCommands,
+            (std::vector<std::string>{
+                caller + "--action Check", caller + "--action load" + target,
+                caller + "--action unload" + target, caller + "--action load" + target,
+                caller + "--action reject" + target, caller + "--action load" + target,
+                caller + "--target E: Writer 1 --action Release"}));
+}
+
+TEST(PathWalkerTest, ASeedAlwaysMakesTheSameWalk) {
+  const auto lines = [](std::uint32_t seed) {
+    const WalkRun run = Explore(seed, nullptr);
+    std::vector<std::string> described{Describe(run.walk.setup)};
+    for (const WalkEvent& event : run.walk.events)
+      described.push_back(std::to_string(event.depth) + " " + Describe(event));
+    return described;
+  };
+  EXPECT_EQ(lines(7), lines(7));
+  EXPECT_NE(lines(7), lines(8));
+}
+
+TEST(PathWalkerTest, ShrinkingKeepsOnlyTheEventsTheFailureNeeds) {
+  std::vector<WalkEvent> events;
+  for (std::uint32_t ms = 1; ms <= 13; ++ms) events.push_back(Do(EventKind::TimePasses, ms));
+  // Fails while 3 comes somewhere before 11.
+  const auto stillFails = [](const std::vector<WalkEvent>& candidate) {
+    bool three = false;
+    for (const WalkEvent& event : candidate) {
+      if (event.number == 3) three = true;
+      if (event.number == 11 && three) return true;
+    }
+    return false;
+  };
+  const auto shrunk = ShrinkEvents(events, stillFails);
+  ASSERT_EQ(shrunk.size(), 2u);
+  EXPECT_EQ(shrunk[0].number, 3u);
+  EXPECT_EQ(shrunk[1].number, 11u);
+}
+
+// Events recorded inside the "Occupied" box are played inside it again.
+TEST(PathWalkerTest, ReplayDeliversBoxedEventsInsideTheBox) {
+  WalkEvent inside = Notice("Terminate");
+  inside.depth = 1;
+  const Walk walk{WalkSetup{},
+                  {Notice("Check"), Do(EventKind::TimePasses, 100), Do(EventKind::ClickRipping),
+                   Notice("load", "Error", "Occupied"), inside, Do(EventKind::TimePasses, 10)}};
+  const WalkRun run = Replay(walk, nullptr);
+  ASSERT_EQ(run.walk.events.size(), 6u);
+  EXPECT_EQ(run.walk.events[4].depth, 1);
+  EXPECT_EQ(run.walk.events[5].depth, 0);
+}
+
+}  // namespace
+}  // namespace sc::testing

@@ -1,0 +1,230 @@
+#include "unit/app/walk_model.h"
+
+#include "job/status_text.h"
+
+namespace sc::testing {
+
+namespace {
+
+// The value of "--name value" in a manager command line; values may hold
+// blanks ("E: Writer 1") but never " --".
+std::string ArgumentOf(const std::string& line, const std::string& name) {
+  const std::string key = "--" + name + " ";
+  const std::size_t start = line.find(key);
+  if (start == std::string::npos) return "";
+  const std::size_t from = start + key.size();
+  const std::size_t end = line.find(" --", from);
+  return line.substr(from, end == std::string::npos ? std::string::npos : end - from);
+}
+
+bool IsPlayer(const std::string& file) { return file == kWmpPath || file == kITunesPath; }
+
+// The status text without the animation's blank and dots.
+std::string Steady(const std::string& text) {
+  std::size_t end = text.find_last_not_of('.');
+  if (end == std::string::npos) return "";
+  if (text[end] == ' ') --end;
+  return text.substr(0, end + 1);
+}
+
+bool TextFitsCode(int code, const std::string& text) {
+  const std::string steady = StatusText(code);
+  if (steady.empty()) return false;
+  if (text == steady) return true;
+  if (!IsAnimated(code) || text.compare(0, steady.size() + 1, steady + " ") != 0) return false;
+  const std::string dots = text.substr(steady.size() + 1);
+  return dots.size() <= 3 && dots.find_first_not_of('.') == std::string::npos;
+}
+
+std::string Listed(const std::vector<std::string>& actions) {
+  if (actions.empty()) return "none";
+  std::string text;
+  for (const auto& action : actions) text += (text.empty() ? "" : ", ") + action;
+  return text;
+}
+
+}  // namespace
+
+const char* NameOf(Invariant invariant) {
+  static const char* const kNames[kInvariantCount] = {
+      "the user is never locked in",
+      "never more than one robot command outstanding",
+      "no load, unload, reject or player start without a job",
+      "each loaded disc is unloaded or rejected at most once",
+      "the job never stalls when the disc leaves the drive",
+      "at most one message box open",
+      "no shell start with an empty file",
+      "the status text agrees with the status code",
+  };
+  return kNames[static_cast<int>(invariant)];
+}
+
+WalkModel::WalkModel(const WalkSetup& setup) : managerPath_(ManagerPathOf(setup)) {}
+
+std::string WalkModel::Outstanding() const {
+  return outstanding_.empty() ? "" : outstanding_.front().action;
+}
+
+std::vector<Violation> WalkModel::AfterStart(const WalkWorld& world) {
+  AbsorbCalls(world, false);
+  CheckState(world, 0);
+  std::vector<Violation> found;
+  found.swap(found_);
+  return found;
+}
+
+void WalkModel::BeforeEvent(const WalkWorld& world, const WalkEvent& event) {
+  AbsorbCalls(world, false);
+  unloadsBeforeEvent_ = unloadsSent_;
+  removalNeedsUnload_ = event.kind == EventKind::VolumeLeaves && jobActive_ &&
+                        disc_ == Disc::Loaded && outstanding_.empty() &&
+                        event.drive == writerDrive_;
+}
+
+void WalkModel::NoticeArrives(const WalkWorld& world, const NoticeFields& notice) {
+  AbsorbCalls(world, false);
+  if (notice.source != "Autoloader") return;
+  // "Check" is answered by whatever the manager says first.
+  auto answered = outstanding_.begin();
+  while (answered != outstanding_.end() && answered->action != "Check" &&
+         answered->action != notice.action)
+    ++answered;
+  if (answered == outstanding_.end()) return;  // a stray notice
+  const std::string action = answered->action;
+  outstanding_.erase(answered);
+  const bool ok = notice.result == "OK";
+  if (action == "load") {
+    if (ok)
+      disc_ = Disc::Loaded;
+    else
+      jobActive_ = false;  // the stack is done, or another program holds the robot
+  } else if ((action == "unload" || action == "reject") && !ok) {
+    jobActive_ = false;
+  }
+}
+
+void WalkModel::BoxOpens(int boxesOpen) {
+  if (boxesOpen > 1)
+    Flag(Invariant::OneMessageBox, "a box over a box",
+         std::to_string(boxesOpen) + " message boxes open at once");
+}
+
+std::vector<Violation> WalkModel::AfterEvent(const WalkWorld& world, const WalkEvent& event,
+                                             int boxesOpen) {
+  AbsorbCalls(world, event.kind == EventKind::ClickRipping);
+  if (removalNeedsUnload_ && unloadsSent_ == unloadsBeforeEvent_) {
+    const char root[] = {writerDrive_, ':', '\\', 0};
+    if (world.files.driveType(root) == kDriveCdrom)
+      Flag(Invariant::JobNeverStalls, "removal sent no unload",
+           std::string("the loaded disc left ") + writerDrive_ +
+               ": with no command outstanding, and no unload or reject was sent");
+  }
+  removalNeedsUnload_ = false;
+  CheckState(world, boxesOpen);
+  std::vector<Violation> found;
+  found.swap(found_);
+  return found;
+}
+
+void WalkModel::AbsorbCalls(const WalkWorld& world, bool byRippingClick) {
+  const auto& calls = world.shell.calls();
+  const std::size_t first = callsSeen_;
+  callsSeen_ = calls.size();
+  // A job starts with the click that starts the player and sends a load.
+  bool playerStarted = false;
+  bool loadSent = false;
+  for (std::size_t i = first; i < calls.size(); ++i) {
+    playerStarted |= IsPlayer(calls[i].file.value_or(""));
+    loadSent |= ArgumentOf(calls[i].parameters.value_or(""), "action") == "load";
+  }
+  const bool startsJob = byRippingClick && !jobActive_ && playerStarted && loadSent;
+
+  for (std::size_t i = first; i < calls.size(); ++i) {
+    const sim::ShellCall& call = calls[i];
+    const std::string file = call.file.value_or("");
+    const std::string parameters = call.parameters.value_or("");
+    if (file.empty())
+      Flag(Invariant::NoEmptyShellFile, "empty file",
+           "a shell start with an empty file and parameters \"" + parameters + "\"");
+    const std::string action = ArgumentOf(parameters, "action");
+    if (!action.empty()) {
+      Sent(world, call, {action, ArgumentOf(parameters, "target")}, byRippingClick, startsJob);
+    } else if (IsPlayer(file) && !startsJob) {
+      const char* symptom = jobActive_        ? "player started during a job"
+                            : !byRippingClick ? "player started without a click"
+                                              : "player started, no load sent";
+      Flag(Invariant::CommandsNeedAJob, symptom, "the player " + file + " was started");
+    }
+  }
+}
+
+void WalkModel::Sent(const WalkWorld& world, const sim::ShellCall& call, const Command& command,
+                     bool byRippingClick, bool startsJob) {
+  const std::string& action = command.action;
+  if (action == "load") {
+    if (startsJob) {
+      jobActive_ = true;
+      disc_ = Disc::None;
+    } else if (!jobActive_) {
+      Flag(Invariant::CommandsNeedAJob, "load outside a job", "a load was sent outside a job");
+    } else if (byRippingClick) {
+      Flag(Invariant::CommandsNeedAJob, "load by a click during a job",
+           "a \"Ripping\" click during a job sent a load");
+    }
+    if (!command.target.empty()) writerDrive_ = command.target[0];
+  } else if (action == "unload" || action == "reject") {
+    ++unloadsSent_;
+    if (!jobActive_)
+      Flag(Invariant::CommandsNeedAJob, action + " outside a job",
+           "a" + std::string(action == "unload" ? "n " : " ") + action + " was sent outside a job");
+    else if (disc_ != Disc::Loaded)
+      Flag(Invariant::DiscUnloadedOnce,
+           disc_ == Disc::Unloaded ? "second unload of one disc" : "unload before a disc loaded",
+           action + " sent for a disc that is not in the writer");
+    disc_ = Disc::Unloaded;
+  }
+  if (action == "Release") return;  // never answered
+  // A command whose start failed will never be answered either.
+  const std::string file = call.file.value_or("");
+  lastStartFailed_ = file.empty() || file != managerPath_ || !world.files.lookup(file);
+  if (lastStartFailed_) return;
+  std::vector<std::string> before;
+  for (const auto& waiting : outstanding_) before.push_back(waiting.action);
+  outstanding_.push_back(command);
+  if (outstanding_.size() > 1)
+    Flag(Invariant::OneCommandOutstanding,
+         action + " while " + outstanding_.front().action + " awaits its notice",
+         action + " sent while awaiting: " + Listed(before));
+}
+
+void WalkModel::Flag(Invariant invariant, const std::string& symptom, const std::string& detail) {
+  found_.push_back({invariant, symptom, detail});
+}
+
+void WalkModel::CheckState(const WalkWorld& world, int boxesOpen) {
+  const TfrmMain& form = world.form;
+  const std::string text = form.lblStatus.text();
+  // While a box is open its OK button is the way out.
+  if (boxesOpen == 0 && !form.btnExit.enabled() && outstanding_.size() != 1) {
+    std::vector<std::string> waiting;
+    for (const auto& command : outstanding_) waiting.push_back(command.action);
+    const std::string symptom = outstanding_.size() > 1 ? "two commands awaited"
+                                : lastStartFailed_      ? "the last command could not start"
+                                                        : "nothing awaited";
+    Flag(Invariant::NeverLockedIn, symptom,
+         "\"Exit\" is disabled at status \"" + text + "\", commands awaited: " + Listed(waiting));
+  }
+  if (!(form.Halted && text == kConflictText) && !TextFitsCode(form.StatusCode, text)) {
+    const std::string code = std::to_string(form.StatusCode);
+    const std::string symptom = boxesOpen > 0 ? "while a message box is open"
+                                : form.Halted ? "after Terminate"
+                                : Steady(text) == "Ready"
+                                    ? "\"Ready\" over another code"
+                                    : "code " + code + " shows \"" + Steady(text) + "\"";
+    Flag(Invariant::StatusLineAgrees, symptom,
+         "status code " + code + " (\"" + StatusText(form.StatusCode) +
+             "\") but the status line reads \"" + text + "\"");
+  }
+}
+
+}  // namespace sc::testing

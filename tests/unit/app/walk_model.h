@@ -1,0 +1,89 @@
+// A model of what the outside world has seen of the main window: the robot
+// commands and player starts it was sent (the simulated shell's record), the
+// notices the manager delivered and the drives' state, and the controls a user
+// sees. It never reads the window's private state to decide what is right.
+// After every event it says which of the invariants no longer hold.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "app/frm_main.h"
+#include "platform/sim/sim_platform.h"
+#include "unit/app/walk_events.h"
+
+namespace sc::testing {
+
+enum class Invariant {
+  NeverLockedIn,          // "Exit" enabled, or one command awaits the notice that enables it
+  OneCommandOutstanding,  // never two robot commands awaiting their notices
+  CommandsNeedAJob,       // no load, unload, reject or player start without a job
+  DiscUnloadedOnce,       // each loaded disc is unloaded or rejected once at most
+  JobNeverStalls,         // a loaded disc leaving the drive is unloaded
+  OneMessageBox,          // never a message box over another
+  NoEmptyShellFile,       // every shell start names a file
+  StatusLineAgrees,       // the status text is the status code's text
+};
+constexpr int kInvariantCount = 8;
+
+const char* NameOf(Invariant invariant);
+
+struct Violation {
+  Invariant invariant;
+  std::string symptom;  // a short, stable key that tells faults of one invariant apart
+  std::string detail;   // what was seen, for a person
+};
+
+// What the model may look at.
+struct WalkWorld {
+  const sim::SimShell& shell;
+  sim::SimFileSystem& files;
+  const TfrmMain& form;
+};
+
+class WalkModel {
+ public:
+  explicit WalkModel(const WalkSetup& setup);
+
+  // Once the window has started, before any event.
+  std::vector<Violation> AfterStart(const WalkWorld& world);
+  // Around each event, nested ones included. A notice is told to the model
+  // the moment the window receives it.
+  void BeforeEvent(const WalkWorld& world, const WalkEvent& event);
+  void NoticeArrives(const WalkWorld& world, const NoticeFields& notice);
+  void BoxOpens(int boxesOpen);
+  std::vector<Violation> AfterEvent(const WalkWorld& world, const WalkEvent& event, int boxesOpen);
+
+  // The action of the first robot command awaiting its notice, "" when none.
+  std::string Outstanding() const;
+
+ private:
+  enum class Disc { None, Loaded, Unloaded };
+  struct Command {
+    std::string action;
+    std::string target;
+  };
+
+  // Takes in the shell calls made since the last look, in order.
+  void AbsorbCalls(const WalkWorld& world, bool byRippingClick);
+  void Sent(const WalkWorld& world, const sim::ShellCall& call, const Command& command,
+            bool byRippingClick, bool startsJob);
+  void Flag(Invariant invariant, const std::string& symptom, const std::string& detail);
+  void CheckState(const WalkWorld& world, int boxesOpen);
+
+  std::string managerPath_;
+  std::size_t callsSeen_ = 0;
+  std::vector<Command> outstanding_;
+  bool jobActive_ = false;
+  Disc disc_ = Disc::None;
+  char writerDrive_ = 0;          // from the target of the job's load commands
+  bool lastStartFailed_ = false;  // the manager could not be started for the last command
+  std::size_t unloadsSent_ = 0;
+  // Set before a volume removal that must be answered by an unload.
+  bool removalNeedsUnload_ = false;
+  std::size_t unloadsBeforeEvent_ = 0;
+  std::vector<Violation> found_;
+};
+
+}  // namespace sc::testing
