@@ -17,6 +17,11 @@ void TfrmMain::btnWMPClick() {
   // With no writer there is nothing to load: starting would disable "Exit"
   // and send nothing that could enable it again.
   if (cbxWriters.count() == 0) return;
+  // Without a manager to ask for a disc the player would start for nothing.
+  if (ManagerPath[0] == 0) {
+    ManagerNotStarted();
+    return;
+  }
   PlayerIsITunes = false;
   const std::string player = RadioGroup1.selectedText();
   if (player == kWmpName) {
@@ -140,8 +145,12 @@ void TfrmMain::ShowOccupiedBox() {
   setTopMost(true);
   ui_.boxes().showMessage(handle(), application_.title, kOccupiedMessage);
   SetOptionsEnabled(true);
-  EnableStart();
-  lblStatus.setText(StatusText(kStatusReady));
+  // Messages keep coming while the box is open; a state they moved to (the
+  // drive gone, no writer left) stands.
+  if (StatusCode == kStatusReady) {
+    EnableStart();
+    lblStatus.setText(StatusText(kStatusReady));
+  }
   setTopMost(false);
 }
 

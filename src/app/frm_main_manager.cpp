@@ -66,7 +66,10 @@ void TfrmMain::tmrInitTimer() {
     btnWMP.setEnabled(true);
   } else {
     StatusCode = kStatusNoDevice;
-    if (!Halted) lblStatus.setText(StatusText(kStatusNoDevice));
+    // After "Terminate" the conflict stays on the line; a state's text
+    // written since then gives way, so the line never shows another state.
+    if (!Halted || lblStatus.text() != kConflictText)
+      lblStatus.setText(StatusText(kStatusNoDevice));
     // With no writer a job could not send anything, and with "Exit" disabled
     // by its start the window could never close again.
     btnWMP.setEnabled(false);

@@ -24,14 +24,16 @@ void VirtualClock::advance(std::uint64_t milliseconds) {
         });
     if (next == pending_.end() || next->due > end) break;
     Timer* timer = next->timer;
-    now_ = next->due;
+    // A handler may advance the clock itself (a nested turn while a modal box
+    // is open); time never runs back to a tick that is already past.
+    now_ = std::max(now_, next->due);
     // A SetTimer timer keeps ticking until it is stopped: re-arm before the
     // handler runs, so a handler that disables its timer leaves it stopped.
     next->due = now_ + timer->interval();
     next->sequence = sequence_++;
     timer->fire();
   }
-  now_ = end;
+  now_ = std::max(now_, end);
 }
 
 std::int64_t VirtualClock::remaining(const Timer& timer) const {

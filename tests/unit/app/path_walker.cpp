@@ -65,6 +65,13 @@ WalkStage::WalkStage(const WalkSetup& setup) : setup_(setup), model_(setup) {
   // The responder walks the desktop from the main window's place in it.
   watch.MainWindow = sim.desktop.addWindow(kMainCaption);
   ui.recordedBoxes.whileOpen = [this] { BoxTurn(); };
+  // One buffer and no queue: a notice replaced before its tick never reaches
+  // the window's logic, and one that arrives before a command is sent is
+  // still handled after it.
+  form->tmrMessaging.onTimer = [this, handOn = form->tmrMessaging.onTimer] {
+    if (lastNotice_) model_.NoticeArrives(World(), *lastNotice_);
+    handOn();
+  };
 }
 
 WalkRun WalkStage::Run(EventSource& source, const StopRule& stopAt) {
@@ -139,7 +146,7 @@ void WalkStage::Deliver(const WalkEvent& event) {
 }
 
 void WalkStage::DeliverNotice(const NoticeFields& notice) {
-  model_.NoticeArrives(World(), notice);
+  lastNotice_ = notice;
   Notify(notice);
 }
 

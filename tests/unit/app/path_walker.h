@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,9 @@ class WalkStage final : public MainWindowTest {
   WalkRun run_;
   int boxesOpen_ = 0;
   bool stopped_ = false;
+  // The window's one notice buffer as the manager last filled it: the model
+  // learns of a notice when the window hands it on, not when it arrives.
+  std::optional<NoticeFields> lastNotice_;
 };
 
 // The walk a seed makes, played to the end or until `stopAt`.

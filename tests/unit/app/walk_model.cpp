@@ -84,10 +84,13 @@ void WalkModel::BeforeEvent(const WalkWorld& world, const WalkEvent& event) {
 void WalkModel::NoticeArrives(const WalkWorld& world, const NoticeFields& notice) {
   AbsorbCalls(world, false);
   if (notice.source != "Autoloader") return;
-  // "Check" is answered by whatever the manager says first.
+  // "Check" is answered by whatever the manager says first; an unload and a
+  // reject both end by taking the disc out, and either notice ends either.
+  const auto isUnload = [](const std::string& a) { return a == "unload" || a == "reject"; };
   auto answered = outstanding_.begin();
   while (answered != outstanding_.end() && answered->action != "Check" &&
-         answered->action != notice.action)
+         answered->action != notice.action &&
+         !(isUnload(answered->action) && isUnload(notice.action)))
     ++answered;
   if (answered == outstanding_.end()) return;  // a stray notice
   const std::string action = answered->action;
@@ -214,10 +217,11 @@ void WalkModel::CheckState(const WalkWorld& world, int boxesOpen) {
     Flag(Invariant::NeverLockedIn, symptom,
          "\"Exit\" is disabled at status \"" + text + "\", commands awaited: " + Listed(waiting));
   }
+  // The "Occupied" box comes between the code of "Ready" and its text.
+  if (boxesOpen > 0) return;
   if (!(form.Halted && text == kConflictText) && !TextFitsCode(form.StatusCode, text)) {
     const std::string code = std::to_string(form.StatusCode);
-    const std::string symptom = boxesOpen > 0 ? "while a message box is open"
-                                : form.Halted ? "after Terminate"
+    const std::string symptom = form.Halted ? "after Terminate"
                                 : Steady(text) == "Ready"
                                     ? "\"Ready\" over another code"
                                     : "code " + code + " shows \"" + Steady(text) + "\"";
