@@ -48,6 +48,7 @@ int RunProgram(const Platform& platform, UiBackend& ui, WatchBlock& watch) {
   Application application{"", ui.boxes()};
   try {
     application.title = kApplicationTitle;
+    ui.setApplicationTitle(application.title);
     TfrmMain form(platform, ui, application, watch);
     ui.attach(form);
     CreateAndShow(form, application);

@@ -41,8 +41,8 @@ void MainWindow::create() {
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
   form_.setFrame(frame.right - frame.left, frame.bottom - frame.top);
 
-  createHandlerWindow(*this, form_.caption().c_str(), kStyle, kExStyle, form_.outerWidth(),
-                      form_.outerHeight());
+  createHandlerWindow(*this, kMainWindowClass, form_.caption().c_str(), kStyle, kExStyle,
+                      form_.outerWidth(), form_.outerHeight(), setup_.owner);
   // handle_ was set at WM_NCCREATE; children need it as their parent.
   setup_.published->store(handle_);
   setup_.timers->bindWindow(handle_);
@@ -180,6 +180,16 @@ std::intptr_t MainWindow::handleMessage(WindowHandle window, std::uint32_t messa
       return 0;
     case WM_QUERYENDSESSION:
       return form_.queryEndSession() ? TRUE : FALSE;
+    case WM_SYSCOMMAND:
+      // The owner stands for the program on the taskbar: minimizing is its
+      // business, and it hides this window along with itself.
+      if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+        if (HWND owner = GetWindow(hwnd(handle_), GW_OWNER)) {
+          ShowWindow(owner, SW_MINIMIZE);
+          return 0;
+        }
+      }
+      break;
     case WM_COMMAND:
       if (ChildWindow* child = childOf(static_cast<WindowHandle>(lParam))) {
         child->command(HIWORD(wParam));
