@@ -125,8 +125,10 @@ void MainWindow::shown(const Form& form) {
 }
 
 void MainWindow::topMostChanged(const Form& form) {
+  // Without SWP_NOACTIVATE: the window comes forward, active, with the box
+  // that it is made top-most for.
   SetWindowPos(hwnd(handle_), form.topMost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+               SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void MainWindow::invalidate() { InvalidateRect(hwnd(handle_), nullptr, TRUE); }
