@@ -21,12 +21,34 @@ void CreateAndShow(TfrmMain& form, Application& application) {
   form.show();
 }
 
+// Another copy runs for this user when the name is refused. A claim that
+// fails in any other way lets this copy run: the guard must never be the
+// reason the program does not start.
+bool AnotherCopyRuns(SingleInstance& instance) {
+  return instance.claim(kInstanceName) == kErrorAlreadyExists;
+}
+
+// The first copy may still be building its window, or be on its way out:
+// then there is nothing to bring forward, and this copy leaves all the same.
+void BringTheFirstCopyForward(Desktop& desktop) {
+  const WindowHandle first = desktop.findWindowByTitle(kMainCaption);
+  if (first != 0) desktop.bringToFront(first);
+}
+
 }  // namespace
 
 int RunProgram(const Platform& platform, UiBackend& ui, WatchBlock& watch) {
+  // Before anything else: a second copy must not send the manager a command,
+  // show a window the manager could mistake for the first, or touch the
+  // settings.
+  if (AnotherCopyRuns(platform.instance)) {
+    BringTheFirstCopyForward(platform.desktop);
+    return 0;
+  }
   Application application{"", ui.boxes()};
   try {
     application.title = kApplicationTitle;
+    ui.setApplicationTitle(application.title);
     TfrmMain form(platform, ui, application, watch);
     ui.attach(form);
     CreateAndShow(form, application);

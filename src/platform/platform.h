@@ -18,8 +18,11 @@ enum class RegRoot { LocalMachine, CurrentUser };
 // Win32 error codes that the logic tells apart.
 constexpr long kErrorSuccess = 0;
 constexpr long kErrorFileNotFound = 2;
+constexpr long kErrorPathNotFound = 3;
 constexpr long kErrorAccessDenied = 5;
 constexpr long kErrorInvalidHandle = 6;
+constexpr long kErrorInvalidName = 123;
+constexpr long kErrorAlreadyExists = 183;
 constexpr long kErrorMoreData = 234;
 constexpr long kErrorNoMoreItems = 259;
 
@@ -62,19 +65,16 @@ class Registry {
   Registry& operator=(const Registry&) = delete;
   virtual ~Registry() = default;
 
-  virtual long createKey(RegRoot root, const char* path, std::uint32_t access,
-                         RegKey* key, std::uint32_t* disposition) = 0;
-  virtual long openKey(RegRoot root, const char* path, std::uint32_t access,
-                       RegKey* key) = 0;
-  virtual long openSubKey(RegKey parent, const char* name,
-                          std::uint32_t access, RegKey* key) = 0;
-  virtual long queryValue(RegKey key, const char* name, std::uint32_t* type,
-                          std::uint8_t* data, std::uint32_t* size) = 0;
-  virtual long setValue(RegKey key, const char* name, std::uint32_t type,
-                        const std::uint8_t* data, std::uint32_t size) = 0;
+  virtual long createKey(RegRoot root, const char* path, std::uint32_t access, RegKey* key,
+                         std::uint32_t* disposition) = 0;
+  virtual long openKey(RegRoot root, const char* path, std::uint32_t access, RegKey* key) = 0;
+  virtual long openSubKey(RegKey parent, const char* name, std::uint32_t access, RegKey* key) = 0;
+  virtual long queryValue(RegKey key, const char* name, std::uint32_t* type, std::uint8_t* data,
+                          std::uint32_t* size) = 0;
+  virtual long setValue(RegKey key, const char* name, std::uint32_t type, const std::uint8_t* data,
+                        std::uint32_t size) = 0;
   // `nameSize` in: the buffer's size in bytes; out: the name's length.
-  virtual long enumKey(RegKey key, std::uint32_t index, char* name,
-                       std::uint32_t* nameSize) = 0;
+  virtual long enumKey(RegKey key, std::uint32_t index, char* name, std::uint32_t* nameSize) = 0;
   virtual long closeKey(RegKey key) = 0;
 };
 
@@ -120,9 +120,8 @@ class Shell {
   virtual ~Shell() = default;
 
   // ShellExecuteA; the result is the instance value (> 32 on success).
-  virtual std::intptr_t execute(WindowHandle owner, const char* operation,
-                                const char* file, const char* parameters,
-                                const char* directory, int showCommand) = 0;
+  virtual std::intptr_t execute(WindowHandle owner, const char* operation, const char* file,
+                                const char* parameters, const char* directory, int showCommand) = 0;
 };
 
 // Other programs' windows: finding and closing them, walking the top-level
@@ -155,6 +154,9 @@ class Desktop {
   // The left edge of GetWindowRect, in screen coordinates; false if the call fails.
   virtual bool windowLeft(WindowHandle window, int* left) = 0;
   virtual void setForeground(WindowHandle window) = 0;
+  // Restores the window, or the window that owns it and stands for it on the
+  // taskbar, when it is minimized; then SetForegroundWindow.
+  virtual void bringToFront(WindowHandle window) = 0;
   // SendMessageA(window, WM_LBUTTONDOWN / WM_LBUTTONUP, wParam, lParam).
   virtual void sendMouseDown(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) = 0;
   virtual void sendMouseUp(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) = 0;
@@ -176,6 +178,22 @@ class Threads {
   virtual void sleep(std::uint32_t milliseconds) = 0;
 };
 
+// One copy of the program per logged-on user.
+class SingleInstance {
+ public:
+  SingleInstance() = default;
+  SingleInstance(const SingleInstance&) = delete;
+  SingleInstance& operator=(const SingleInstance&) = delete;
+  virtual ~SingleInstance() = default;
+
+  // A named mutex in the session's Local\ namespace, kept until the process
+  // ends: kErrorSuccess when this call made it, kErrorAlreadyExists when it
+  // was already held (by any process, this one included), any other error
+  // when it cannot be made. Names are compared case-sensitively; a name with
+  // a backslash or an empty one cannot be made.
+  virtual long claim(const char* name) = 0;
+};
+
 // The platform as the composition root hands it to the program.
 struct Platform {
   Registry& registry;
@@ -184,6 +202,7 @@ struct Platform {
   Shell& shell;
   Desktop& desktop;
   Threads& threads;
+  SingleInstance& instance;
 };
 
 }  // namespace sc

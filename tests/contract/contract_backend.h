@@ -21,6 +21,8 @@ class ContractBackend {
 
   // A path under HKCU that does not exist yet; removed with all below it.
   virtual std::string scratchKey() = 0;
+  // A name of a system object that nobody holds yet, e.g. "SpoolcatContract-7".
+  virtual std::string scratchName() = 0;
 
   // An existing empty folder, e.g. "C:\...\scratch"; removed afterwards.
   virtual std::string scratchFolder() = 0;
@@ -32,6 +34,11 @@ class ContractBackend {
 
   // A top-level window with this title that closes on WM_CLOSE.
   virtual WindowHandle openWindow(const std::string& title) = 0;
+  // Minimizes one of those windows, tells whether it is, and which window is
+  // the foreground one.
+  virtual void minimize(WindowHandle window) = 0;
+  virtual bool minimized(WindowHandle window) = 0;
+  virtual WindowHandle foreground() = 0;
 
   // A control of a dialog: class "Button", "ListBox" or "Static", at `x` from
   // the left of the dialog's client area.

@@ -70,6 +70,20 @@ TEST_F(DesktopContract, WindowGoesAwayOnClose) {
   EXPECT_EQ(0u, desktop().findWindowByTitle("Spoolcat Contract Closing"));
 }
 
+// What a second copy of the program does to the first one's window.
+TEST_F(DesktopContract, BringToFrontRestoresAMinimizedWindowAndMakesItTheForegroundOne) {
+  const WindowHandle behind = open("Spoolcat Contract Behind");
+  const WindowHandle window = open("Spoolcat Contract Minimized");
+  if (behind == 0 || window == 0) return;
+  backend_->minimize(window);
+  ASSERT_TRUE(backend_->minimized(window));
+  desktop().bringToFront(window);
+  EXPECT_FALSE(backend_->minimized(window));
+  EXPECT_EQ(window, backend_->foreground());
+  desktop().bringToFront(behind);
+  EXPECT_EQ(behind, backend_->foreground()) << "a window that is not minimized comes forward too";
+}
+
 TEST_F(DesktopContract, WalkFromAnyWindowMeetsANewDialogAboveOlderWindows) {
   const WindowHandle older = open("Spoolcat Contract Older");
   const auto dialog = openDialog("SpoolcatContractDialog", {{"Button", "OK", 30, true}});

@@ -233,6 +233,14 @@ bool Process::WaitExit(DWORD timeoutMs) const {
   return !info_.hProcess || WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }
 
+std::optional<DWORD> Process::ExitCode() const {
+  DWORD code = 0;
+  if (!info_.hProcess || !GetExitCodeProcess(info_.hProcess, &code) || code == STILL_ACTIVE) {
+    return std::nullopt;
+  }
+  return code;
+}
+
 void Process::Kill() {
   if (!info_.hProcess) return;
   if (Running()) {

@@ -105,6 +105,8 @@ class Process {
   DWORD id() const { return info_.dwProcessId; }
   // Waits for the process to end by itself; false on time-out.
   bool WaitExit(DWORD timeoutMs) const;
+  // The code it ended with; nothing while it runs.
+  std::optional<DWORD> ExitCode() const;
   void Kill();
 
  private:

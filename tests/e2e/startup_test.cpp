@@ -38,6 +38,22 @@ TEST_F(Startup, RefusesEveryCloseUntilTheManagerHasAnswered) {
   ExpectEveryCloseRefused();
 }
 
+// On the taskbar the program is "Spoolcat": a window of its own owns the main
+// window, which alone keeps the caption the manager looks for.
+TEST_F(Startup, StandsOnTheTaskbarThroughAnApplicationWindowThatOwnsTheMainOne) {
+  AddManager(kRecordingManager);
+  StartSpoolcat();
+
+  const HWND application = GetWindow(main_, GW_OWNER);
+  ASSERT_NE(application, nullptr) << "the main window has no owner";
+  EXPECT_EQ(GetAncestor(application, GA_PARENT), GetDesktopWindow()) << "not a top-level window";
+  DWORD process = 0;
+  GetWindowThreadProcessId(application, &process);
+  EXPECT_EQ(process, spoolcat_.id());
+  EXPECT_EQ(Text(application), "Spoolcat");
+  EXPECT_EQ(FindWindowA(nullptr, kMainCaption), main_);
+}
+
 TEST_F(Startup, KeepsItsSettingsUnderTheCurrentUserOnWindows7) {
   AddManager(kRecordingManager);
   StartSpoolcat();

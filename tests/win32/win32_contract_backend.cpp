@@ -42,6 +42,8 @@ class Win32ContractBackend final : public ContractBackend {
     return keys_.back();
   }
 
+  std::string scratchName() override { return "SpoolcatContract-" + uniqueName(); }
+
   std::string scratchFolder() override {
     const fs::path folder = fs::temp_directory_path() / ("SpoolcatContract-" + uniqueName());
     fs::create_directories(folder);
@@ -59,6 +61,10 @@ class Win32ContractBackend final : public ContractBackend {
     windows_.push_back(win32::createPlainWindow(title));
     return windows_.back();
   }
+
+  void minimize(WindowHandle window) override { win32::minimizeWindow(window); }
+  bool minimized(WindowHandle window) override { return win32::isMinimized(window); }
+  WindowHandle foreground() override { return win32::foregroundWindow(); }
 
   Dialog openDialog(const std::string& className, int left,
                     const std::vector<Control>& controls) override {

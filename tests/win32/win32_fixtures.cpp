@@ -64,6 +64,14 @@ void destroyPlainWindow(WindowHandle window) {
   if (IsWindow(handle)) DestroyWindow(handle);
 }
 
+void minimizeWindow(WindowHandle window) {
+  ShowWindow(reinterpret_cast<HWND>(window), SW_MINIMIZE);
+}
+
+bool isMinimized(WindowHandle window) { return IsIconic(reinterpret_cast<HWND>(window)) != FALSE; }
+
+WindowHandle foregroundWindow() { return reinterpret_cast<WindowHandle>(GetForegroundWindow()); }
+
 WindowHandle createDialogWindow(const std::string& className, int left) {
   // A second registration of the same name fails harmlessly: the first stays.
   WNDCLASSA windowClass = {};

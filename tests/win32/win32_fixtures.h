@@ -16,6 +16,10 @@ bool deleteRegistryTree(RegRoot root, const std::string& path);
 // default way. Owned by the calling thread.
 WindowHandle createPlainWindow(const std::string& title);
 void destroyPlainWindow(WindowHandle window);
+// ShowWindow(SW_MINIMIZE), IsIconic and GetForegroundWindow.
+void minimizeWindow(WindowHandle window);
+bool isMinimized(WindowHandle window);
+WindowHandle foregroundWindow();
 // A top-level window of class `className` (registered on first use), shown
 // without being activated, with a 3-pixel dialog frame, its left edge at screen
 // x `left`. It counts the BN_CLICKED its controls send it and closes on

@@ -86,6 +86,14 @@ void SimDesktop::setForeground(WindowHandle window) {
   foreground_ = window;
 }
 
+void SimDesktop::bringToFront(WindowHandle window) {
+  inputs_.push_back(DesktopInput{DesktopInput::Kind::BringToFront, window});
+  Window* w = find(window);
+  if (w == nullptr || w->parent != 0 || fails("bringToFront", window)) return;
+  w->minimized = false;
+  foreground_ = window;
+}
+
 void SimDesktop::sendMouseDown(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) {
   sendMouse(DesktopInput::Kind::MouseDown, "sendMouseDown", window, wParam, lParam);
 }
@@ -134,6 +142,15 @@ void SimDesktop::removeWindow(WindowHandle window) {
   windows_.erase(std::find_if(windows_.begin(), windows_.end(),
                               [window](const Window& w) { return w.handle == window; }));
   if (foreground_ == window) foreground_ = 0;
+}
+
+void SimDesktop::setMinimized(WindowHandle window, bool minimized) {
+  if (Window* w = find(window)) w->minimized = minimized;
+}
+
+bool SimDesktop::isMinimized(WindowHandle window) const {
+  const Window* w = find(window);
+  return w != nullptr && w->minimized;
 }
 
 bool SimDesktop::isOpen(WindowHandle window) const { return find(window) != nullptr; }

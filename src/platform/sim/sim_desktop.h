@@ -15,10 +15,10 @@ namespace sc::sim {
 
 // A foreground request or a mouse message, as the program sent it.
 struct DesktopInput {
-  enum class Kind { Foreground, MouseDown, MouseUp };
+  enum class Kind { Foreground, BringToFront, MouseDown, MouseUp };
   Kind kind;
   WindowHandle window;
-  std::uintptr_t wParam = 0;  // 0 for Foreground
+  std::uintptr_t wParam = 0;  // 0 for Foreground and BringToFront
   std::intptr_t lParam = 0;
 
   bool operator==(const DesktopInput& other) const {
@@ -41,6 +41,7 @@ class SimDesktop final : public Desktop {
   bool isVisible(WindowHandle window) override;
   bool windowLeft(WindowHandle window, int* left) override;
   void setForeground(WindowHandle window) override;
+  void bringToFront(WindowHandle window) override;
   void sendMouseDown(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) override;
   void sendMouseUp(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) override;
 
@@ -57,6 +58,9 @@ class SimDesktop final : public Desktop {
                         bool visible, int left);
   void setVisible(WindowHandle window, bool visible);
   void setLeft(WindowHandle window, int left);
+  // A minimized top-level window; bringToFront restores it.
+  void setMinimized(WindowHandle window, bool minimized);
+  bool isMinimized(WindowHandle window) const;
   // The window and everything below it.
   void removeWindow(WindowHandle window);
   bool isOpen(WindowHandle window) const;
@@ -79,7 +83,8 @@ class SimDesktop final : public Desktop {
   // sendClose (recorded, not delivered), firstWindow, nextWindow, nextChild
   // (subject and detail: the window asked about, or the parent; answer 0),
   // className (""), isVisible (false), windowLeft (false, `left` untouched),
-  // setForeground (recorded, the foreground stays), sendMouseDown and
+  // setForeground and bringToFront (recorded, the window stays as it was,
+  // and so does the foreground), sendMouseDown and
   // sendMouseUp (recorded, not delivered: no hook).
   FailurePlan& failures() { return failures_; }
 
@@ -92,6 +97,7 @@ class SimDesktop final : public Desktop {
     bool visible;
     int left;
     bool closesOnClose;
+    bool minimized = false;
   };
   Window* find(WindowHandle window);
   const Window* find(WindowHandle window) const;

@@ -6,6 +6,7 @@
 #include "platform/sim/sim_file_system.h"
 #include "platform/sim/sim_registry.h"
 #include "platform/sim/sim_shell.h"
+#include "platform/sim/sim_single_instance.h"
 #include "platform/sim/sim_system_info.h"
 #include "platform/sim/sim_threads.h"
 
@@ -18,8 +19,11 @@ struct SimPlatform {
   SimShell shell{&files};
   SimDesktop desktop;
   SimThreads threads;
+  SimSingleInstance instance;
 
-  Platform platform() { return Platform{registry, system, files, shell, desktop, threads}; }
+  Platform platform() {
+    return Platform{registry, system, files, shell, desktop, threads, instance};
+  }
 };
 
 }  // namespace sc::sim

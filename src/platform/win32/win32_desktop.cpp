@@ -48,6 +48,17 @@ bool Win32Desktop::windowLeft(WindowHandle window, int* left) {
 
 void Win32Desktop::setForeground(WindowHandle window) { SetForegroundWindow(toHwnd(window)); }
 
+void Win32Desktop::bringToFront(WindowHandle window) {
+  // A window owned by its application's window is minimized with it: the
+  // owner is the iconic one, and the window stays hidden until the owner is
+  // restored. GetAncestor(GA_ROOTOWNER) would stop at an owned window that
+  // is not a pop-up, so the owners are followed one by one.
+  for (HWND w = toHwnd(window); w != nullptr; w = GetWindow(w, GW_OWNER)) {
+    if (IsIconic(w)) ShowWindow(w, SW_RESTORE);
+  }
+  SetForegroundWindow(toHwnd(window));
+}
+
 void Win32Desktop::sendMouseDown(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) {
   SendMessageA(toHwnd(window), WM_LBUTTONDOWN, wParam, lParam);
 }

@@ -18,6 +18,7 @@ class Win32Desktop final : public Desktop {
   bool isVisible(WindowHandle window) override;
   bool windowLeft(WindowHandle window, int* left) override;
   void setForeground(WindowHandle window) override;
+  void bringToFront(WindowHandle window) override;
   void sendMouseDown(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) override;
   void sendMouseUp(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) override;
 };

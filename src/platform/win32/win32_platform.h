@@ -7,6 +7,7 @@
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_shell.h"
+#include "platform/win32/win32_single_instance.h"
 #include "platform/win32/win32_system_info.h"
 #include "platform/win32/win32_threads.h"
 
@@ -18,7 +19,9 @@ class Win32Platform {
   Win32Platform(const Win32Platform&) = delete;
   Win32Platform& operator=(const Win32Platform&) = delete;
 
-  Platform platform() { return Platform{registry_, system_, files_, shell_, desktop_, threads_}; }
+  Platform platform() {
+    return Platform{registry_, system_, files_, shell_, desktop_, threads_, instance_};
+  }
 
  private:
   Win32Registry registry_;
@@ -27,6 +30,7 @@ class Win32Platform {
   Win32Shell shell_;
   Win32Desktop desktop_;
   Win32Threads threads_;
+  Win32SingleInstance instance_;
 };
 
 }  // namespace sc::win32

@@ -34,6 +34,7 @@ class HeadlessUi : public UiBackend {
   MessageBoxes& boxes() override { return recordedBoxes; }
   const TextMeasurer& measurer() override { return fixedMeasurer; }
   void setCursor(CursorShape shape) override { cursor = shape; }
+  void setApplicationTitle(const std::string& title) override { applicationTitle = title; }
   void attach(Form& form) override { (void)form; }
   void run(Form& form, const std::string& title) override;
   // Queued until the test lets the window thread run them.
@@ -44,6 +45,7 @@ class HeadlessUi : public UiBackend {
   RecordingBoxes recordedBoxes;
   FixedTextMeasurer fixedMeasurer;
   CursorShape cursor = CursorShape::Arrow;
+  std::string applicationTitle;
   // Runs as the message loop; headless the form is simply closed if asked.
   std::function<void(Form&)> loop;
   std::vector<std::function<void()>> posted;

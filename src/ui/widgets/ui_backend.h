@@ -31,6 +31,9 @@ class UiBackend {
   virtual MessageBoxes& boxes() = 0;
   virtual const TextMeasurer& measurer() = 0;
   virtual void setCursor(CursorShape shape) = 0;
+  // The application's title: on Windows also the caption of the window that
+  // stands for the program on the taskbar.
+  virtual void setApplicationTitle(const std::string& title) = 0;
   // Creates the window and its controls (hidden) and attaches their peers.
   virtual void attach(Form& form) = 0;
   // Runs the message loop until the form has closed. Exceptions escaping an

@@ -41,8 +41,8 @@ void MainWindow::create() {
   AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
   form_.setFrame(frame.right - frame.left, frame.bottom - frame.top);
 
-  createHandlerWindow(*this, form_.caption().c_str(), kStyle, kExStyle, form_.outerWidth(),
-                      form_.outerHeight());
+  createHandlerWindow(*this, kMainWindowClass, form_.caption().c_str(), kStyle, kExStyle,
+                      form_.outerWidth(), form_.outerHeight(), setup_.owner);
   // handle_ was set at WM_NCCREATE; children need it as their parent.
   setup_.published->store(handle_);
   setup_.timers->bindWindow(handle_);
@@ -125,8 +125,10 @@ void MainWindow::shown(const Form& form) {
 }
 
 void MainWindow::topMostChanged(const Form& form) {
+  // Without SWP_NOACTIVATE: the window comes forward, active, with the box
+  // that it is made top-most for.
   SetWindowPos(hwnd(handle_), form.topMost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+               SWP_NOMOVE | SWP_NOSIZE);
 }
 
 void MainWindow::invalidate() { InvalidateRect(hwnd(handle_), nullptr, TRUE); }
@@ -180,6 +182,16 @@ std::intptr_t MainWindow::handleMessage(WindowHandle window, std::uint32_t messa
       return 0;
     case WM_QUERYENDSESSION:
       return form_.queryEndSession() ? TRUE : FALSE;
+    case WM_SYSCOMMAND:
+      // The owner stands for the program on the taskbar: minimizing is its
+      // business, and it hides this window along with itself.
+      if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+        if (HWND owner = GetWindow(hwnd(handle_), GW_OWNER)) {
+          ShowWindow(owner, SW_MINIMIZE);
+          return 0;
+        }
+      }
+      break;
     case WM_COMMAND:
       if (ChildWindow* child = childOf(static_cast<WindowHandle>(lParam))) {
         child->command(HIWORD(wParam));

@@ -36,6 +36,8 @@ struct MainWindowSetup {
   std::atomic<WindowHandle>* published = nullptr;
   // Shows an exception that escaped a handler.
   std::function<void(const std::string&)> showFailure;
+  // The application's window, which owns this one; 0: none.
+  WindowHandle owner = 0;
 };
 
 class MainWindow : public MessageHandler, public FormPeer {

@@ -5,6 +5,7 @@
 #include <atomic>
 
 #include "ui/widgets/label.h"
+#include "ui/win32/application_window.h"
 #include "ui/win32/gdi_fonts.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/task_queue.h"
@@ -29,6 +30,8 @@ struct Win32Ui::Impl {
   MessageBoxes* boxes;
   std::string title;
   HCURSOR cursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  // Destroyed after the main window it owns.
+  std::unique_ptr<ApplicationWindow> application;
   std::unique_ptr<MainWindow> window;
 
   void wakeWindow() {
@@ -57,7 +60,19 @@ void Win32Ui::setCursor(CursorShape shape) {
   }
 }
 
+void Win32Ui::setApplicationTitle(const std::string& title) {
+  impl_->title = title;
+  if (impl_->application) impl_->application->setTitle(title);
+}
+
 void Win32Ui::attach(Form& form) {
+  Impl* impl = impl_.get();
+  auto showFailure = [impl](const std::string& message) {
+    impl->boxes->showError(impl->title, message);
+  };
+  impl_->application = std::make_unique<ApplicationWindow>(impl_->mainWindow, showFailure);
+  impl_->application->create(impl_->title);
+
   MainWindowSetup setup;
   setup.fonts = &impl_->fonts;
   setup.measurer = &impl_->measurer;
@@ -65,10 +80,8 @@ void Win32Ui::attach(Form& form) {
   setup.timers = &impl_->timers;
   setup.tasks = &impl_->tasks;
   setup.published = &impl_->mainWindow;
-  Impl* impl = impl_.get();
-  setup.showFailure = [impl](const std::string& message) {
-    impl->boxes->showError(impl->title, message);
-  };
+  setup.showFailure = showFailure;
+  setup.owner = impl_->application->handle();
   impl_->window = std::make_unique<MainWindow>(form, std::move(setup));
   impl_->window->create();
   impl_->window->setCursor(reinterpret_cast<std::uintptr_t>(impl_->cursor));
@@ -76,7 +89,7 @@ void Win32Ui::attach(Form& form) {
 }
 
 void Win32Ui::run(Form& form, const std::string& title) {
-  impl_->title = title;
+  setApplicationTitle(title);
   if (form.isClosed()) return;
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

@@ -2,9 +2,11 @@
 // over SetTimer, MessageBoxA boxes and the thread's message loop. The backend
 // must outlive the form it is attached to.
 //
-// The main window's class is "TfrmMain"; its children have control IDs
-// 1000 + their index in the form's creation order, and a radio group's
-// buttons 1100 + item index inside the group box (see control_ids.h).
+// The main window's class is "TfrmMain". It is owned by the application's
+// window (class "SpoolcatApplication", captioned with the application title),
+// which stands for the program on the taskbar. The main window's children have
+// control IDs 1000 + their index in the form's creation order, and a radio
+// group's buttons 1100 + item index inside the group box (see control_ids.h).
 #pragma once
 
 #include <functional>
@@ -28,6 +30,7 @@ class Win32Ui : public UiBackend {
   MessageBoxes& boxes() override;
   const TextMeasurer& measurer() override;
   void setCursor(CursorShape shape) override;
+  void setApplicationTitle(const std::string& title) override;
   void attach(Form& form) override;
   void run(Form& form, const std::string& title) override;
   void postToWindowThread(std::function<void()> task) override;

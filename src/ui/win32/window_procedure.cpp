@@ -33,30 +33,29 @@ LRESULT CALLBACK trampoline(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   return result;
 }
 
-void registerClassOnce() {
-  static const bool registered = [] {
-    WNDCLASSEXA wc = {};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = trampoline;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
-    // The +1 is how a system colour index is passed as a class brush.
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    wc.lpszClassName = kMainWindowClass;
-    return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-  }();
-  (void)registered;
+// A second registration of the same name fails harmlessly: the first stays.
+void registerClass(const char* className) {
+  WNDCLASSEXA wc = {};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = trampoline;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+  // The +1 is how a system colour index is passed as a class brush.
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+  wc.lpszClassName = className;
+  RegisterClassExA(&wc);
 }
 
 }  // namespace
 
-WindowHandle createHandlerWindow(MessageHandler& handler, const char* caption, std::uint32_t style,
-                                 std::uint32_t exStyle, int width, int height) {
-  registerClassOnce();
-  HWND window =
-      CreateWindowExA(exStyle, kMainWindowClass, caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                      width, height, nullptr, nullptr, GetModuleHandleA(nullptr), &handler);
+WindowHandle createHandlerWindow(MessageHandler& handler, const char* className,
+                                 const char* caption, std::uint32_t style, std::uint32_t exStyle,
+                                 int width, int height, WindowHandle owner) {
+  registerClass(className);
+  HWND window = CreateWindowExA(exStyle, className, caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                width, height, reinterpret_cast<HWND>(owner), nullptr,
+                                GetModuleHandleA(nullptr), &handler);
   return reinterpret_cast<WindowHandle>(window);
 }
 

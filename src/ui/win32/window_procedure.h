@@ -28,12 +28,16 @@ class MessageHandler {
   virtual void windowGone() {}
 };
 
-// The class name of the main window.
+// The class names of the main window and of the application's window.
 constexpr const char* kMainWindowClass = "TfrmMain";
+constexpr const char* kApplicationWindowClass = "SpoolcatApplication";
 
-// Creates a top-level window of the program's class with `handler` behind it.
-WindowHandle createHandlerWindow(MessageHandler& handler, const char* caption, std::uint32_t style,
-                                 std::uint32_t exStyle, int width, int height);
+// Creates a top-level window of one of the program's classes (registered on
+// first use, all with the one procedure) with `handler` behind it, owned by
+// `owner` (0: none).
+WindowHandle createHandlerWindow(MessageHandler& handler, const char* className,
+                                 const char* caption, std::uint32_t style, std::uint32_t exStyle,
+                                 int width, int height, WindowHandle owner);
 
 // Runs `step`; an escaping exception goes to handler.handlerFailed instead.
 // Returns false when `step` threw.

@@ -105,6 +105,7 @@ TEST_F(StartupTest, ExceptionInFormCreateIsShownAndTheWindowStillAppears) {
   EXPECT_EQ(ui.recordedBoxes.shown[0].title, "Spoolcat");
   EXPECT_EQ(ui.recordedBoxes.shown[0].text, "no shell");
   EXPECT_TRUE(shownWhenLoopRan);
+  EXPECT_EQ(ui.applicationTitle, "Spoolcat") << "the program's caption on the taskbar";
 }
 
 TEST_F(StartupTest, AnyExceptionEscapingTheRunIsShownWithAnEmptyMessage) {

@@ -23,6 +23,7 @@ class SimContractBackend final : public ContractBackend {
 
   Platform platform() override { return sim_.platform(); }
   std::string scratchKey() override { return "Software\\SpoolcatContract\\Test"; }
+  std::string scratchName() override { return "SpoolcatContract"; }
   std::string scratchFolder() override {
     sim_.files.addDirectory("C:\\Temp\\SpoolcatContract");
     return "C:\\Temp\\SpoolcatContract";
@@ -34,6 +35,9 @@ class SimContractBackend final : public ContractBackend {
   WindowHandle openWindow(const std::string& title) override {
     return sim_.desktop.addWindow(title);
   }
+  void minimize(WindowHandle window) override { sim_.desktop.setMinimized(window, true); }
+  bool minimized(WindowHandle window) override { return sim_.desktop.isMinimized(window); }
+  WindowHandle foreground() override { return sim_.desktop.foreground(); }
   Dialog openDialog(const std::string& className, int left,
                     const std::vector<Control>& controls) override {
     Dialog dialog;

@@ -129,6 +129,14 @@ TEST_F(MessagesTest, FirstShowCentresOnTheScreen) {
   EXPECT_FALSE(probe::topMost(window));
 }
 
+TEST_F(MessagesTest, TopMostLayerActivatesTheWindow) {
+  form.show();
+  probe::activate(0);
+  ASSERT_EQ(probe::activeWindow(), 0u);
+  form.setTopMost(true);
+  EXPECT_EQ(probe::activeWindow(), window);
+}
+
 TEST_F(MessagesTest, HandlerExceptionsAreShownAndGoNoFurther) {
   form.btnGo.onClick = [] { throw std::runtime_error("boom"); };
   form.rgPlayer.onClick = [] { throw 42; };

@@ -82,6 +82,21 @@ Rect windowRect(WindowHandle window) {
   return toRect(r);
 }
 
+WindowHandle owner(WindowHandle window) { return handleOf(GetWindow(hwnd(window), GW_OWNER)); }
+
+bool topLevel(WindowHandle window) {
+  return IsWindow(hwnd(window)) && GetAncestor(hwnd(window), GA_PARENT) == GetDesktopWindow();
+}
+
+std::uint32_t processOf(WindowHandle window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(hwnd(window), &process);
+  return process;
+}
+
+bool minimized(WindowHandle window) { return IsIconic(hwnd(window)) != FALSE; }
+WindowHandle activeWindow() { return handleOf(GetActiveWindow()); }
+
 WindowHandle topChild(WindowHandle parent) { return handleOf(GetWindow(hwnd(parent), GW_CHILD)); }
 WindowHandle nextBelow(WindowHandle window) {
   return handleOf(GetWindow(hwnd(window), GW_HWNDNEXT));
@@ -166,6 +181,9 @@ std::intptr_t sendSystemClose(WindowHandle window) {
 std::intptr_t queryEndSession(WindowHandle window) {
   return send(window, WM_QUERYENDSESSION, 0, 0);
 }
+void pressMinimize(WindowHandle window) { send(window, WM_SYSCOMMAND, SC_MINIMIZE, 0); }
+void restore(WindowHandle window) { ShowWindow(hwnd(window), SW_RESTORE); }
+void activate(WindowHandle window) { SetActiveWindow(hwnd(window)); }
 void postClose(WindowHandle window) { PostMessageA(hwnd(window), WM_CLOSE, 0, 0); }
 void pressOk(WindowHandle box) { PostMessageA(hwnd(box), WM_COMMAND, IDOK, 0); }
 

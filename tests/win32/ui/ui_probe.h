@@ -29,6 +29,13 @@ Rect windowRect(WindowHandle window);  // screen coordinates
 WindowHandle topChild(WindowHandle parent);
 WindowHandle nextBelow(WindowHandle window);
 bool topMost(WindowHandle window);
+// GW_OWNER; a window whose parent is the desktop; the process it belongs to.
+WindowHandle owner(WindowHandle window);
+bool topLevel(WindowHandle window);
+std::uint32_t processOf(WindowHandle window);
+// IsIconic; the calling thread's active window.
+bool minimized(WindowHandle window);
+WindowHandle activeWindow();
 // The one-line size of `text` in the control's own font (WM_GETFONT).
 Rect textSizeInOwnFont(WindowHandle window, const std::string& text);
 std::string fontFace(WindowHandle window);
@@ -56,6 +63,9 @@ std::intptr_t defaultDeviceChange(WindowHandle window, std::uint32_t event, cons
 std::intptr_t sendClose(WindowHandle window);        // WM_CLOSE
 std::intptr_t sendSystemClose(WindowHandle window);  // WM_SYSCOMMAND SC_CLOSE
 std::intptr_t queryEndSession(WindowHandle window);  // WM_QUERYENDSESSION
+void pressMinimize(WindowHandle window);             // WM_SYSCOMMAND SC_MINIMIZE
+void restore(WindowHandle window);                   // ShowWindow SW_RESTORE
+void activate(WindowHandle window);                  // SetActiveWindow
 void postClose(WindowHandle window);
 // Presses OK on a message box.
 void pressOk(WindowHandle box);

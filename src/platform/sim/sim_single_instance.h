@@ -1,0 +1,27 @@
+// The names held by copies of the program in the simulated session: a claim
+// holds its name for the rest of the simulation, as the real mutex is held
+// until the process ends.
+#pragma once
+
+#include <set>
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/sim/failure_plan.h"
+
+namespace sc::sim {
+
+class SimSingleInstance final : public SingleInstance {
+ public:
+  long claim(const char* name) override;
+
+  // Operation "claim", subject the name: the claim fails with the error and
+  // holds nothing.
+  FailurePlan& failures() { return failures_; }
+
+ private:
+  std::set<std::string> held_;  // exact names: the system's are case-sensitive
+  FailurePlan failures_;
+};
+
+}  // namespace sc::sim

@@ -1,0 +1,16 @@
+// The claim on "one copy per user" through kernel32: a named mutex in the
+// session's namespace. The handles of claims made here are never closed; the
+// system closes them when the process ends, and with the last one the name is
+// free again.
+#pragma once
+
+#include "platform/platform.h"
+
+namespace sc::win32 {
+
+class Win32SingleInstance final : public SingleInstance {
+ public:
+  long claim(const char* name) override;
+};
+
+}  // namespace sc::win32

@@ -1,0 +1,94 @@
+#include "ui/win32/application_window.h"
+
+#include <windows.h>
+
+namespace sc {
+namespace {
+
+// A caption and a system menu with "Minimize" and "Close" for the taskbar
+// button's menu; a pop-up, so that a zero size is taken as it is.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS;
+
+constexpr int kParked = -32000;
+
+HWND hwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
+
+}  // namespace
+
+ApplicationWindow::ApplicationWindow(const std::atomic<WindowHandle>& mainWindow,
+                                     std::function<void(const std::string&)> showFailure)
+    : mainWindow_(mainWindow), showFailure_(std::move(showFailure)) {}
+
+ApplicationWindow::~ApplicationWindow() {
+  if (handle_ != 0) DestroyWindow(hwnd(handle_));
+}
+
+void ApplicationWindow::create(const std::string& title) {
+  // handle_ is set at WM_NCCREATE.
+  createHandlerWindow(*this, kApplicationWindowClass, title.c_str(), kStyle, 0, 0, 0, 0);
+  // Off every screen as well, where Windows parks minimized windows: Wine
+  // gives a shown window on a screen an X window of at least one pixel, and
+  // without a window manager it waits two seconds for it to go away.
+  SetWindowPos(hwnd(handle_), nullptr, kParked, kParked, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ShowWindow(hwnd(handle_), SW_SHOWNOACTIVATE);
+}
+
+void ApplicationWindow::setTitle(const std::string& title) {
+  SetWindowTextA(hwnd(handle_), title.c_str());
+}
+
+void ApplicationWindow::handlerFailed(const std::string& message) {
+  if (showFailure_) showFailure_(message);
+}
+
+std::intptr_t ApplicationWindow::handleMessage(WindowHandle window, std::uint32_t message,
+                                               std::uintptr_t wParam, std::intptr_t lParam) {
+  const HWND main = hwnd(mainWindow_.load());
+  switch (message) {
+    case WM_NCCREATE:
+      handle_ = window;
+      break;
+    case WM_CLOSE:
+      // The taskbar's "Close": the main window's closing rule decides. The
+      // program ends when the main window closes, never with this window.
+      if (main != nullptr) SendMessageA(main, WM_CLOSE, 0, 0);
+      return 0;
+    case WM_QUERYENDSESSION:
+      if (main != nullptr) return SendMessageA(main, WM_QUERYENDSESSION, wParam, lParam);
+      break;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE && activateMainWindow()) return 0;
+      break;
+    case WM_SIZE:
+      sizeChanged(wParam);
+      break;
+    default:
+      break;
+  }
+  return defaultHandling(window, message, wParam, lParam);
+}
+
+void ApplicationWindow::sizeChanged(std::uintptr_t kind) {
+  // However it was minimized or restored (taskbar, the main window's
+  // minimize box, another program's ShowWindow), the main window follows.
+  // Wine hides owned windows on SC_MINIMIZE only, and shows them again on
+  // SC_RESTORE only, so both are done here.
+  if (kind == SIZE_MINIMIZED) {
+    minimized_ = true;
+    ShowOwnedPopups(hwnd(handle_), FALSE);
+  } else if (kind == SIZE_RESTORED && minimized_) {
+    minimized_ = false;
+    ShowOwnedPopups(hwnd(handle_), TRUE);
+  }
+}
+
+bool ApplicationWindow::activateMainWindow() {
+  const HWND main = hwnd(mainWindow_.load());
+  if (main == nullptr || !IsWindowVisible(main)) return false;
+  // A box the main window shows was active last, and stays in front.
+  SetActiveWindow(GetLastActivePopup(main));
+  return true;
+}
+
+}  // namespace sc

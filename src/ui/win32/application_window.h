@@ -1,0 +1,48 @@
+// The application's own window: top-level, captioned with the application
+// title, zero-sized and never drawn. It owns the main window, so the taskbar
+// shows one button for the program, captioned with the title, and the only
+// window captioned as the form is the main window that the robot manager
+// looks for. It decides nothing: a close or an end-session query goes to the
+// main window and its closing rule, activating it activates the main window,
+// and minimizing it hides the main window until it is restored.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "ui/win32/window_procedure.h"
+
+namespace sc {
+
+class ApplicationWindow : public MessageHandler {
+ public:
+  // `mainWindow` holds the main window's handle, 0 while there is none.
+  ApplicationWindow(const std::atomic<WindowHandle>& mainWindow,
+                    std::function<void(const std::string&)> showFailure);
+  ~ApplicationWindow() override;
+
+  // Creates the window, shown (a hidden window gets no taskbar button) but
+  // without an area to show.
+  void create(const std::string& title);
+  void setTitle(const std::string& title);
+  WindowHandle handle() const { return handle_; }
+
+  // MessageHandler
+  std::intptr_t handleMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                              std::intptr_t lParam) override;
+  void handlerFailed(const std::string& message) override;
+  void windowGone() override { handle_ = 0; }
+
+ private:
+  void sizeChanged(std::uintptr_t kind);
+  bool activateMainWindow();
+
+  const std::atomic<WindowHandle>& mainWindow_;
+  std::function<void(const std::string&)> showFailure_;
+  WindowHandle handle_ = 0;
+  bool minimized_ = false;
+};
+
+}  // namespace sc
