@@ -8,21 +8,12 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "ui/widgets/device_broadcast.h"
 
 namespace sc {
 
 class Control;
 class Timer;
-
-// The fields of a device-change broadcast record that the program reads.
-struct DeviceBroadcast {
-  std::uint32_t deviceType = 0;
-  std::uint32_t unitMask = 0;  // only meaningful for volume records
-};
-
-constexpr std::uint32_t kDbtDeviceArrival = 0x8000;
-constexpr std::uint32_t kDbtDeviceRemoveComplete = 0x8004;
-constexpr std::uint32_t kDbtDevtypVolume = 2;
 
 enum class CursorShape { Arrow, HandPoint };
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "ui/widgets/control.h"
 #include "ui/widgets/timer.h"
@@ -162,9 +163,10 @@ std::intptr_t MainWindow::handleMessage(WindowHandle window, std::uint32_t messa
       return 0;
     }
     case WM_DEVICECHANGE: {
-      DeviceBroadcast header;
-      const bool hasHeader = decodeDeviceBroadcast(lParam, &header);
-      form_.OnDeviceChange(static_cast<std::uint32_t>(wParam), hasHeader ? &header : nullptr);
+      const auto event = static_cast<std::uint32_t>(wParam);
+      const std::optional<DeviceBroadcast> header =
+          DecodeDeviceBroadcast(event, reinterpret_cast<const std::uint8_t*>(lParam));
+      form_.OnDeviceChange(event, header ? &*header : nullptr);
       // TRUE grants any query; the default handling must not see the message.
       return TRUE;
     }
