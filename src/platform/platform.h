@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "util/fixed_text.h"
+
 namespace sc {
 
 using WindowHandle = std::uintptr_t;  // an HWND; 0 is "none"
@@ -60,19 +62,16 @@ class Registry {
   Registry& operator=(const Registry&) = delete;
   virtual ~Registry() = default;
 
-  virtual long createKey(RegRoot root, const char* path, std::uint32_t access,
-                         RegKey* key, std::uint32_t* disposition) = 0;
-  virtual long openKey(RegRoot root, const char* path, std::uint32_t access,
-                       RegKey* key) = 0;
-  virtual long openSubKey(RegKey parent, const char* name,
-                          std::uint32_t access, RegKey* key) = 0;
-  virtual long queryValue(RegKey key, const char* name, std::uint32_t* type,
-                          std::uint8_t* data, std::uint32_t* size) = 0;
-  virtual long setValue(RegKey key, const char* name, std::uint32_t type,
-                        const std::uint8_t* data, std::uint32_t size) = 0;
+  virtual long createKey(RegRoot root, const char* path, std::uint32_t access, RegKey* key,
+                         std::uint32_t* disposition) = 0;
+  virtual long openKey(RegRoot root, const char* path, std::uint32_t access, RegKey* key) = 0;
+  virtual long openSubKey(RegKey parent, const char* name, std::uint32_t access, RegKey* key) = 0;
+  virtual long queryValue(RegKey key, const char* name, std::uint32_t* type, std::uint8_t* data,
+                          std::uint32_t* size) = 0;
+  virtual long setValue(RegKey key, const char* name, std::uint32_t type, const std::uint8_t* data,
+                        std::uint32_t size) = 0;
   // `nameSize` in: the buffer's size in bytes; out: the name's length.
-  virtual long enumKey(RegKey key, std::uint32_t index, char* name,
-                       std::uint32_t* nameSize) = 0;
+  virtual long enumKey(RegKey key, std::uint32_t index, char* name, std::uint32_t* nameSize) = 0;
   virtual long closeKey(RegKey key) = 0;
 };
 
@@ -118,16 +117,16 @@ class Shell {
   virtual ~Shell() = default;
 
   // ShellExecuteA; the result is the instance value (> 32 on success).
-  virtual std::intptr_t execute(WindowHandle owner, const char* operation,
-                                const char* file, const char* parameters,
-                                const char* directory, int showCommand) = 0;
+  virtual std::intptr_t execute(WindowHandle owner, const char* operation, const char* file,
+                                const char* parameters, const char* directory, int showCommand) = 0;
 };
 
 // Other programs' windows: finding and closing them, walking the top-level
 // windows and their controls, and clicking a control. The walk and the clicks
-// are called from a background thread, so implementations keep no state.
-// Windows come and go during a walk: a call on a window that no longer exists
-// answers 0, "", false, or does nothing.
+// are called from the responder's thread, which is terminated from outside
+// wherever it is: so the real backend keeps no state, allocates nothing and
+// takes no lock in them. Windows come and go during a walk: a call on a window
+// that no longer exists answers 0, "", false, or does nothing.
 class Desktop {
  public:
   Desktop() = default;
@@ -144,8 +143,9 @@ class Desktop {
   virtual WindowHandle firstWindow(WindowHandle window) = 0;
   // GetWindow(window, GW_HWNDNEXT); 0 at the end.
   virtual WindowHandle nextWindow(WindowHandle window) = 0;
-  // GetClassNameA into a 256-byte buffer: at most 255 characters, cut.
-  virtual std::string className(WindowHandle window) = 0;
+  // GetClassNameA into the caller's 256-byte buffer: at most 255 characters,
+  // cut; "" when the call fails.
+  virtual void className(WindowHandle window, FixedText<256>& name) = 0;
   // FindWindowExA(parent, after, nullptr, nullptr): the direct child after `after` (0: the first).
   virtual WindowHandle nextChild(WindowHandle parent, WindowHandle after) = 0;
   // IsWindowVisible: false when the window or any of its parents is hidden.

@@ -31,7 +31,9 @@ void ResponderPass(DialogWatcherContext& context) {
   Desktop& desktop = context.desktop;
   for (WindowHandle window = desktop.firstWindow(context.watch.MainWindow); window != 0;
        window = desktop.nextWindow(window)) {
-    if (desktop.className(window) != kITunesDialogClass) continue;
+    FixedText<256> name{};
+    desktop.className(window, name);
+    if (!FieldEquals(name, kITunesDialogClass)) continue;
     const DialogExamination dialog =
         ExamineDialog(desktop, window, context.system.fullScreenWidth());
     if (dialog.kind == DialogKind::UnknownDiscDialog) context.watch.UnknownDiscSeen = true;

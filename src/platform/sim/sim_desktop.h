@@ -36,7 +36,7 @@ class SimDesktop final : public Desktop {
   void sendClose(WindowHandle window) override;
   WindowHandle firstWindow(WindowHandle window) override;
   WindowHandle nextWindow(WindowHandle window) override;
-  std::string className(WindowHandle window) override;
+  void className(WindowHandle window, FixedText<256>& name) override;
   WindowHandle nextChild(WindowHandle parent, WindowHandle after) override;
   bool isVisible(WindowHandle window) override;
   bool windowLeft(WindowHandle window, int* left) override;

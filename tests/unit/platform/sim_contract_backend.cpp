@@ -58,7 +58,9 @@ class SimContractBackend final : public ContractBackend {
 
   // A button clicks when the mouse goes down and then up on it.
   void pressButton(const sim::DesktopInput& input) {
-    if (sim_.desktop.className(input.window) != "Button") return;
+    FixedText<256> name;
+    sim_.desktop.className(input.window, name);
+    if (!FieldEquals(name, "Button")) return;
     if (input.kind == sim::DesktopInput::Kind::MouseDown) {
       pressed_ = input.window;
     } else if (input.kind == sim::DesktopInput::Kind::MouseUp && pressed_ == input.window) {
