@@ -45,9 +45,8 @@ TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& applica
       ui_(ui),
       application_(application),
       watch_(watch),
-      watcherContext_{platform.desktop,  platform.system,
-                      platform.threads,  watch,
-                      responderOptions_, [this] { StartUnloadTimerFromAnyThread(); }} {
+      watcherContext_{platform.desktop, platform.system, platform.threads, watch,
+                      responderOptions_} {
   // The form design: what the toolkit builds before the constructor body.
   lblCompany.setOwnFont(kFormFont.asLink());
   lblStatus.setOwnFont(kFormFont.bolded());

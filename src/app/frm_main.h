@@ -73,6 +73,7 @@ class TfrmMain : public Form {
   // --- The job (frm_main_job.cpp) ---
   void btnWMPClick();
   void tmrUnloadTimer();
+  void OnWake() override;
 
   // --- Disc arrival and removal (frm_main_discs.cpp) ---
   void OnDeviceChange(std::uint32_t event, const DeviceBroadcast* header) override;
@@ -128,9 +129,6 @@ class TfrmMain : public Form {
   void ProcessAutoladerMessage();
   void ShowOccupiedBox();
   void EndJob();
-  // The responder declines a disc on its own thread; the timer, and with it
-  // the unload, must start on the window thread.
-  void StartUnloadTimerFromAnyThread();
 
   // Players.
   void DiscoverPlayers();

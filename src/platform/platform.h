@@ -121,12 +121,18 @@ class Shell {
                                 const char* parameters, const char* directory, int showCommand) = 0;
 };
 
+// The message that wakes the main window from another thread: WM_APP + 2,
+// posted with no parameters. It carries nothing, so one forged by another
+// program can only make the window look at what its own threads have flagged.
+constexpr std::uint32_t kWakeMessage = 0x8000 + 2;
+
 // Other programs' windows: finding and closing them, walking the top-level
-// windows and their controls, and clicking a control. The walk and the clicks
-// are called from the responder's thread, which is terminated from outside
-// wherever it is: so the real backend keeps no state, allocates nothing and
-// takes no lock in them. Windows come and go during a walk: a call on a window
-// that no longer exists answers 0, "", false, or does nothing.
+// windows and their controls, clicking a control, and waking the program's own
+// window. The walk, the clicks and the wake are called from the responder's
+// thread, which is terminated from outside wherever it is: so the real backend
+// keeps no state, allocates nothing and takes no lock in them. Windows come and
+// go during a walk: a call on a window that no longer exists answers 0, "",
+// false, or does nothing.
 class Desktop {
  public:
   Desktop() = default;
@@ -156,6 +162,9 @@ class Desktop {
   // SendMessageA(window, WM_LBUTTONDOWN / WM_LBUTTONUP, wParam, lParam).
   virtual void sendMouseDown(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) = 0;
   virtual void sendMouseUp(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) = 0;
+  // PostMessageA(window, kWakeMessage, 0, 0): returns at once, whatever the
+  // window's thread is doing.
+  virtual void postWake(WindowHandle window) = 0;
 };
 
 class Threads {

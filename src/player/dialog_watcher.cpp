@@ -21,7 +21,13 @@ void ClickButton(DialogWatcherContext& context, const DialogAnswer& answer) {
   context.threads.sleep(kClickPauseMs);
   desktop.sendMouseUp(answer.button, kClickWParam, kClickLParam);
   context.watch.WatchActive = false;
-  if (answer.declineUnknown && context.startUnloadTimer) context.startUnloadTimer();
+  if (answer.declineUnknown) {
+    // The flag first: the window thread reads it when the wake arrives.
+    context.watch.UnloadRequested = true;
+    const WindowHandle mainWindow = context.watch.MainWindow;
+    // Window 0 would post to this thread's own queue.
+    if (mainWindow != 0) desktop.postWake(mainWindow);
+  }
 }
 
 }  // namespace

@@ -151,6 +151,17 @@ TEST_F(DesktopContract, MouseDownThenUpOnAButtonClicksIt) {
   EXPECT_EQ(1, backend_->clicks(dialog, ok));
 }
 
+// The responder wakes the main window with a message that carries nothing.
+TEST_F(DesktopContract, WakeArrivesBareOncePerPost) {
+  const WindowHandle window = open("Spoolcat Contract Woken");
+  if (window == 0) return;
+  EXPECT_EQ(0, backend_->wakesReceived(window));
+  desktop().postWake(window);
+  desktop().postWake(window);
+  EXPECT_EQ(2, backend_->wakesReceived(window));
+  EXPECT_EQ(0, backend_->wakesReceived(window)) << "each post arrives once";
+}
+
 // Windows refuses a class name of more than 255 characters, so the longest
 // comes back whole from the 256-byte buffer.
 TEST_F(DesktopContract, LongestClassNameComesBackWhole) {
@@ -179,6 +190,7 @@ TEST_F(DesktopContract, ClosedDialogAnswersNothing) {
   EXPECT_EQ(-7, left);
   desktop().sendMouseDown(ok, kLeftButtonDown, kPoint10x10);
   desktop().sendMouseUp(ok, 0, kPoint10x10);
+  desktop().postWake(dialog.window);
   const std::vector<WindowHandle> windows = walk(older);
   EXPECT_EQ(windows.end(), std::find(windows.begin(), windows.end(), dialog.window));
 }

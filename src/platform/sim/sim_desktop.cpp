@@ -100,6 +100,14 @@ void SimDesktop::sendMouse(DesktopInput::Kind kind, const char* operation, Windo
   if (mouseHook_) mouseHook_(input);
 }
 
+void SimDesktop::postWake(WindowHandle window) { wakes_.push_back(window); }
+
+std::vector<WindowHandle> SimDesktop::takeWakes() {
+  std::vector<WindowHandle> taken;
+  taken.swap(wakes_);
+  return taken;
+}
+
 WindowHandle SimDesktop::addTopLevel(const std::string& className, const std::string& title,
                                      bool closesOnClose) {
   const WindowHandle handle = nextHandle_;

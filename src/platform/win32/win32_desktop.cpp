@@ -59,4 +59,8 @@ void Win32Desktop::sendMouseUp(WindowHandle window, std::uintptr_t wParam, std::
   SendMessageA(toHwnd(window), WM_LBUTTONUP, wParam, lParam);
 }
 
+void Win32Desktop::postWake(WindowHandle window) {
+  PostMessageA(toHwnd(window), kWakeMessage, 0, 0);
+}
+
 }  // namespace sc::win32

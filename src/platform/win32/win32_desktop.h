@@ -21,6 +21,7 @@ class Win32Desktop final : public Desktop {
   void setForeground(WindowHandle window) override;
   void sendMouseDown(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) override;
   void sendMouseUp(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) override;
+  void postWake(WindowHandle window) override;
 };
 
 }  // namespace sc::win32

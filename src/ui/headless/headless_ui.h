@@ -36,9 +36,6 @@ class HeadlessUi : public UiBackend {
   void setCursor(CursorShape shape) override { cursor = shape; }
   void attach(Form& form) override { (void)form; }
   void run(Form& form, const std::string& title) override;
-  // Queued until the test lets the window thread run them.
-  void postToWindowThread(std::function<void()> task) override;
-  void runPosted();
 
   VirtualClock clock;
   RecordingBoxes recordedBoxes;
@@ -46,7 +43,6 @@ class HeadlessUi : public UiBackend {
   CursorShape cursor = CursorShape::Arrow;
   // Runs as the message loop; headless the form is simply closed if asked.
   std::function<void(Form&)> loop;
-  std::vector<std::function<void()>> posted;
 };
 
 }  // namespace sc

@@ -92,6 +92,9 @@ class Form {
     (void)event;
     (void)header;
   }
+  // The wake message: another thread of the program has flagged something
+  // for the window thread. It carries nothing; the form looks at its flags.
+  virtual void OnWake() {}
 
  protected:
   void addControl(Control& control) { controls_.push_back(&control); }

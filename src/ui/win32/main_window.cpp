@@ -8,7 +8,6 @@
 #include "ui/widgets/control.h"
 #include "ui/widgets/timer.h"
 #include "ui/win32/control_ids.h"
-#include "ui/win32/task_queue.h"
 #include "ui/win32/win32_timers.h"
 #include "ui/win32/window_messages.h"
 
@@ -173,8 +172,9 @@ std::intptr_t MainWindow::handleMessage(WindowHandle window, std::uint32_t messa
     case WM_TIMER:
       if (Timer* timer = setup_.timers->running(wParam)) timer->fire();
       return 0;
-    case kRunTaskMessage:
-      runTasks();
+    case kWakeMessage:
+      // Whatever its parameters: the form decides from its own flags.
+      form_.OnWake();
       return 0;
     case WM_CLOSE:
       // Close box, Alt+F4 and the system menu: the close query decides.
@@ -235,13 +235,6 @@ void MainWindow::paint() {
   BeginPaint(hwnd(handle_), &ps);
   EndPaint(hwnd(handle_), &ps);
   form_.FormPaint();
-}
-
-void MainWindow::runTasks() {
-  // Each task on its own: one that throws is shown, and the rest still run.
-  for (auto& task : setup_.tasks->takeAll()) {
-    if (task) guarded(*this, task);
-  }
 }
 
 }  // namespace sc

@@ -7,7 +7,6 @@
 // buttons 1100 + item index inside the group box (see control_ids.h).
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -30,7 +29,6 @@ class Win32Ui : public UiBackend {
   void setCursor(CursorShape shape) override;
   void attach(Form& form) override;
   void run(Form& form, const std::string& title) override;
-  void postToWindowThread(std::function<void()> task) override;
 
  private:
   struct Impl;

@@ -84,6 +84,16 @@ void MainWindowTest::Volume(std::uint32_t event, std::uint32_t unitMask, std::ui
   form->OnDeviceChange(event, &header);
 }
 
+int MainWindowTest::DeliverWakes() {
+  int delivered = 0;
+  for (WindowHandle window : sim.desktop.takeWakes()) {
+    if (window != watch.MainWindow) continue;
+    form->OnWake();
+    ++delivered;
+  }
+  return delivered;
+}
+
 std::vector<std::string> MainWindowTest::ManagerCommands() const {
   std::vector<std::string> lines;
   for (const auto& call : sim.shell.calls())

@@ -50,6 +50,10 @@ class SimContractBackend final : public ContractBackend {
   int clicks(const Dialog&, WindowHandle button) override {
     return static_cast<int>(std::count(clicked_.begin(), clicked_.end(), button));
   }
+  int wakesReceived(WindowHandle window) override {
+    const std::vector<WindowHandle> wakes = sim_.desktop.takeWakes();
+    return static_cast<int>(std::count(wakes.begin(), wakes.end(), window));
+  }
   bool threadsRun() const override { return false; }
   void runToEnd(ThreadHandle thread) override { sim_.threads.run(thread); }
 
