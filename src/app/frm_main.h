@@ -31,7 +31,10 @@ constexpr const char* kMainCaption = "Spoolcat:";
 
 class TfrmMain : public Form {
  public:
-  TfrmMain(const Platform& platform, UiBackend& ui, Application& application, WatchBlock& watch);
+  // `watcher` is what the responder thread reaches; it must outlive that
+  // thread, which is stopped from outside and may never be.
+  TfrmMain(const Platform& platform, UiBackend& ui, Application& application,
+           DialogWatcherContext& watcher);
   ~TfrmMain() override;
 
   // The form design, in creation order.
@@ -146,9 +149,8 @@ class TfrmMain : public Form {
   Platform platform_;  // references to the backends, copied
   UiBackend& ui_;
   Application& application_;
-  WatchBlock& watch_;
-  ResponderOptions responderOptions_;
-  DialogWatcherContext watcherContext_;
+  DialogWatcherContext& watcher_;
+  WatchBlock& watch_;  // watcher_.watch
   ThreadHandle watcherThread_ = 0;
   // Taken once the window has its run-time size; the layout is a function of
   // them and of the chosen player.

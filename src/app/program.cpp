@@ -23,11 +23,11 @@ void CreateAndShow(TfrmMain& form, Application& application) {
 
 }  // namespace
 
-int RunProgram(const Platform& platform, UiBackend& ui, WatchBlock& watch) {
+int RunProgram(const Platform& platform, UiBackend& ui, DialogWatcherContext& watcher) {
   Application application{"", ui.boxes()};
   try {
     application.title = kApplicationTitle;
-    TfrmMain form(platform, ui, application, watch);
+    TfrmMain form(platform, ui, application, watcher);
     ui.attach(form);
     CreateAndShow(form, application);
     ui.run(form, application.title);

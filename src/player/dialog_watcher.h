@@ -3,7 +3,7 @@
 // it is, so a pass takes no lock and allocates nothing: a thread killed inside
 // the heap's lock would leave every later allocation of the window thread (the
 // settings saved at close among them) waiting for ever. Its working state lives
-// on its stack.
+// on its stack, and everything it reaches has static storage.
 #pragma once
 
 #include <atomic>
@@ -21,7 +21,8 @@ struct ResponderOptions {
   std::atomic<bool> replaceSongs{false};   // "Replace existing songs"
 };
 
-// What the thread reaches.
+// What the thread reaches. The program keeps it, and everything it refers to,
+// in static storage: a thread that could not be stopped still finds it there.
 struct DialogWatcherContext {
   Desktop& desktop;
   SystemInfo& system;

@@ -42,7 +42,7 @@ void MainWindowTest::PublishWriters(const std::vector<std::string>& writers) {
 }
 
 TfrmMain& MainWindowTest::Construct() {
-  form = std::make_unique<TfrmMain>(sim.platform(), ui, application, watch);
+  form = std::make_unique<TfrmMain>(sim.platform(), ui, application, watcher);
   return *form;
 }
 

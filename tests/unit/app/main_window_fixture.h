@@ -70,6 +70,8 @@ class MainWindowTest : public ::testing::Test {
   HeadlessUi ui;
   Application application{"Spoolcat", ui.recordedBoxes};
   WatchBlock watch;
+  ResponderOptions options;
+  DialogWatcherContext watcher{sim.desktop, sim.system, sim.threads, watch, options};
   std::unique_ptr<TfrmMain> form;
 };
 
