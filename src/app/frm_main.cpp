@@ -22,7 +22,7 @@ void Design(Control& control, int tabOrder, Starts starts) {
 }  // namespace
 
 TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& application,
-                   WatchBlock& watch)
+                   DialogWatcherContext& watcher)
     : lblVersion("lblVersion", "Version 1.3.0.2", {8, 160, 0, 15}, kFormFont, ui.measurer()),
       lblCompany("lblCompany", "Venmora Inc.", {200, 160, 0, 15}, kFormFont, ui.measurer()),
       lblStatus("lblStatus", "Status", {14, 100, 0, 15}, kFormFont, ui.measurer()),
@@ -44,10 +44,8 @@ TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& applica
       platform_(platform),
       ui_(ui),
       application_(application),
-      watch_(watch),
-      watcherContext_{platform.desktop,  platform.system,
-                      platform.threads,  watch,
-                      responderOptions_, [this] { StartUnloadTimerFromAnyThread(); }} {
+      watcher_(watcher),
+      watch_(watcher.watch) {
   // The form design: what the toolkit builds before the constructor body.
   lblCompany.setOwnFont(kFormFont.asLink());
   lblStatus.setOwnFont(kFormFont.bolded());
@@ -86,7 +84,7 @@ TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& applica
   setCaption(kMainCaption);
   Halted = false;
   watch_.WatchActive = false;
-  watcherThread_ = platform_.threads.create(&DialogWatcher, &watcherContext_);
+  watcherThread_ = platform_.threads.create(&DialogWatcher, &watcher_);
   application_.title = kApplicationTitle;
   StartedBare = IsStartedBare(platform_.system.commandLine());
   LocateManager();

@@ -32,7 +32,10 @@ constexpr const char* kMainCaption = "Spoolcat:";
 
 class TfrmMain : public Form {
  public:
-  TfrmMain(const Platform& platform, UiBackend& ui, Application& application, WatchBlock& watch);
+  // `watcher` is what the responder thread reaches; it must outlive that
+  // thread, which is stopped from outside and may never be.
+  TfrmMain(const Platform& platform, UiBackend& ui, Application& application,
+           DialogWatcherContext& watcher);
   ~TfrmMain() override;
 
   // The form design, in creation order.
@@ -74,6 +77,7 @@ class TfrmMain : public Form {
   // --- The job (frm_main_job.cpp) ---
   void btnWMPClick();
   void tmrUnloadTimer();
+  void OnWake() override;
 
   // --- Disc arrival and removal (frm_main_discs.cpp) ---
   void OnDeviceChange(std::uint32_t event, const DeviceBroadcast* header) override;
@@ -144,9 +148,6 @@ class TfrmMain : public Form {
   void ShowOccupiedBox();
   void EndJob();
   void EnableStart();
-  // The responder declines a disc on its own thread; the timer, and with it
-  // the unload, must start on the window thread.
-  void StartUnloadTimerFromAnyThread();
 
   // Players.
   void DiscoverPlayers();
@@ -164,9 +165,8 @@ class TfrmMain : public Form {
   Platform platform_;  // references to the backends, copied
   UiBackend& ui_;
   Application& application_;
-  WatchBlock& watch_;
-  ResponderOptions responderOptions_;
-  DialogWatcherContext watcherContext_;
+  DialogWatcherContext& watcher_;
+  WatchBlock& watch_;  // watcher_.watch
   ThreadHandle watcherThread_ = 0;
   // Taken once the window has its run-time size; the layout is a function of
   // them and of the chosen player.

@@ -83,8 +83,11 @@ void TfrmMain::tmrUnloadTimer() {
   UnloadWriter();
 }
 
-void TfrmMain::StartUnloadTimerFromAnyThread() {
-  ui_.postToWindowThread([this] { tmrUnload.setEnabled(true); });
+// The responder declined a disc on its own thread and woke the window: the
+// timer, and with it the unload, starts here on the window thread. A wake that
+// another program forged finds no request and starts nothing.
+void TfrmMain::OnWake() {
+  if (watch_.UnloadRequested.exchange(false)) tmrUnload.setEnabled(true);
 }
 
 void TfrmMain::ProcessAutoladerMessage() {

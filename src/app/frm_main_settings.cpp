@@ -29,7 +29,7 @@ void TfrmMain::SaveSettings() {
 // The responder reads copies of two boxes, never the widgets themselves.
 void TfrmMain::ckxRippingNoneCDBClick() {
   ImportUnknownCd = ckxRippingNoneCDB.checked() ? 1 : 0;
-  responderOptions_.importUnknown = ckxRippingNoneCDB.checked();
+  watcher_.options.importUnknown = ckxRippingNoneCDB.checked();
 }
 
 void TfrmMain::ckxAlternateOutputtClick() {
@@ -38,7 +38,7 @@ void TfrmMain::ckxAlternateOutputtClick() {
 
 void TfrmMain::ckxReplaceExitFileClick() {
   ReplaceExistingSongs = ckxReplaceExitFile.checked() ? 1 : 0;
-  responderOptions_.replaceSongs = ckxReplaceExitFile.checked();
+  watcher_.options.replaceSongs = ckxReplaceExitFile.checked();
 }
 
 }  // namespace sc

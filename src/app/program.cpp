@@ -37,7 +37,7 @@ void BringTheFirstCopyForward(Desktop& desktop) {
 
 }  // namespace
 
-int RunProgram(const Platform& platform, UiBackend& ui, WatchBlock& watch) {
+int RunProgram(const Platform& platform, UiBackend& ui, DialogWatcherContext& watcher) {
   // Before anything else: a second copy must not send the manager a command,
   // show a window the manager could mistake for the first, or touch the
   // settings.
@@ -49,7 +49,7 @@ int RunProgram(const Platform& platform, UiBackend& ui, WatchBlock& watch) {
   try {
     application.title = kApplicationTitle;
     ui.setApplicationTitle(application.title);
-    TfrmMain form(platform, ui, application, watch);
+    TfrmMain form(platform, ui, application, watcher);
     ui.attach(form);
     CreateAndShow(form, application);
     ui.run(form, application.title);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/platform.h"
-#include "player/watch_block.h"
+#include "player/dialog_watcher.h"
 #include "ui/widgets/ui_backend.h"
 
 namespace sc {
@@ -14,7 +14,8 @@ constexpr const char* kInstanceName = "Venmora.Spoolcat";
 // run until it closes. Every exception that escapes start-up is shown in the
 // box titled "Spoolcat". When another copy already runs for this user, its
 // window is brought to the front instead, and nothing else happens. The
-// result is always 0.
-int RunProgram(const Platform& platform, UiBackend& ui, WatchBlock& watch);
+// result is always 0. `watcher` is handed to the responder thread and must
+// outlive it.
+int RunProgram(const Platform& platform, UiBackend& ui, DialogWatcherContext& watcher);
 
 }  // namespace sc

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "util/fixed_text.h"
+
 namespace sc {
 
 using WindowHandle = std::uintptr_t;  // an HWND; 0 is "none"
@@ -124,11 +126,18 @@ class Shell {
                                 const char* parameters, const char* directory, int showCommand) = 0;
 };
 
+// The message that wakes the main window from another thread: WM_APP + 2,
+// posted with no parameters. It carries nothing, so one forged by another
+// program can only make the window look at what its own threads have flagged.
+constexpr std::uint32_t kWakeMessage = 0x8000 + 2;
+
 // Other programs' windows: finding and closing them, walking the top-level
-// windows and their controls, and clicking a control. The walk and the clicks
-// are called from a background thread, so implementations keep no state.
-// Windows come and go during a walk: a call on a window that no longer exists
-// answers 0, "", false, or does nothing.
+// windows and their controls, clicking a control, and waking the program's own
+// window. The walk, the clicks and the wake are called from the responder's
+// thread, which is terminated from outside wherever it is: so the real backend
+// keeps no state, allocates nothing and takes no lock in them. Windows come and
+// go during a walk: a call on a window that no longer exists answers 0, "",
+// false, or does nothing.
 class Desktop {
  public:
   Desktop() = default;
@@ -145,8 +154,9 @@ class Desktop {
   virtual WindowHandle firstWindow(WindowHandle window) = 0;
   // GetWindow(window, GW_HWNDNEXT); 0 at the end.
   virtual WindowHandle nextWindow(WindowHandle window) = 0;
-  // GetClassNameA into a 256-byte buffer: at most 255 characters, cut.
-  virtual std::string className(WindowHandle window) = 0;
+  // GetClassNameA into the caller's 256-byte buffer: at most 255 characters,
+  // cut; "" when the call fails.
+  virtual void className(WindowHandle window, FixedText<256>& name) = 0;
   // FindWindowExA(parent, after, nullptr, nullptr): the direct child after `after` (0: the first).
   virtual WindowHandle nextChild(WindowHandle parent, WindowHandle after) = 0;
   // IsWindowVisible: false when the window or any of its parents is hidden.
@@ -160,6 +170,9 @@ class Desktop {
   // SendMessageA(window, WM_LBUTTONDOWN / WM_LBUTTONUP, wParam, lParam).
   virtual void sendMouseDown(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) = 0;
   virtual void sendMouseUp(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) = 0;
+  // PostMessageA(window, kWakeMessage, 0, 0): returns at once, whatever the
+  // window's thread is doing.
+  virtual void postWake(WindowHandle window) = 0;
 };
 
 class Threads {

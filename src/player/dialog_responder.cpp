@@ -24,10 +24,11 @@ DialogExamination ExamineDialog(Desktop& desktop, WindowHandle dialog, int fullS
   for (WindowHandle child = desktop.nextChild(dialog, 0); child != 0;
        child = desktop.nextChild(dialog, child)) {
     if (!desktop.isVisible(child)) continue;
-    const std::string name = desktop.className(child);
-    if (name == "ListBox") {
+    FixedText<256> name{};
+    desktop.className(child, name);
+    if (FieldEquals(name, "ListBox")) {
       found.kind = DialogKind::ListDialog;
-    } else if (name == "Button") {
+    } else if (FieldEquals(name, "Button")) {
       ++found.buttonCount;
       // A rectangle that cannot be read counts as a zeroed one.
       int left = 0;

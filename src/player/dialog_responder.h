@@ -33,7 +33,8 @@ struct DialogExamination {
   ButtonSlots slots;
 };
 
-// Looks at the dialog's direct children; hidden ones do not count.
+// Looks at the dialog's direct children; hidden ones do not count. Allocates
+// nothing: it runs on the responder's thread.
 DialogExamination ExamineDialog(Desktop& desktop, WindowHandle dialog, int fullScreenWidth);
 
 struct DialogAnswer {

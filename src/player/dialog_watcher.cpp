@@ -21,7 +21,13 @@ void ClickButton(DialogWatcherContext& context, const DialogAnswer& answer) {
   context.threads.sleep(kClickPauseMs);
   desktop.sendMouseUp(answer.button, kClickWParam, kClickLParam);
   context.watch.WatchActive = false;
-  if (answer.declineUnknown && context.startUnloadTimer) context.startUnloadTimer();
+  if (answer.declineUnknown) {
+    // The flag first: the window thread reads it when the wake arrives.
+    context.watch.UnloadRequested = true;
+    const WindowHandle mainWindow = context.watch.MainWindow;
+    // Window 0 would post to this thread's own queue.
+    if (mainWindow != 0) desktop.postWake(mainWindow);
+  }
 }
 
 }  // namespace
@@ -31,7 +37,9 @@ void ResponderPass(DialogWatcherContext& context) {
   Desktop& desktop = context.desktop;
   for (WindowHandle window = desktop.firstWindow(context.watch.MainWindow); window != 0;
        window = desktop.nextWindow(window)) {
-    if (desktop.className(window) != kITunesDialogClass) continue;
+    FixedText<256> name{};
+    desktop.className(window, name);
+    if (!FieldEquals(name, kITunesDialogClass)) continue;
     const DialogExamination dialog =
         ExamineDialog(desktop, window, context.system.fullScreenWidth());
     if (dialog.kind == DialogKind::UnknownDiscDialog) context.watch.UnknownDiscSeen = true;

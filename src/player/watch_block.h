@@ -14,6 +14,9 @@ struct WatchBlock {
   std::atomic<bool> WatchITunes{false};      // iTunes is the selected player
   std::atomic<bool> UnknownDiscSeen{false};  // the unidentified-disc dialog was answered
   std::atomic<WindowHandle> MainWindow{0};
+  // The responder declined a disc: the window thread starts the unload timer
+  // when the wake message posted after it arrives.
+  std::atomic<bool> UnloadRequested{false};
 };
 
 }  // namespace sc

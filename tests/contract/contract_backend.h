@@ -60,6 +60,9 @@ class ContractBackend {
                             const std::vector<Control>& controls) = 0;
   // How many BN_CLICKED `button` has sent its dialog.
   virtual int clicks(const Dialog& dialog, WindowHandle button) = 0;
+  // Takes the wake messages waiting for `window` (one that openWindow made):
+  // how many there were with no parameters.
+  virtual int wakesReceived(WindowHandle window) = 0;
 
   // Whether a created thread runs by itself. When it does not, runToEnd()
   // runs it on the caller's thread.

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "contract/contract_backend.h"
+#include "util/fixed_text.h"
 
 namespace sc::contract {
 namespace {
@@ -35,6 +36,14 @@ class DesktopContract : public ::testing::Test {
       windows.push_back(w);
     }
     return windows;
+  }
+  // The class name as the responder reads it, from a buffer that starts
+  // full of junk: the backend must put the zero itself.
+  std::string classOf(WindowHandle window) {
+    FixedText<256> name;
+    name.fill('#');
+    desktop().className(window, name);
+    return TextOf(name);
   }
   std::vector<WindowHandle> children(WindowHandle parent) {
     std::vector<WindowHandle> found;
@@ -97,7 +106,7 @@ TEST_F(DesktopContract, WalkFromAnyWindowMeetsANewDialogAboveOlderWindows) {
   EXPECT_EQ(windows, walk(dialog.window)) << "the same walk from any top-level window";
   EXPECT_EQ(windows.end(), std::find(windows.begin(), windows.end(), dialog.controls[0]))
       << "controls are not top-level windows";
-  EXPECT_EQ("SpoolcatContractDialog", desktop().className(dialog.window));
+  EXPECT_EQ("SpoolcatContractDialog", classOf(dialog.window));
 }
 
 TEST_F(DesktopContract, ControlsComeInCreationOrderHiddenOnesIncluded) {
@@ -110,7 +119,7 @@ TEST_F(DesktopContract, ControlsComeInCreationOrderHiddenOnesIncluded) {
   const char* classes[] = {"Button", "ListBox", "Static", "Button"};
   const bool visible[] = {true, false, true, false};
   for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
-    EXPECT_EQ(classes[i], desktop().className(dialog.controls[i])) << i;
+    EXPECT_EQ(classes[i], classOf(dialog.controls[i])) << i;
     EXPECT_EQ(visible[i], desktop().isVisible(dialog.controls[i])) << i;
   }
   EXPECT_TRUE(desktop().isVisible(dialog.window));
@@ -156,13 +165,24 @@ TEST_F(DesktopContract, MouseDownThenUpOnAButtonClicksIt) {
   EXPECT_EQ(1, backend_->clicks(dialog, ok));
 }
 
+// The responder wakes the main window with a message that carries nothing.
+TEST_F(DesktopContract, WakeArrivesBareOncePerPost) {
+  const WindowHandle window = open("Spoolcat Contract Woken");
+  if (window == 0) return;
+  EXPECT_EQ(0, backend_->wakesReceived(window));
+  desktop().postWake(window);
+  desktop().postWake(window);
+  EXPECT_EQ(2, backend_->wakesReceived(window));
+  EXPECT_EQ(0, backend_->wakesReceived(window)) << "each post arrives once";
+}
+
 // Windows refuses a class name of more than 255 characters, so the longest
 // comes back whole from the 256-byte buffer.
 TEST_F(DesktopContract, LongestClassNameComesBackWhole) {
   const std::string name = "SpoolcatContract" + std::string(255 - 16, 'L');
   const auto dialog = openDialog(name, {});
   if (dialog.window == 0) return;
-  EXPECT_EQ(name, desktop().className(dialog.window));
+  EXPECT_EQ(name, classOf(dialog.window));
 }
 
 TEST_F(DesktopContract, ClosedDialogAnswersNothing) {
@@ -176,14 +196,15 @@ TEST_F(DesktopContract, ClosedDialogAnswersNothing) {
   EXPECT_EQ(0u, desktop().nextChild(dialog.window, 0));
   EXPECT_EQ(0u, desktop().nextChild(dialog.window, ok));
   EXPECT_EQ(0u, desktop().firstWindow(dialog.window));
-  EXPECT_EQ("", desktop().className(dialog.window));
-  EXPECT_EQ("", desktop().className(ok));
+  EXPECT_EQ("", classOf(dialog.window));
+  EXPECT_EQ("", classOf(ok));
   EXPECT_FALSE(desktop().isVisible(ok));
   int left = -7;
   EXPECT_FALSE(desktop().windowLeft(ok, &left));
   EXPECT_EQ(-7, left);
   desktop().sendMouseDown(ok, kLeftButtonDown, kPoint10x10);
   desktop().sendMouseUp(ok, 0, kPoint10x10);
+  desktop().postWake(dialog.window);
   const std::vector<WindowHandle> windows = walk(older);
   EXPECT_EQ(windows.end(), std::find(windows.begin(), windows.end(), dialog.window));
 }

@@ -82,6 +82,8 @@ class Win32ContractBackend final : public ContractBackend {
     return win32::buttonClicks(dialog.window, button);
   }
 
+  int wakesReceived(WindowHandle window) override { return win32::takeWakeMessages(window); }
+
   bool threadsRun() const override { return true; }
   void runToEnd(ThreadHandle) override {}
 

@@ -111,6 +111,16 @@ int buttonClicks(WindowHandle dialog, WindowHandle button) {
   return clicks;
 }
 
+int takeWakeMessages(WindowHandle window) {
+  int bare = 0;
+  MSG msg;
+  while (
+      PeekMessageA(&msg, reinterpret_cast<HWND>(window), kWakeMessage, kWakeMessage, PM_REMOVE)) {
+    if (msg.wParam == 0 && msg.lParam == 0) ++bare;
+  }
+  return bare;
+}
+
 std::uint32_t currentProcessId() { return GetCurrentProcessId(); }
 
 }  // namespace sc::win32

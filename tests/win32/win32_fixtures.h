@@ -31,6 +31,9 @@ WindowHandle createDialogWindow(const std::string& className, int left);
 WindowHandle addControl(WindowHandle dialog, const std::string& className, const std::string& text,
                         int x, bool visible);
 int buttonClicks(WindowHandle dialog, WindowHandle button);
+// Removes the wake messages (kWakeMessage) waiting in the calling thread's
+// queue for `window`: how many had no parameters.
+int takeWakeMessages(WindowHandle window);
 std::uint32_t currentProcessId();
 
 }  // namespace sc::win32

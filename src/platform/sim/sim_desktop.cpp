@@ -5,12 +5,6 @@
 #include "platform/sim/nocase.h"
 
 namespace sc::sim {
-namespace {
-
-// GetClassNameA into a 256-byte buffer keeps room for the zero.
-constexpr std::size_t kClassNameMax = 255;
-
-}  // namespace
 
 WindowHandle SimDesktop::findWindowByTitle(const char* title) {
   if (title == nullptr || failures_.check("findWindow", title)) return 0;
@@ -44,10 +38,13 @@ WindowHandle SimDesktop::nextWindow(WindowHandle window) {
   return after(w->parent, window);
 }
 
-std::string SimDesktop::className(WindowHandle window) {
+void SimDesktop::className(WindowHandle window, FixedText<256>& name) {
   const Window* w = find(window);
-  if (w == nullptr || fails("className", window)) return {};
-  return w->className.substr(0, kClassNameMax);
+  if (w == nullptr || fails("className", window)) {
+    name[0] = 0;
+    return;
+  }
+  AssignCut(name, w->className);
 }
 
 WindowHandle SimDesktop::nextChild(WindowHandle parent, WindowHandle after) {
@@ -109,6 +106,14 @@ void SimDesktop::sendMouse(DesktopInput::Kind kind, const char* operation, Windo
   inputs_.push_back(input);
   if (find(window) == nullptr || fails(operation, window)) return;
   if (mouseHook_) mouseHook_(input);
+}
+
+void SimDesktop::postWake(WindowHandle window) { wakes_.push_back(window); }
+
+std::vector<WindowHandle> SimDesktop::takeWakes() {
+  std::vector<WindowHandle> taken;
+  taken.swap(wakes_);
+  return taken;
 }
 
 WindowHandle SimDesktop::addTopLevel(const std::string& className, const std::string& title,

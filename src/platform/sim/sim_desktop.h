@@ -1,6 +1,6 @@
 // Other programs' windows: top-level windows in Z order, each with its child
 // windows, and a record of what was sent to them (WM_CLOSE, the foreground
-// requests and the mouse clicks).
+// requests, the mouse clicks and the wake messages).
 #pragma once
 
 #include <cstdint>
@@ -36,7 +36,7 @@ class SimDesktop final : public Desktop {
   void sendClose(WindowHandle window) override;
   WindowHandle firstWindow(WindowHandle window) override;
   WindowHandle nextWindow(WindowHandle window) override;
-  std::string className(WindowHandle window) override;
+  void className(WindowHandle window, FixedText<256>& name) override;
   WindowHandle nextChild(WindowHandle parent, WindowHandle after) override;
   bool isVisible(WindowHandle window) override;
   bool windowLeft(WindowHandle window, int* left) override;
@@ -44,6 +44,7 @@ class SimDesktop final : public Desktop {
   void bringToFront(WindowHandle window) override;
   void sendMouseDown(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) override;
   void sendMouseUp(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) override;
+  void postWake(WindowHandle window) override;
 
   // A visible top-level window, placed on top of the Z order as Windows places
   // a new one, at screen x 0. It goes away on WM_CLOSE unless told to ignore it.
@@ -77,6 +78,10 @@ class SimDesktop final : public Desktop {
   // Runs inside each mouse message that reaches an open window: the window's
   // answer, e.g. a dialog closing itself when its button is clicked.
   void setMouseHook(std::function<void(const DesktopInput&)> hook) { mouseHook_ = std::move(hook); }
+
+  // The windows that wake messages were posted to since the last take, in
+  // order: the messages waiting in the queues, which the test delivers.
+  std::vector<WindowHandle> takeWakes();
 
   // Each operation's subject is the window's title or text, its detail the
   // window's class. findWindow (subject: the title sought; not found),
@@ -113,6 +118,7 @@ class SimDesktop final : public Desktop {
   std::function<void(WindowHandle)> closeHook_;
   std::vector<DesktopInput> inputs_;
   std::function<void(const DesktopInput&)> mouseHook_;
+  std::vector<WindowHandle> wakes_;
   WindowHandle foreground_ = 0;
   WindowHandle nextHandle_ = 0x10010;
   FailurePlan failures_;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace sc::win32 {
 namespace {
 
@@ -24,11 +26,12 @@ WindowHandle Win32Desktop::nextWindow(WindowHandle window) {
   return fromHwnd(GetWindow(toHwnd(window), GW_HWNDNEXT));
 }
 
-std::string Win32Desktop::className(WindowHandle window) {
-  // Zeroed, and the length taken from the answer: a failed call leaves "".
-  char name[256] = {};
-  const int length = GetClassNameA(toHwnd(window), name, sizeof name);
-  return length > 0 ? std::string(name, static_cast<std::size_t>(length)) : std::string();
+void Win32Desktop::className(WindowHandle window, FixedText<256>& name) {
+  const int size = static_cast<int>(name.size());
+  const int length = GetClassNameA(toHwnd(window), name.data(), size);
+  // The zero goes where the answer says the name ends, so a failed call
+  // leaves "" whatever it wrote, and the name never runs past the buffer.
+  name[static_cast<std::size_t>(std::clamp(length, 0, size - 1))] = 0;
 }
 
 WindowHandle Win32Desktop::nextChild(WindowHandle parent, WindowHandle after) {
@@ -65,6 +68,10 @@ void Win32Desktop::sendMouseDown(WindowHandle window, std::uintptr_t wParam, std
 
 void Win32Desktop::sendMouseUp(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) {
   SendMessageA(toHwnd(window), WM_LBUTTONUP, wParam, lParam);
+}
+
+void Win32Desktop::postWake(WindowHandle window) {
+  PostMessageA(toHwnd(window), kWakeMessage, 0, 0);
 }
 
 }  // namespace sc::win32

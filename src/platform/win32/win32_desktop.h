@@ -1,5 +1,6 @@
-// Other programs' windows through user32. No state: the dialog responder
-// calls these from its own thread.
+// Other programs' windows through user32. No state, no allocation, no lock:
+// the dialog responder calls these from its own thread, which may be
+// terminated anywhere.
 #pragma once
 
 #include "platform/platform.h"
@@ -13,7 +14,7 @@ class Win32Desktop final : public Desktop {
 
   WindowHandle firstWindow(WindowHandle window) override;
   WindowHandle nextWindow(WindowHandle window) override;
-  std::string className(WindowHandle window) override;
+  void className(WindowHandle window, FixedText<256>& name) override;
   WindowHandle nextChild(WindowHandle parent, WindowHandle after) override;
   bool isVisible(WindowHandle window) override;
   bool windowLeft(WindowHandle window, int* left) override;
@@ -21,6 +22,7 @@ class Win32Desktop final : public Desktop {
   void bringToFront(WindowHandle window) override;
   void sendMouseDown(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) override;
   void sendMouseUp(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) override;
+  void postWake(WindowHandle window) override;
 };
 
 }  // namespace sc::win32

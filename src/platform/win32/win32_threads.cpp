@@ -5,17 +5,13 @@
 namespace sc::win32 {
 namespace {
 
-struct Start {
-  Threads::Routine routine;
-  void* argument;
-};
-
 // Load-bearing: a Routine is a plain cdecl function, while CreateThread calls
 // its start routine as WINAPI (stdcall) on 32-bit Windows. Calling one as the
-// other corrupts the stack, so every thread starts here.
+// other corrupts the stack, so every thread starts here. The record is only
+// read: the thread frees nothing, so terminating it anywhere cannot leave the
+// heap's lock taken.
 DWORD WINAPI startThread(LPVOID parameter) {
-  const Start start = *static_cast<Start*>(parameter);
-  delete static_cast<Start*>(parameter);
+  const auto& start = *static_cast<const Win32Threads::StartRecord*>(parameter);
   return start.routine(start.argument);
 }
 
@@ -28,10 +24,10 @@ Win32Threads::~Win32Threads() {
 }
 
 ThreadHandle Win32Threads::create(Routine routine, void* argument) {
-  Start* start = new Start{routine, argument};
-  HANDLE thread = CreateThread(nullptr, 0, startThread, start, 0, nullptr);
+  starts_.push_back(StartRecord{routine, argument});
+  HANDLE thread = CreateThread(nullptr, 0, startThread, &starts_.back(), 0, nullptr);
   if (thread == nullptr) {
-    delete start;
+    starts_.pop_back();
     return 0;
   }
   created_.push_back(reinterpret_cast<ThreadHandle>(thread));

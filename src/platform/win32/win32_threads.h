@@ -2,6 +2,7 @@
 // destroyed; a thread still running keeps running.
 #pragma once
 
+#include <list>
 #include <vector>
 
 #include "platform/platform.h"
@@ -18,8 +19,17 @@ class Win32Threads final : public Threads {
   bool terminate(ThreadHandle thread, std::uint32_t code) override;
   void sleep(std::uint32_t milliseconds) override;
 
+  // What a new thread starts from.
+  struct StartRecord {
+    Routine routine;
+    void* argument;
+  };
+
  private:
   std::vector<ThreadHandle> created_;
+  // Owned here, not by the threads, for as long as this object lives; a list,
+  // so a record stays where it is while later threads are added.
+  std::list<StartRecord> starts_;
 };
 
 }  // namespace sc::win32

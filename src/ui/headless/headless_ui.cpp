@@ -1,7 +1,5 @@
 #include "ui/headless/headless_ui.h"
 
-#include <utility>
-
 namespace sc {
 
 void RecordingBoxes::showError(const std::string& title, const std::string& text) {
@@ -18,16 +16,6 @@ void RecordingBoxes::showMessage(WindowHandle owner, const std::string& title,
 void HeadlessUi::run(Form& form, const std::string& title) {
   (void)title;
   if (loop) loop(form);
-}
-
-void HeadlessUi::postToWindowThread(std::function<void()> task) {
-  posted.push_back(std::move(task));
-}
-
-void HeadlessUi::runPosted() {
-  auto tasks = std::move(posted);
-  posted.clear();
-  for (auto& task : tasks) task();
 }
 
 }  // namespace sc

@@ -37,9 +37,6 @@ class HeadlessUi : public UiBackend {
   void setApplicationTitle(const std::string& title) override { applicationTitle = title; }
   void attach(Form& form) override { (void)form; }
   void run(Form& form, const std::string& title) override;
-  // Queued until the test lets the window thread run them.
-  void postToWindowThread(std::function<void()> task) override;
-  void runPosted();
 
   VirtualClock clock;
   RecordingBoxes recordedBoxes;
@@ -48,7 +45,6 @@ class HeadlessUi : public UiBackend {
   std::string applicationTitle;
   // Runs as the message loop; headless the form is simply closed if asked.
   std::function<void(Form&)> loop;
-  std::vector<std::function<void()>> posted;
 };
 
 }  // namespace sc

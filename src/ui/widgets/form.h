@@ -8,21 +8,12 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "ui/widgets/device_broadcast.h"
 
 namespace sc {
 
 class Control;
 class Timer;
-
-// The fields of a device-change broadcast record that the program reads.
-struct DeviceBroadcast {
-  std::uint32_t deviceType = 0;
-  std::uint32_t unitMask = 0;  // only meaningful for volume records
-};
-
-constexpr std::uint32_t kDbtDeviceArrival = 0x8000;
-constexpr std::uint32_t kDbtDeviceRemoveComplete = 0x8004;
-constexpr std::uint32_t kDbtDevtypVolume = 2;
 
 enum class CursorShape { Arrow, HandPoint };
 
@@ -101,6 +92,9 @@ class Form {
     (void)event;
     (void)header;
   }
+  // The wake message: another thread of the program has flagged something
+  // for the window thread. It carries nothing; the form looks at its flags.
+  virtual void OnWake() {}
 
  protected:
   void addControl(Control& control) { controls_.push_back(&control); }

@@ -3,7 +3,6 @@
 // for headless tests.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "platform/platform.h"
@@ -40,10 +39,6 @@ class UiBackend {
   // event handler are shown in the error box titled `title`, and the loop
   // goes on.
   virtual void run(Form& form, const std::string& title) = 0;
-  // Callable from any thread: `task` runs later on the window thread, inside
-  // its message handling (so an exception it throws is shown like a
-  // handler's). Tasks run in the order posted.
-  virtual void postToWindowThread(std::function<void()> task) = 0;
 };
 
 }  // namespace sc

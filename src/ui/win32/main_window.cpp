@@ -3,11 +3,11 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "ui/widgets/control.h"
 #include "ui/widgets/timer.h"
 #include "ui/win32/control_ids.h"
-#include "ui/win32/task_queue.h"
 #include "ui/win32/win32_timers.h"
 #include "ui/win32/window_messages.h"
 
@@ -164,17 +164,19 @@ std::intptr_t MainWindow::handleMessage(WindowHandle window, std::uint32_t messa
       return 0;
     }
     case WM_DEVICECHANGE: {
-      DeviceBroadcast header;
-      const bool hasHeader = decodeDeviceBroadcast(lParam, &header);
-      form_.OnDeviceChange(static_cast<std::uint32_t>(wParam), hasHeader ? &header : nullptr);
+      const auto event = static_cast<std::uint32_t>(wParam);
+      const std::optional<DeviceBroadcast> header =
+          DecodeDeviceBroadcast(event, reinterpret_cast<const std::uint8_t*>(lParam));
+      form_.OnDeviceChange(event, header ? &*header : nullptr);
       // TRUE grants any query; the default handling must not see the message.
       return TRUE;
     }
     case WM_TIMER:
       if (Timer* timer = setup_.timers->running(wParam)) timer->fire();
       return 0;
-    case kRunTaskMessage:
-      runTasks();
+    case kWakeMessage:
+      // Whatever its parameters: the form decides from its own flags.
+      form_.OnWake();
       return 0;
     case WM_CLOSE:
       // Close box, Alt+F4 and the system menu: the close query decides.
@@ -245,13 +247,6 @@ void MainWindow::paint() {
   BeginPaint(hwnd(handle_), &ps);
   EndPaint(hwnd(handle_), &ps);
   form_.FormPaint();
-}
-
-void MainWindow::runTasks() {
-  // Each task on its own: one that throws is shown, and the rest still run.
-  for (auto& task : setup_.tasks->takeAll()) {
-    if (task) guarded(*this, task);
-  }
 }
 
 }  // namespace sc

@@ -20,19 +20,12 @@ class FontCache;
 class TextMeasurer;
 class Win32Timers;
 
-class TaskQueue;
-
-// Posted to the main window (WM_APP + 1) when another thread has queued a
-// task; the window thread then runs every queued task. No parameters.
-constexpr std::uint32_t kRunTaskMessage = 0x8000 + 1;
-
 struct MainWindowSetup {
   FontCache* fonts = nullptr;
   const TextMeasurer* measurer = nullptr;
   const Font* windowFont = nullptr;
   Win32Timers* timers = nullptr;
-  TaskQueue* tasks = nullptr;
-  // Where the window publishes its handle for other threads; 0 once it is gone.
+  // Where the window publishes its handle for the message loop; 0 once it is gone.
   std::atomic<WindowHandle>* published = nullptr;
   // Shows an exception that escaped a handler.
   std::function<void(const std::string&)> showFailure;
@@ -70,7 +63,6 @@ class MainWindow : public MessageHandler, public FormPeer {
   ChildWindow* childOf(WindowHandle window) const;
   std::intptr_t setCursorMessage(std::uintptr_t wParam, std::intptr_t lParam);
   void paint();
-  void runTasks();
 
   Form& form_;
   MainWindowSetup setup_;

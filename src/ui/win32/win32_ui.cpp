@@ -8,7 +8,6 @@
 #include "ui/win32/application_window.h"
 #include "ui/win32/gdi_fonts.h"
 #include "ui/win32/main_window.h"
-#include "ui/win32/task_queue.h"
 #include "ui/win32/win32_message_boxes.h"
 #include "ui/win32/win32_timers.h"
 
@@ -24,7 +23,6 @@ struct Win32Ui::Impl {
   FontCache fonts;
   GdiTextMeasurer measurer{fonts};
   Win32Timers timers;
-  TaskQueue tasks;
   std::atomic<WindowHandle> mainWindow{0};
   Win32MessageBoxes ownBoxes;
   MessageBoxes* boxes;
@@ -33,12 +31,6 @@ struct Win32Ui::Impl {
   // Destroyed after the main window it owns.
   std::unique_ptr<ApplicationWindow> application;
   std::unique_ptr<MainWindow> window;
-
-  void wakeWindow() {
-    const WindowHandle target = mainWindow.load();
-    // Without a window the task waits; attach wakes the new window.
-    if (target != 0) PostMessageA(reinterpret_cast<HWND>(target), kRunTaskMessage, 0, 0);
-  }
 };
 
 Win32Ui::Win32Ui() : impl_(std::make_unique<Impl>(nullptr)) {}
@@ -78,14 +70,12 @@ void Win32Ui::attach(Form& form) {
   setup.measurer = &impl_->measurer;
   setup.windowFont = &impl_->windowFont;
   setup.timers = &impl_->timers;
-  setup.tasks = &impl_->tasks;
   setup.published = &impl_->mainWindow;
   setup.showFailure = showFailure;
   setup.owner = impl_->application->handle();
   impl_->window = std::make_unique<MainWindow>(form, std::move(setup));
   impl_->window->create();
   impl_->window->setCursor(reinterpret_cast<std::uintptr_t>(impl_->cursor));
-  if (!impl_->tasks.empty()) impl_->wakeWindow();
 }
 
 void Win32Ui::run(Form& form, const std::string& title) {
@@ -99,11 +89,6 @@ void Win32Ui::run(Form& form, const std::string& title) {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
-}
-
-void Win32Ui::postToWindowThread(std::function<void()> task) {
-  impl_->tasks.push(std::move(task));
-  impl_->wakeWindow();
 }
 
 }  // namespace sc

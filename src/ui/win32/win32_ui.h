@@ -9,7 +9,6 @@
 // group's buttons 1100 + item index inside the group box (see control_ids.h).
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -33,7 +32,6 @@ class Win32Ui : public UiBackend {
   void setApplicationTitle(const std::string& title) override;
   void attach(Form& form) override;
   void run(Form& form, const std::string& title) override;
-  void postToWindowThread(std::function<void()> task) override;
 
  private:
   struct Impl;

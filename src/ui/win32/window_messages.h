@@ -1,11 +1,8 @@
-// Plain values out of the raw parameters of the two messages the main window
-// handles itself. Only the fields the program reads are taken, and only where
-// the sender's record is long enough to hold them.
+// Plain values out of WM_COPYDATA's raw parameters. (WM_DEVICECHANGE's
+// record is read by the portable DecodeDeviceBroadcast.)
 #pragma once
 
 #include <cstdint>
-
-#include "ui/widgets/form.h"
 
 namespace sc {
 
@@ -17,9 +14,5 @@ struct CopyData {
 // WM_COPYDATA's lParam (a COPYDATASTRUCT*, possibly null). dwData is not
 // read. A payload without an address counts as empty whatever its cbData.
 CopyData decodeCopyData(std::intptr_t lParam);
-
-// WM_DEVICECHANGE's lParam (a DEV_BROADCAST_HDR*, possibly null): false when
-// there is no record. A field beyond the record's dbch_size stays zero.
-bool decodeDeviceBroadcast(std::intptr_t lParam, DeviceBroadcast* out);
 
 }  // namespace sc

@@ -42,7 +42,7 @@ void MainWindowTest::PublishWriters(const std::vector<std::string>& writers) {
 }
 
 TfrmMain& MainWindowTest::Construct() {
-  form = std::make_unique<TfrmMain>(sim.platform(), ui, application, watch);
+  form = std::make_unique<TfrmMain>(sim.platform(), ui, application, watcher);
   return *form;
 }
 
@@ -82,6 +82,16 @@ void MainWindowTest::NotifyAndSettle(const NoticeFields& fields) {
 void MainWindowTest::Volume(std::uint32_t event, std::uint32_t unitMask, std::uint32_t deviceType) {
   DeviceBroadcast header{deviceType, unitMask};
   form->OnDeviceChange(event, &header);
+}
+
+int MainWindowTest::DeliverWakes() {
+  int delivered = 0;
+  for (WindowHandle window : sim.desktop.takeWakes()) {
+    if (window != watch.MainWindow) continue;
+    form->OnWake();
+    ++delivered;
+  }
+  return delivered;
 }
 
 std::vector<std::string> MainWindowTest::ManagerCommands() const {

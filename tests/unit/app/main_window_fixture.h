@@ -58,6 +58,9 @@ class MainWindowTest : public ::testing::Test {
   void Volume(std::uint32_t event, std::uint32_t unitMask,
               std::uint32_t deviceType = kDbtDevtypVolume);
   void Advance(std::uint64_t milliseconds) { ui.clock.advance(milliseconds); }
+  // The wake messages posted to the main window reach the form, as its
+  // message loop would deliver them; how many did.
+  int DeliverWakes();
 
   // The manager command lines sent so far.
   std::vector<std::string> ManagerCommands() const;
@@ -67,6 +70,8 @@ class MainWindowTest : public ::testing::Test {
   HeadlessUi ui;
   Application application{"Spoolcat", ui.recordedBoxes};
   WatchBlock watch;
+  ResponderOptions options;
+  DialogWatcherContext watcher{sim.desktop, sim.system, sim.threads, watch, options};
   std::unique_ptr<TfrmMain> form;
 };
 

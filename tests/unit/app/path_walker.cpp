@@ -158,14 +158,14 @@ void WalkStage::SetRobotRegistry(bool ready, std::uint32_t unitsOnline) {
 
 // The one place that knows how the responder's decision reaches the window
 // thread: a pass on the context the window handed to its thread, then the
-// window thread runs what the pass posted to it.
+// window thread takes the wake the pass posted to it.
 void WalkStage::ResponderDeclinesDisc() {
   form->ckxRippingNoneCDB.setChecked(false);
   const WindowHandle dialog = sim.desktop.addTopLevel(kITunesDialogClass, "iTunes");
   sim.desktop.addChild(dialog, "Button", "Yes", true, 100);
   sim.desktop.addChild(dialog, "Button", "No", true, 300);
   ResponderPass(*static_cast<DialogWatcherContext*>(sim.threads.starts().back().argument));
-  ui.runPosted();
+  DeliverWakes();
   sim.desktop.removeWindow(dialog);
 }
 

@@ -17,7 +17,10 @@ class SingleInstanceTest : public MainWindowTest {
     HeadlessUi otherUi;
     otherUi.loop = [reachedLoop](Form&) { *reachedLoop = true; };
     WatchBlock otherWatch;
-    const int result = RunProgram(sim.platform(), otherUi, otherWatch);
+    ResponderOptions otherOptions;
+    DialogWatcherContext otherWatcher{sim.desktop, sim.system, sim.threads, otherWatch,
+                                      otherOptions};
+    const int result = RunProgram(sim.platform(), otherUi, otherWatcher);
     EXPECT_TRUE(otherUi.recordedBoxes.shown.empty());
     EXPECT_EQ(otherWatch.MainWindow.load(), 0u);
     return result;
@@ -35,7 +38,7 @@ TEST_F(SingleInstanceTest, SecondStartRestoresTheFirstWindowAndLeavesEverythingE
     sim.desktop.setMinimized(firstWindow, true);
     secondResult = StartAnotherCopy(&secondReachedLoop);
   };
-  EXPECT_EQ(RunProgram(sim.platform(), ui, watch), 0);
+  EXPECT_EQ(RunProgram(sim.platform(), ui, watcher), 0);
 
   EXPECT_EQ(secondResult, 0);
   EXPECT_FALSE(secondReachedLoop);
@@ -68,7 +71,7 @@ TEST_F(SingleInstanceTest, ClaimThatCannotBeMadeDoesNotKeepTheProgramFromStartin
   sim.desktop.addWindow(kMainCaption);  // a stranger's window of the same caption
   bool reachedLoop = false;
   ui.loop = [&](Form&) { reachedLoop = true; };
-  EXPECT_EQ(RunProgram(sim.platform(), ui, watch), 0);
+  EXPECT_EQ(RunProgram(sim.platform(), ui, watcher), 0);
   EXPECT_TRUE(reachedLoop);
   EXPECT_EQ(ManagerCommands(), std::vector<std::string>{"--caller Spoolcat: --action Check"});
   EXPECT_TRUE(sim.desktop.inputs().empty());

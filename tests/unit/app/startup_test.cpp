@@ -41,8 +41,10 @@ TEST_F(StartupTest, StartsInitializingWithExitAndRippingDisabled) {
   EXPECT_FALSE(form->cbxWriters.visible());
   EXPECT_FALSE(form->Memo1.visible());
   EXPECT_EQ(application.title, "Spoolcat");
-  // The responder thread is started idle, before the window has a handle.
+  // The responder thread is started idle, before the window has a handle,
+  // with the context the program was given.
   ASSERT_EQ(sim.threads.starts().size(), 1u);
+  EXPECT_EQ(sim.threads.starts()[0].argument, &watcher);
   EXPECT_FALSE(watch.WatchActive);
 }
 
@@ -99,7 +101,7 @@ TEST_F(StartupTest, ExceptionInFormCreateIsShownAndTheWindowStillAppears) {
   sim.shell.setHook([](const sim::ShellCall&) { throw std::runtime_error("no shell"); });
   bool shownWhenLoopRan = false;
   ui.loop = [&](Form& window) { shownWhenLoopRan = window.visible(); };
-  EXPECT_EQ(RunProgram(sim.platform(), ui, watch), 0);
+  EXPECT_EQ(RunProgram(sim.platform(), ui, watcher), 0);
   ASSERT_EQ(ui.recordedBoxes.shown.size(), 1u);
   EXPECT_TRUE(ui.recordedBoxes.shown[0].error);
   EXPECT_EQ(ui.recordedBoxes.shown[0].title, "Spoolcat");
@@ -110,7 +112,7 @@ TEST_F(StartupTest, ExceptionInFormCreateIsShownAndTheWindowStillAppears) {
 
 TEST_F(StartupTest, AnyExceptionEscapingTheRunIsShownWithAnEmptyMessage) {
   ui.loop = [](Form&) { throw 42; };
-  EXPECT_EQ(RunProgram(sim.platform(), ui, watch), 0);
+  EXPECT_EQ(RunProgram(sim.platform(), ui, watcher), 0);
   ASSERT_EQ(ui.recordedBoxes.shown.size(), 1u);
   EXPECT_EQ(ui.recordedBoxes.shown[0].title, "Spoolcat");
   EXPECT_EQ(ui.recordedBoxes.shown[0].text, "");

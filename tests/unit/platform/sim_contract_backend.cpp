@@ -54,6 +54,10 @@ class SimContractBackend final : public ContractBackend {
   int clicks(const Dialog&, WindowHandle button) override {
     return static_cast<int>(std::count(clicked_.begin(), clicked_.end(), button));
   }
+  int wakesReceived(WindowHandle window) override {
+    const std::vector<WindowHandle> wakes = sim_.desktop.takeWakes();
+    return static_cast<int>(std::count(wakes.begin(), wakes.end(), window));
+  }
   bool threadsRun() const override { return false; }
   void runToEnd(ThreadHandle thread) override { sim_.threads.run(thread); }
 
@@ -62,7 +66,9 @@ class SimContractBackend final : public ContractBackend {
 
   // A button clicks when the mouse goes down and then up on it.
   void pressButton(const sim::DesktopInput& input) {
-    if (sim_.desktop.className(input.window) != "Button") return;
+    FixedText<256> name;
+    sim_.desktop.className(input.window, name);
+    if (!FieldEquals(name, "Button")) return;
     if (input.kind == sim::DesktopInput::Kind::MouseDown) {
       pressed_ = input.window;
     } else if (input.kind == sim::DesktopInput::Kind::MouseUp && pressed_ == input.window) {

@@ -21,6 +21,11 @@ class SimDesktopTest : public ::testing::Test {
     ok_ = desktop_.addChild(dialog_, "Button", "OK", true, 140);
     label_ = desktop_.addChild(dialog_, "Static", "Import CD?", true, 20);
   }
+  std::string classOf(WindowHandle window) {
+    FixedText<256> name;
+    desktop_.className(window, name);
+    return TextOf(name);
+  }
   std::vector<WindowHandle> walk() {
     std::vector<WindowHandle> found;
     for (WindowHandle w = desktop_.firstWindow(player_); w != 0; w = desktop_.nextWindow(w)) {
@@ -35,7 +40,7 @@ class SimDesktopTest : public ::testing::Test {
 
 TEST_F(SimDesktopTest, TopLevelWindowsNewestFirstAndOnlyThoseFoundByTitle) {
   EXPECT_EQ((std::vector<WindowHandle>{dialog_, player_}), walk());
-  EXPECT_EQ(std::string(SimDesktop::kPlainClassName), desktop_.className(player_));
+  EXPECT_EQ(std::string(SimDesktop::kPlainClassName), classOf(player_));
   // The desktop's children are the top-level windows.
   EXPECT_EQ(dialog_, desktop_.nextChild(0, 0));
   EXPECT_EQ(player_, desktop_.nextChild(0, dialog_));
@@ -50,7 +55,7 @@ TEST_F(SimDesktopTest, TopLevelWindowsNewestFirstAndOnlyThoseFoundByTitle) {
 TEST_F(SimDesktopTest, ClassNameIsCutTo255Characters) {
   const std::string longName(300, 'D');
   const WindowHandle window = desktop_.addTopLevel(longName, "Long");
-  EXPECT_EQ(longName.substr(0, 255), desktop_.className(window));
+  EXPECT_EQ(longName.substr(0, 255), classOf(window));
 }
 
 TEST_F(SimDesktopTest, VisibilityAndPlaceFollowTheSetters) {
@@ -124,7 +129,7 @@ TEST_F(SimDesktopTest, EachOperationFailsThroughThePlan) {
   } cases[] = {
       {"firstWindow", [&] { return desktop_.firstWindow(ok_) == ok_; }},
       {"nextWindow", [&] { return desktop_.nextWindow(ok_) == label_; }},
-      {"className", [&] { return desktop_.className(ok_) == "Button"; }},
+      {"className", [&] { return classOf(ok_) == "Button"; }},
       {"isVisible", [&] { return desktop_.isVisible(ok_); }},
       {"windowLeft",
        [&] {
@@ -159,8 +164,8 @@ TEST_F(SimDesktopTest, FailuresNarrowToAParentOrAClass) {
   EXPECT_EQ(0u, desktop_.nextChild(dialog_, 0));
   desktop_.failures().clear();
   desktop_.failures().always("className", 5, "", "Static");
-  EXPECT_EQ("", desktop_.className(label_));
-  EXPECT_EQ("Button", desktop_.className(ok_));
+  EXPECT_EQ("", classOf(label_));
+  EXPECT_EQ("Button", classOf(ok_));
   desktop_.failures().once("setForeground", 5, "iTunes");
   desktop_.setForeground(player_);
   EXPECT_EQ(0u, desktop_.foreground());

@@ -64,11 +64,11 @@ class DialogResponderTest : public MainWindowTest {
       buttons.push_back(sim.desktop.addChild(dialog, "Button", "", true, left));
     return dialog;
   }
-  // One pass of the responder's thread, then whatever it posted to the
-  // window thread.
+  // One pass of the responder's thread, then the wake it may have posted to
+  // the main window.
   void Pass() {
     ResponderPass(Context());
-    ui.runPosted();
+    DeliverWakes();
   }
   DialogWatcherContext& Context() {
     return *static_cast<DialogWatcherContext*>(sim.threads.starts().back().argument);
@@ -137,10 +137,11 @@ TEST_F(DialogResponderTest, UnidentifiedDiscDeclinedIsUnloadedFromTheWindowThrea
     Dialog({150, 400});
     ResponderPass(Context());
     EXPECT_EQ(Clicked(), buttons[1]);
-    // Only the window thread starts the timer.
+    // Only the window thread starts the timer, when the wake reaches it.
     EXPECT_FALSE(form->tmrUnload.enabled());
-    ui.runPosted();
+    EXPECT_EQ(DeliverWakes(), 1);
     EXPECT_TRUE(form->tmrUnload.enabled());
+    EXPECT_FALSE(watch.UnloadRequested);
     Advance(19);
     EXPECT_EQ(form->StatusCode, 3);
     Advance(1);
@@ -148,6 +149,25 @@ TEST_F(DialogResponderTest, UnidentifiedDiscDeclinedIsUnloadedFromTheWindowThrea
                                         (alternate ? "reject" : "unload") +
                                         " --target E: Writer 1");
   }
+}
+
+TEST_F(DialogResponderTest, WakeWithoutADeclinedDiscStartsNothing) {
+  StartITunesJob();
+  // Another program can post the same bare message.
+  form->OnWake();
+  EXPECT_FALSE(form->tmrUnload.enabled());
+
+  form->ckxRippingNoneCDB.setChecked(false);
+  Dialog({150, 400});
+  Pass();
+  ASSERT_TRUE(form->tmrUnload.enabled());
+  Advance(20);
+  const auto commands = ManagerCommands().size();
+  // The request was taken with the first wake: a second one starts nothing.
+  form->OnWake();
+  EXPECT_FALSE(form->tmrUnload.enabled());
+  Advance(100);
+  EXPECT_EQ(ManagerCommands().size(), commands);
 }
 
 TEST_F(DialogResponderTest, ExistingSongsAreReplacedOrKeptByTheOption) {

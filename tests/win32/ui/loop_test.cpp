@@ -1,9 +1,10 @@
-// The message loop, other threads' tasks, timers set before the window, and
-// the real boxes' nested loop.
+// The message loop, the wake from other threads, timers set before the
+// window, and the real boxes' nested loop.
 #include <atomic>
 #include <stdexcept>
 #include <thread>
 
+#include "platform/win32/win32_desktop.h"
 #include "test_form.h"
 
 namespace sc::test {
@@ -14,29 +15,32 @@ using LoopTest = UiTest;
 TEST_F(LoopTest, RunShowsEscapedExceptionsAndGoesOnUntilClosed) {
   attach();
   form.btnGo.onClick = [] { throw std::runtime_error("boom"); };
-  ui.postToWindowThread([&] { probe::click(child(form.btnGo)); });
-  ui.postToWindowThread([] { throw 42; });
-  ui.postToWindowThread([&] {
-    form.allowClose = true;
-    form.close();
-  });
+  int step = 0;
+  form.onWake = [&] {
+    ++step;
+    if (step == 1) probe::click(child(form.btnGo));
+    if (step == 2) throw 42;
+    if (step == 3) {
+      form.allowClose = true;
+      form.close();
+    }
+  };
+  win32::Win32Desktop desktop;
+  for (int i = 0; i < 3; ++i) desktop.postWake(window);
   ui.run(form, "Spoolcat");
   EXPECT_EQ(boxes.errors, (std::vector<std::string>{"Spoolcat|boom", "Spoolcat|"}));
   EXPECT_EQ(form.closes, 1);
 }
 
-TEST_F(LoopTest, TasksFromOtherThreadsRunOnTheWindowThreadInOrder) {
-  ui.postToWindowThread([&] { form.memo.append("before attach"); });
+TEST_F(LoopTest, WakeFromAnotherThreadReachesTheFormOnTheWindowThread) {
   attach();
   std::uint32_t ranOn = 0;
-  std::thread poster([&] {
-    ui.postToWindowThread([&] { form.memo.append("from thread"); });
-    ui.postToWindowThread([&] { ranOn = probe::currentThread(); });
-  });
-  poster.join();
+  form.onWake = [&] { ranOn = probe::currentThread(); };
+  std::thread responder([&] { win32::Win32Desktop().postWake(window); });
+  responder.join();
   EXPECT_TRUE(probe::pumpUntil([&] { return ranOn != 0; }, 3000));
   EXPECT_EQ(ranOn, probe::currentThread());
-  EXPECT_EQ(form.memo.lines(), (std::vector<std::string>{"before attach", "from thread"}));
+  EXPECT_EQ(form.wakes, 1);
 }
 
 TEST_F(LoopTest, TimerStartedBeforeTheWindowRunsOnceItExists) {

@@ -57,6 +57,27 @@ TEST_F(MessagesTest, DeviceChangeReadsOnlyWhatTheRecordHolds) {
   EXPECT_FALSE(form.hadHeader);
 }
 
+// Any program can send or post WM_DEVICECHANGE with any event and lParam.
+// For events that carry no record the lParam must not be read: here it points
+// nowhere, and reading it would end the process.
+TEST_F(MessagesTest, DeviceChangeWithoutARecordIsNeverReadWhateverItsLParam) {
+  constexpr std::intptr_t kBogus = 0x0BADF00D;
+  const std::uint32_t events[] = {0x0007, 0x0018, 0x0019, 0x1234};
+  int seen = 0;
+  for (std::uint32_t event : events) {
+    probe::sendDeviceChange(window, event, reinterpret_cast<const void*>(kBogus));
+    EXPECT_EQ(form.deviceChanges, ++seen);
+    EXPECT_EQ(form.lastEvent, event);
+    EXPECT_FALSE(form.hadHeader) << event;
+
+    probe::postDeviceChange(window, event, kBogus);
+    EXPECT_TRUE(probe::pumpUntil([&] { return form.deviceChanges > seen; }, 3000)) << event;
+    EXPECT_EQ(form.deviceChanges, ++seen);
+    EXPECT_EQ(form.lastEvent, event);
+    EXPECT_FALSE(form.hadHeader) << event;
+  }
+}
+
 TEST_F(MessagesTest, CloseFromAnyPathAsksTheForm) {
   probe::sendClose(window);
   probe::sendSystemClose(window);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -69,6 +70,10 @@ class TestForm : public Form {
     hadHeader = header != nullptr;
     if (header) lastHeader = *header;
   }
+  void OnWake() override {
+    ++wakes;
+    if (onWake) onWake();
+  }
 
   Label lblHello;
   Label lblStatus;
@@ -82,6 +87,8 @@ class TestForm : public Form {
 
   bool allowClose = false;
   int closeQueries = 0, closes = 0, paints = 0, mouseMoves = 0, copies = 0, deviceChanges = 0;
+  int wakes = 0;
+  std::function<void()> onWake;
   std::vector<std::uint8_t> copied;
   std::uint32_t copiedSize = 0;
   bool copiedNull = false;

@@ -170,6 +170,10 @@ std::intptr_t sendDeviceChange(WindowHandle window, std::uint32_t event, const v
   return send(window, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(record));
 }
 
+void postDeviceChange(WindowHandle window, std::uint32_t event, std::intptr_t lParam) {
+  PostMessageA(hwnd(window), WM_DEVICECHANGE, event, lParam);
+}
+
 std::intptr_t defaultDeviceChange(WindowHandle window, std::uint32_t event, const void* record) {
   return DefWindowProcA(hwnd(window), WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(record));
 }

@@ -58,6 +58,8 @@ std::intptr_t sendCopyData(WindowHandle window, const void* data, std::uint32_t 
                            std::uintptr_t tag);
 std::intptr_t sendCopyDataWithoutPayload(WindowHandle window, std::uint32_t size);
 std::intptr_t sendDeviceChange(WindowHandle window, std::uint32_t event, const void* record);
+// Posted, with any lParam: the window's thread gets it from its queue.
+void postDeviceChange(WindowHandle window, std::uint32_t event, std::intptr_t lParam);
 // What the system's default handling answers for the same message.
 std::intptr_t defaultDeviceChange(WindowHandle window, std::uint32_t event, const void* record);
 std::intptr_t sendClose(WindowHandle window);        // WM_CLOSE
