@@ -195,6 +195,14 @@ std::vector<std::string> ReadLines(const std::string& path) {
   return lines;
 }
 
+int CountLines(const std::string& path, const std::string& needle) {
+  int count = 0;
+  for (const std::string& line : ReadLines(path)) {
+    if (line.find(needle) != std::string::npos) ++count;
+  }
+  return count;
+}
+
 std::optional<std::string> WaitForLine(const std::string& path, const std::string& needle,
                                        DWORD timeoutMs) {
   std::optional<std::string> found;

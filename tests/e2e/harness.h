@@ -88,6 +88,8 @@ class InstallDir {
 void EmptyFolder(const std::string& dir);
 
 std::vector<std::string> ReadLines(const std::string& path);
+// How many lines of the file contain `needle`.
+int CountLines(const std::string& path, const std::string& needle);
 // Waits until a line of the file contains `needle`; returns that line.
 std::optional<std::string> WaitForLine(const std::string& path, const std::string& needle,
                                        DWORD timeoutMs);

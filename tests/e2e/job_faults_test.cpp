@@ -5,19 +5,13 @@
 #include <set>
 
 #include "fixture.h"
+#include "manager_commands.h"
 
 namespace e2e {
 namespace {
 
 constexpr DWORD kReady = 15000;
 constexpr DWORD kStep = 15000;
-
-const std::string kCaller = "--caller Spoolcat: ";
-const std::string kWriter = "E: Writer 1";
-const std::string kCheck = kCaller + "--action Check";
-const std::string kLoad = kCaller + "--action load --target " + kWriter;
-const std::string kUnload = kCaller + "--action unload --target " + kWriter;
-const std::string kRelease = kCaller + "--target " + kWriter + " --action Release";
 
 constexpr const char* kOccupiedText =
     "Some Autoloader applications interfere with KETMGR;\n"
