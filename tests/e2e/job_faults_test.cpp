@@ -20,10 +20,8 @@ constexpr const char* kOccupiedText =
 // The program's message box as another program sees it: a standard dialog
 // window titled "Spoolcat" that belongs to the program's process.
 HWND FindMessageBox(DWORD processId) {
-  for (HWND hwnd : TopLevelWindowsOf(processId)) {
-    if (ClassName(hwnd) == "#32770" && Text(hwnd) == "Spoolcat") return hwnd;
-  }
-  return nullptr;
+  std::vector<HWND> boxes = MessageBoxesOf(processId, "Spoolcat");
+  return boxes.empty() ? nullptr : boxes.front();
 }
 
 std::vector<HWND> ChildrenOfClass(HWND top, const std::string& className) {
