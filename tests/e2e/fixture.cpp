@@ -62,6 +62,19 @@ std::vector<std::string> SpoolcatE2e::ManagerCommands() const {
   return commands;
 }
 
+std::map<std::string, std::string> SpoolcatE2e::RobotState() const {
+  std::map<std::string, std::string> state;
+  for (const std::string& line : ReadLines(install_->file("robot.state"))) {
+    std::size_t equals = line.find(" = ");
+    if (equals != std::string::npos) state[line.substr(0, equals)] = line.substr(equals + 3);
+  }
+  return state;
+}
+
+bool SpoolcatE2e::WaitForManagersToFinish(DWORD timeoutMs) const {
+  return WaitUntil([] { return CountProcesses("ketmgr.exe") == 0; }, timeoutMs);
+}
+
 namespace {
 
 struct PlayerFiles {

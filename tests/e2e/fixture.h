@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,10 @@ class SpoolcatE2e : public ::testing::Test {
   std::string ManagerLog() const { return install_->file("ketmgr.log"); }
   // The command lines the manager was started with, in order.
   std::vector<std::string> ManagerCommands() const;
+  // The robot as the manager left it (robot.state): name -> value. Each
+  // manager saves it after its notice, so wait for them to finish first.
+  std::map<std::string, std::string> RobotState() const;
+  bool WaitForManagersToFinish(DWORD timeoutMs) const;
 
   // Installs a substitute player in its own folder, with its <name>.ini, and
   // registers it where the program looks for it.

@@ -2,6 +2,7 @@
 
 #include <tlhelp32.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -124,6 +125,7 @@ void Reg::SetDword(HKEY root, const std::string& path, const std::string& name, 
 
 namespace {
 constexpr const char* kAppDefaults = "Software\\Wine\\AppDefaults\\spoolcat.exe";
+constexpr const char* kX11Driver = "Software\\Wine\\X11 Driver";
 constexpr const char* kWmpKey = "SOFTWARE\\Microsoft\\MediaPlayer";
 constexpr const char* kITunesKey = "SOFTWARE\\Clients\\Media\\iTunes";
 }  // namespace
@@ -133,12 +135,15 @@ void ResetRegistry() {
     Reg::DeleteTree(root, "SOFTWARE\\Venmora");
   }
   Reg::DeleteTree(HKEY_CURRENT_USER, kAppDefaults);
+  Reg::DeleteValue(HKEY_CURRENT_USER, kX11Driver, "Managed");
   // Wine keeps a MediaPlayer key of its own; only the value the program reads goes.
   Reg::DeleteValue(HKEY_LOCAL_MACHINE, kWmpKey, "Installation Directory");
   Reg::DeleteTree(HKEY_LOCAL_MACHINE, kITunesKey);
 }
 
 void PretendWindowsXp() { Reg::SetString(HKEY_CURRENT_USER, kAppDefaults, "Version", "winxp"); }
+
+void CloseWindowsAtOnce() { Reg::SetString(HKEY_CURRENT_USER, kX11Driver, "Managed", "N"); }
 
 void RegisterWindowsMediaPlayer(const std::string& installDir) {
   Reg::SetString(HKEY_LOCAL_MACHINE, kWmpKey, "Installation Directory", installDir);
@@ -193,6 +198,14 @@ std::vector<std::string> ReadLines(const std::string& path) {
     lines.push_back(line);
   }
   return lines;
+}
+
+int CountLines(const std::string& path, const std::string& needle) {
+  int count = 0;
+  for (const std::string& line : ReadLines(path)) {
+    if (line.find(needle) != std::string::npos) ++count;
+  }
+  return count;
 }
 
 std::optional<std::string> WaitForLine(const std::string& path, const std::string& needle,
@@ -381,6 +394,52 @@ bool SendClose(HWND top, DWORD timeoutMs) {
   DWORD_PTR result = 0;
   SendMessageTimeoutA(top, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &result);
   return WaitUntil([&] { return !IsWindow(top); }, timeoutMs);
+}
+
+std::vector<HWND> MessageBoxesOf(DWORD processId, const std::string& title) {
+  std::vector<HWND> boxes;
+  for (HWND hwnd : TopLevelWindowsOf(processId)) {
+    if (ClassName(hwnd) == "#32770" && Text(hwnd) == title) boxes.push_back(hwnd);
+  }
+  return boxes;
+}
+
+// --- messages from another program -------------------------------------------
+
+namespace {
+
+// Source[64], Action[32], Result[32], Detail[260]; each text keeps its zero.
+constexpr std::size_t kNoticeSize = 388;
+
+void PutField(char* record, std::size_t offset, std::size_t width, const std::string& text) {
+  std::memcpy(record + offset, text.data(), std::min(text.size(), width - 1));
+}
+
+}  // namespace
+
+bool SendNotice(HWND window, const std::string& action, const std::string& result,
+                const std::string& detail, DWORD timeoutMs) {
+  char record[kNoticeSize] = {};
+  PutField(record, 0, 64, "Autoloader");
+  PutField(record, 64, 32, action);
+  PutField(record, 96, 32, result);
+  PutField(record, 128, 260, detail);
+  COPYDATASTRUCT data{};
+  data.cbData = sizeof record;
+  data.lpData = record;
+  DWORD_PTR answer = 0;
+  return SendMessageTimeoutA(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                             SMTO_ABORTIFHUNG, timeoutMs, &answer) != 0;
+}
+
+bool PostDeviceChange(HWND window, WPARAM event, LPARAM lParam) {
+  return PostMessageA(window, WM_DEVICECHANGE, event, lParam) != 0;
+}
+
+bool SendDeviceChange(HWND window, WPARAM event, LPARAM lParam, DWORD timeoutMs) {
+  DWORD_PTR answer = 0;
+  return SendMessageTimeoutA(window, WM_DEVICECHANGE, event, lParam, SMTO_ABORTIFHUNG, timeoutMs,
+                             &answer) != 0;
 }
 
 }  // namespace e2e

@@ -59,11 +59,16 @@ struct Reg {
 
 // Removes everything a run of the program or the substitutes leaves in the
 // registry: both roots of the program's and the robot's keys, the players'
-// registrations and the Windows version override.
+// registrations, the Windows version override and Wine's window management.
 void ResetRegistry();
 
 // Makes spoolcat.exe see Windows XP, so it keeps its settings under HKLM.
 void PretendWindowsXp();
+
+// Without a window manager Wine waits about 2 s whenever a window it manages
+// goes away. Programs started after this call get unmanaged windows, which
+// close at once, as they do on Windows.
+void CloseWindowsAtOnce();
 
 // Registers the substitute players the way the real ones register.
 void RegisterWindowsMediaPlayer(const std::string& installDir);
@@ -88,6 +93,8 @@ class InstallDir {
 void EmptyFolder(const std::string& dir);
 
 std::vector<std::string> ReadLines(const std::string& path);
+// How many lines of the file contain `needle`.
+int CountLines(const std::string& path, const std::string& needle);
 // Waits until a line of the file contains `needle`; returns that line.
 std::optional<std::string> WaitForLine(const std::string& path, const std::string& needle,
                                        DWORD timeoutMs);
@@ -103,10 +110,10 @@ class Process {
   bool Start(const std::string& exe, const std::string& args, const std::string& dir);
   bool Running() const;
   DWORD id() const { return info_.dwProcessId; }
+  // The exit code once the process has ended; none while it runs.
+  std::optional<DWORD> ExitCode() const;
   // Waits for the process to end by itself; false on time-out.
   bool WaitExit(DWORD timeoutMs) const;
-  // The code it ended with; nothing while it runs.
-  std::optional<DWORD> ExitCode() const;
   void Kill();
 
  private:
@@ -136,5 +143,17 @@ bool Checked(HWND top, int id);
 void Click(HWND top, int id);
 // Sends WM_CLOSE; true when the window went away.
 bool SendClose(HWND top, DWORD timeoutMs);
+// The message boxes of one process: standard dialogs titled `title`.
+std::vector<HWND> MessageBoxesOf(DWORD processId, const std::string& title);
+
+// --- messages from another program -------------------------------------------
+// A notice as the manager sends it: a 388-byte record (Source "Autoloader",
+// Action, Result, Detail) in WM_COPYDATA. True when the window took it in time.
+bool SendNotice(HWND window, const std::string& action, const std::string& result,
+                const std::string& detail, DWORD timeoutMs = 5000);
+// WM_DEVICECHANGE with whatever the sender puts in lParam. Events without the
+// 0x8000 bit carry no record, so the system passes lParam on untouched.
+bool PostDeviceChange(HWND window, WPARAM event, LPARAM lParam);
+bool SendDeviceChange(HWND window, WPARAM event, LPARAM lParam, DWORD timeoutMs);
 
 }  // namespace e2e

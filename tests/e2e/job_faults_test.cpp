@@ -5,19 +5,13 @@
 #include <set>
 
 #include "fixture.h"
+#include "manager_commands.h"
 
 namespace e2e {
 namespace {
 
 constexpr DWORD kReady = 15000;
 constexpr DWORD kStep = 15000;
-
-const std::string kCaller = "--caller Spoolcat: ";
-const std::string kWriter = "E: Writer 1";
-const std::string kCheck = kCaller + "--action Check";
-const std::string kLoad = kCaller + "--action load --target " + kWriter;
-const std::string kUnload = kCaller + "--action unload --target " + kWriter;
-const std::string kRelease = kCaller + "--target " + kWriter + " --action Release";
 
 constexpr const char* kOccupiedText =
     "Some Autoloader applications interfere with KETMGR;\n"
@@ -26,10 +20,8 @@ constexpr const char* kOccupiedText =
 // The program's message box as another program sees it: a standard dialog
 // window titled "Spoolcat" that belongs to the program's process.
 HWND FindMessageBox(DWORD processId) {
-  for (HWND hwnd : TopLevelWindowsOf(processId)) {
-    if (ClassName(hwnd) == "#32770" && Text(hwnd) == "Spoolcat") return hwnd;
-  }
-  return nullptr;
+  std::vector<HWND> boxes = MessageBoxesOf(processId, "Spoolcat");
+  return boxes.empty() ? nullptr : boxes.front();
 }
 
 std::vector<HWND> ChildrenOfClass(HWND top, const std::string& className) {

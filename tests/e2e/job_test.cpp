@@ -1,35 +1,13 @@
 // Whole jobs: the substitute robot with a stack of discs, a substitute player
 // ripping each disc that arrives, and the user pressing "Ripping" once.
 #include "fixture.h"
+#include "manager_commands.h"
 
 namespace e2e {
 namespace {
 
 constexpr DWORD kReady = 15000;
 constexpr DWORD kJob = 60000;
-
-// The manager's command lines for a job whose discs leave the writer by the
-// given actions ("unload" or "reject"), one per disc.
-std::vector<std::string> ExpectedCommands(const std::vector<std::string>& outs) {
-  const std::string caller = "--caller Spoolcat: ";
-  const std::string writer = "E: Writer 1";
-  std::vector<std::string> commands{caller + "--action Check"};
-  for (const std::string& out : outs) {
-    commands.push_back(caller + "--action load --target " + writer);
-    commands.push_back(caller + "--action " + out + " --target " + writer);
-  }
-  commands.push_back(caller + "--action load --target " + writer);
-  commands.push_back(caller + "--target " + writer + " --action Release");
-  return commands;
-}
-
-int CountLines(const std::string& path, const std::string& needle) {
-  int count = 0;
-  for (const std::string& line : ReadLines(path)) {
-    if (line.find(needle) != std::string::npos) ++count;
-  }
-  return count;
-}
 
 using Job = SpoolcatE2e;
 
@@ -48,7 +26,7 @@ TEST_F(Job, RipsTheWholeStackWithWindowsMediaPlayerThenClosesCleanly) {
   ASSERT_TRUE(WaitForStatus("Job Done", kJob)) << Status();
   // The Release goes out right after the status changes.
   ASSERT_TRUE(WaitForLine(ManagerLog(), "--action Release", 5000));
-  EXPECT_EQ(ManagerCommands(), ExpectedCommands({"unload", "unload", "unload"}));
+  EXPECT_EQ(ManagerCommands(), JobCommands({"unload", "unload", "unload"}));
   EXPECT_EQ(CountLines(PlayerLog(Player::MediaPlayer), "] RIPPED "), 3);
   EXPECT_TRUE(Enabled(main_, kRipping));
   EXPECT_TRUE(Enabled(main_, kExit));
@@ -80,7 +58,7 @@ TEST_F(Job, WithITunesDeclinesAnUnidentifiedDiscAndSendsItToTheRejectBin) {
 
   ASSERT_TRUE(WaitForStatus("Job Done", kJob)) << Status();
   ASSERT_TRUE(WaitForLine(ManagerLog(), "--action Release", 5000));
-  EXPECT_EQ(ManagerCommands(), ExpectedCommands({"reject", "unload"}));
+  EXPECT_EQ(ManagerCommands(), JobCommands({"reject", "unload"}));
   const std::string iTunes = PlayerLog(Player::ITunes);
   EXPECT_EQ(CountLines(iTunes, "] CLICK kind=\"unidentified\" button=\"Don't Import\""), 1);
   EXPECT_EQ(CountLines(iTunes, "] RIPPED "), 1);
@@ -101,7 +79,7 @@ TEST_F(Job, WithITunesAnswersEachKindOfQuestionByTheOptions) {
   ASSERT_TRUE(WaitForStatus("Job Done", kJob)) << Status();
   ASSERT_TRUE(WaitForLine(ManagerLog(), "--action Release", 5000));
   // The unidentified disc was ripped anyway, then went to the reject bin.
-  EXPECT_EQ(ManagerCommands(), ExpectedCommands({"reject", "unload", "unload"}));
+  EXPECT_EQ(ManagerCommands(), JobCommands({"reject", "unload", "unload"}));
   const std::string iTunes = PlayerLog(Player::ITunes);
   EXPECT_EQ(CountLines(iTunes, "] CLICK kind=\"unidentified\" button=\"Import\""), 1);
   EXPECT_EQ(CountLines(iTunes, "] CLICK kind=\"songs-exist\" button=\"Don't Replace\""), 1);
