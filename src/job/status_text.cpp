@@ -3,9 +3,9 @@
 namespace sc {
 
 const char* StatusText(int code) {
-  static const char* const kTexts[] = {"Initializing", "Ready",       "No Device",
-                                       "Disc Loading", "Disc Loaded", "Disc Unloading",
-                                       "Job Done",     "Robot software not found"};
+  static const char* const kTexts[] = {
+      "Initializing", "Ready",          "No Device", "Disc Loading",
+      "Disc Loaded",  "Disc Unloading", "Job Done",  "Robot software not found"};
   return code >= 0 && code <= kStatusNoManager ? kTexts[code] : "";
 }
 
