@@ -165,6 +165,21 @@ TEST_F(ToolsRobotPlan, ExtraNoticeFollowsTheNthCommand) {
   EXPECT_EQ(third[0].action, "Refresh");
 }
 
+TEST_F(ToolsRobotPlan, ManagerDyingMidLoadLeavesTheDiscInTheWriterAndSendsNothing) {
+  config_ = Config("die_at_command = 2\nnotice_after.2 = Refresh\n");
+  EXPECT_FALSE(Run("Check").die);
+  RobotPlan load = Run("load");
+  EXPECT_TRUE(load.die);
+  EXPECT_EQ(Kinds(load), (std::vector<Kind>{Kind::PlaceDisc}));
+  EXPECT_TRUE(load.save_state);
+  EXPECT_EQ(state_.in_writer.at('E'), 1);
+  // The manager started again carries on from what the robot holds.
+  RobotPlan check = Run("Check");
+  EXPECT_FALSE(check.die);
+  EXPECT_EQ(Notices(check).size(), 1u);
+  EXPECT_EQ(Notices(Run("load"))[0].detail, "Writer not empty");
+}
+
 TEST_F(ToolsRobotPlan, RecordOnlyDoesNothingAndKeepsNoState) {
   config_ = Config("record_only = 1");
   RobotPlan plan = Run("load");

@@ -61,6 +61,11 @@ int RunManager(const std::string& line) {
     WriteTextFile(state_path, FormatRobotState(plan.state));
     log.Write(StateBody(config, plan.state));
   }
+  if (plan.die) {
+    log.Write("DIE command=" + std::to_string(plan.state.commands));
+    // As a crash would: no clean-up, the robot lock left abandoned.
+    TerminateProcess(GetCurrentProcess(), 3);
+  }
   return 0;
 }
 

@@ -69,6 +69,7 @@ RobotConfig ReadRobotConfig(const IniValues& ini) {
       config.notice_after[n] = value;
     }
   }
+  config.die_at_command = ini.Number("die_at_command", 0);
   config.record_only = ini.Flag("record_only", false);
   config.disc_folder = ini.Text("disc_folder", "");
   return config;

@@ -40,6 +40,7 @@ struct RobotConfig {
   std::string reject_result = "OK";
   std::set<std::string> no_answer;           // actions that get no notice
   std::map<long, std::string> notice_after;  // after the Nth command: action
+  long die_at_command = 0;                   // the Nth command dies before its notice; 0: none
   bool record_only = false;
 
   // Where the writer's drive shows its files; empty means the drive's root.

@@ -115,6 +115,15 @@ void PlanTakeOut(const RobotConfig& config, RobotState& state, const ManagerRequ
   }
 }
 
+// What the robot did before the manager would have answered stands, and so
+// does the state it leaves; the notice and every step after it are lost.
+void DieBeforeNotice(RobotPlan& plan) {
+  auto notice = plan.steps.begin();
+  while (notice != plan.steps.end() && notice->kind != Kind::SendNotice) ++notice;
+  plan.steps.erase(notice, plan.steps.end());
+  plan.die = true;
+}
+
 }  // namespace
 
 char DriveOfWriter(const std::string& writer) {
@@ -153,6 +162,7 @@ RobotPlan PlanCommand(const RobotConfig& config, const RobotState& before,
   }
   auto extra = config.notice_after.find(plan.state.commands);
   if (extra != config.notice_after.end()) b.Answer(extra->second, "OK", "");
+  if (config.die_at_command == plan.state.commands) DieBeforeNotice(plan);
   return plan;
 }
 

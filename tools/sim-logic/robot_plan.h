@@ -41,6 +41,9 @@ struct RobotPlan {
   std::vector<RobotStep> steps;
   RobotState state;
   bool save_state = false;
+  // The manager dies once the steps are done and the state is saved: the
+  // robot did its part, but no notice (and nothing after it) goes out.
+  bool die = false;
 };
 
 // `disc_in_drive`: the target writer's drive still shows a disc marker, that
