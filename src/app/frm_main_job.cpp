@@ -95,6 +95,7 @@ void TfrmMain::ProcessAutoladerMessage() {
   // buffer and is handled by a nested call; this call keeps its own.
   const ManagerNotice notice = Notice;
   const NoticeKind kind = ClassifyNotice(notice);
+  bool sentNextLoad = false;
   switch (kind) {
     // A load or unload notice is an answer; one that answers no command of
     // ours (a second copy of an answer, a stray) changes nothing. This also
@@ -123,6 +124,7 @@ void TfrmMain::ProcessAutoladerMessage() {
       UnloadPending = false;
       if (kind == NoticeKind::Unloaded) {
         LoadWriter();
+        sentNextLoad = LoadPending;
       } else {
         // The cycle stops quietly; the disc stays in the writer.
         JobRunning = false;
@@ -138,7 +140,10 @@ void TfrmMain::ProcessAutoladerMessage() {
     case NoticeKind::Ignored:
       break;
   }
-  btnExit.setEnabled(true);
+  // Every notice lets the user go (a restarted manager's "Check" while a load
+  // waits in vain included), but not past the load this one has just sent:
+  // like the job's first load, it keeps "Exit" disabled until its answer.
+  if (!sentNextLoad) btnExit.setEnabled(true);
 }
 
 // Another autoloader program holds the robot: say so on top of everything,

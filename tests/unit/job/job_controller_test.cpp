@@ -112,6 +112,9 @@ TEST_F(JobControllerTest, UnloadOkLoadsTheNextDiscAndFailureStopsQuietly) {
   EXPECT_FALSE(form->UnloadPending);
   EXPECT_EQ(form->lblStatus.text(), "Disc Loading");
   EXPECT_EQ(LastManagerCommand(), "--caller Spoolcat: --action load --target E: Writer 1");
+  // The next load waits for its answer as the first did: no closing meanwhile.
+  EXPECT_FALSE(form->btnExit.enabled());
+  EXPECT_FALSE(form->close());
 
   NotifyAndSettle({"Autoloader", "load", "OK", ""});
   Volume(kDbtDeviceRemoveComplete, 1u << 4);
