@@ -143,4 +143,25 @@ bool SpoolcatE2e::WaitForStatus(const std::string& text, DWORD timeoutMs) {
   return WaitUntil([&] { return Status().compare(0, text.size(), text) == 0; }, timeoutMs);
 }
 
+bool SpoolcatE2e::WaitForJobDone(DWORD stallMs) {
+  auto logSizes = [&] {
+    return std::vector<std::uint64_t>{FileSize(ManagerLog()),
+                                      FileSize(PlayerLog(Player::MediaPlayer)),
+                                      FileSize(PlayerLog(Player::ITunes))};
+  };
+  std::vector<std::uint64_t> last = logSizes();
+  DWORD lastMove = GetTickCount();
+  while (Status().compare(0, 8, "Job Done") != 0) {
+    std::vector<std::uint64_t> now = logSizes();
+    if (now != last) {
+      last = now;
+      lastMove = GetTickCount();
+    } else if (GetTickCount() - lastMove >= stallMs) {
+      return false;
+    }
+    Sleep(100);
+  }
+  return true;
+}
+
 }  // namespace e2e

@@ -42,6 +42,9 @@ class SpoolcatE2e : public ::testing::Test {
   void StartSpoolcat();
   // Waits until the status line starts with `text`.
   bool WaitForStatus(const std::string& text, DWORD timeoutMs);
+  // Waits for "Job Done" for as long as the job moves: false once neither
+  // the manager's nor a player's log has grown for `stallMs`.
+  bool WaitForJobDone(DWORD stallMs);
   // The close box and a click on the disabled "Exit" both leave the window
   // and the program as they were.
   void ExpectEveryCloseRefused();

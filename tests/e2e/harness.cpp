@@ -200,6 +200,12 @@ std::vector<std::string> ReadLines(const std::string& path) {
   return lines;
 }
 
+std::uint64_t FileSize(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+  return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
 int CountLines(const std::string& path, const std::string& needle) {
   int count = 0;
   for (const std::string& line : ReadLines(path)) {

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -93,6 +94,8 @@ class InstallDir {
 void EmptyFolder(const std::string& dir);
 
 std::vector<std::string> ReadLines(const std::string& path);
+// The file's size in bytes; 0 when it does not exist.
+std::uint64_t FileSize(const std::string& path);
 // How many lines of the file contain `needle`.
 int CountLines(const std::string& path, const std::string& needle);
 // Waits until a line of the file contains `needle`; returns that line.
