@@ -143,6 +143,12 @@ bool SpoolcatE2e::WaitForStatus(const std::string& text, DWORD timeoutMs) {
   return WaitUntil([&] { return Status().compare(0, text.size(), text) == 0; }, timeoutMs);
 }
 
+void SpoolcatE2e::SetOption(int id, bool checked) {
+  if (Checked(main_, id) != checked) Click(main_, id);
+  ASSERT_TRUE(WaitUntil([&] { return Checked(main_, id) == checked; }, 5000))
+      << "option " << id << " did not take " << checked;
+}
+
 bool SpoolcatE2e::WaitForJobDone(DWORD stallMs) {
   auto logSizes = [&] {
     return std::vector<std::uint64_t>{FileSize(ManagerLog()),

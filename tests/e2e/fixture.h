@@ -45,6 +45,8 @@ class SpoolcatE2e : public ::testing::Test {
   // Waits for "Job Done" for as long as the job moves: false once neither
   // the manager's nor a player's log has grown for `stallMs`.
   bool WaitForJobDone(DWORD stallMs);
+  // Clicks an option box unless it already shows `checked`, and waits for it.
+  void SetOption(int id, bool checked);
   // The close box and a click on the disabled "Exit" both leave the window
   // and the program as they were.
   void ExpectEveryCloseRefused();

@@ -63,11 +63,6 @@ class ITunesSoak : public SpoolcatE2e {
     ASSERT_TRUE(WaitUntil([] { return CountProcesses("itunes.exe") == 0; }, 10000));
   }
 
-  void SetOption(int id, bool checked) {
-    if (Checked(main_, id) != checked) Click(main_, id);
-    ASSERT_TRUE(WaitUntil([&] { return Checked(main_, id) == checked; }, 5000)) << "option " << id;
-  }
-
   void ExpectEachDiscAsTheOptionsSay(const DiscStack& stack, const Options& options) {
     auto clicks = DiscEvents(PlayerLog(Player::ITunes), "CLICK");
     auto ripped = DiscEvents(PlayerLog(Player::ITunes), "RIPPED");
