@@ -24,7 +24,7 @@ struct Options {
   bool replaceSongs;
 };
 
-class ITunesSoak : public SpoolcatE2e {
+class SoakITunes : public SpoolcatE2e {
  protected:
   void SetUp() override {
     SpoolcatE2e::SetUp();
@@ -103,7 +103,7 @@ class ITunesSoak : public SpoolcatE2e {
   }
 };
 
-TEST_F(ITunesSoak, TwoNightsOfEveryQuestionAnsweredAndSortedByTheOptions) {
+TEST_F(SoakITunes, TwoNightsOfEveryQuestionAnsweredAndSortedByTheOptions) {
   const unsigned seed = SoakSeed(20261208);
   const std::vector<std::string> kinds{"", "unidentified", "songs-exist", "list"};
   const DiscStack first = RandomStack(seed, kDiscsPerNight, kinds);

@@ -4,13 +4,12 @@
 // disc. The window must keep answering, act on none of them as if it were the
 // manager's answer, finish the job once the person has answered, and save
 // exactly the settings the user chose.
-#include "notice_flood.h"
-
 #include <algorithm>
 #include <cstdio>
 
 #include "fixture.h"
 #include "manager_commands.h"
+#include "notice_flood.h"
 #include "soak_stack.h"
 
 namespace e2e {
@@ -61,7 +60,7 @@ bool AnswerQuestion(const std::string& button) {
   return false;
 }
 
-class NoticeFloodTest : public SpoolcatE2e {
+class SoakNoticeFlood : public SpoolcatE2e {
  protected:
   FloodFigures Flood(unsigned seed) {
     NoticeFlood flood(seed);
@@ -88,7 +87,7 @@ class NoticeFloodTest : public SpoolcatE2e {
   }
 };
 
-TEST_F(NoticeFloodTest, HundredThousandPayloadsMidJobChangeNothingButTheStatusLine) {
+TEST_F(SoakNoticeFlood, HundredThousandPayloadsMidJobChangeNothingButTheStatusLine) {
   // The disc asks two questions: the responder answers the first, the second
   // waits for a person, with no command out.
   AddManager(std::string("discs = 1\ndisc.1 = songs-exist list\n") + kQuickRobot);

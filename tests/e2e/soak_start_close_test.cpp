@@ -16,7 +16,7 @@ constexpr DWORD kExitWithin = 10000;
 const std::string kSettings = "SOFTWARE\\Venmora\\Spoolcat";
 constexpr int kITunesItem = kFirstPlayerItem + 1;
 
-class StartAndClose : public SpoolcatE2e {
+class SoakStartAndClose : public SpoolcatE2e {
  protected:
   // The user's choice: iTunes, skip unidentified discs and reject them, keep
   // the songs already in the library.
@@ -47,7 +47,7 @@ class StartAndClose : public SpoolcatE2e {
   }
 };
 
-TEST_F(StartAndClose, HundredCyclesKeepTheSettingsAndLeaveNothingRunning) {
+TEST_F(SoakStartAndClose, HundredCyclesKeepTheSettingsAndLeaveNothingRunning) {
   AddManager(kQuickRobot);
   AddPlayer(Player::MediaPlayer, "");
   AddPlayer(Player::ITunes, "");

@@ -17,9 +17,9 @@ constexpr DWORD kReady = 15000;
 // for this long; every disc takes well under a second.
 constexpr DWORD kStall = 20000;
 
-using Soak = SpoolcatE2e;
+using SoakMediaPlayer = SpoolcatE2e;
 
-TEST_F(Soak, HundredDiscsWithWindowsMediaPlayerEachLoadedOnceAndOut) {
+TEST_F(SoakMediaPlayer, HundredDiscsWithWindowsMediaPlayerEachLoadedOnceAndOut) {
   const DiscStack stack = RandomStack(SoakSeed(20261207), kDiscs, {"", "", "", "unidentified"});
   CloseWindowsAtOnce();
   AddManager(stack.RobotIni() + kQuickRobot);

@@ -12,9 +12,9 @@ namespace {
 constexpr DWORD kReady = 15000;
 constexpr DWORD kStep = 15000;
 
-using ManagerDies = SpoolcatE2e;
+using SoakManagerDies = SpoolcatE2e;
 
-TEST_F(ManagerDies, MidLoadTheWindowWaitsUntilTheRestartedManagerChecksAndNoDiscIsLost) {
+TEST_F(SoakManagerDies, MidLoadTheWindowWaitsUntilTheRestartedManagerChecksAndNoDiscIsLost) {
   // Check, load, unload, then the second load dies.
   AddManager(std::string("discs = 3\ndie_at_command = 4\n") + kQuickRobot);
   AddPlayer(Player::MediaPlayer, "rip_ms = 0\n");
