@@ -113,6 +113,9 @@ class TfrmMain : public Form {
   // A load awaits its notice. With UnloadPending: at most one command is out,
   // and a notice acts only as the answer to the command that is out.
   bool LoadPending = false;
+  // The job's disc arrived and left again while its load's answer waited to
+  // be handed on: that answer unloads it at once.
+  bool DiscLeftBeforeLoadAnswer = false;
   // The writer the job works on, fixed at its start: a robot report read
   // during the job may change the list but not the job's writer.
   FixedText<128> JobWriter{};

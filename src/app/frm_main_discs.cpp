@@ -32,6 +32,11 @@ void TfrmMain::OnDeviceChange(std::uint32_t event, const DeviceBroadcast* header
         // the disc's arrival and removal carry it on when the drive returns.
         ShowState(kStatusNoDevice);
         btnWMP.setEnabled(false);
+      } else if (JobRunning && LoadPending) {
+        // The answer waits 10 ms to be handed on, longer on a busy window,
+        // and a player may eject a disc it cannot read as soon as it came.
+        // A removal with no arrival since the load names no disc of ours.
+        if (StatusCode == kStatusDiscLoaded) DiscLeftBeforeLoadAnswer = true;
       } else if (JobRunning && StatusCode != kStatusDiscUnloading) {
         UnloadWriter();
       }

@@ -60,6 +60,7 @@ void TfrmMain::LoadWriter() {
   if (!JobRunning || LoadPending || UnloadPending) return;
   ShowState(kStatusDiscLoading);
   SetOptionsEnabled(false);
+  DiscLeftBeforeLoadAnswer = false;
   LoadPending = RunJobCommand("load");
   if (!LoadPending) ManagerNotStarted();
 }
@@ -95,7 +96,7 @@ void TfrmMain::ProcessAutoladerMessage() {
   // buffer and is handled by a nested call; this call keeps its own.
   const ManagerNotice notice = Notice;
   const NoticeKind kind = ClassifyNotice(notice);
-  bool sentNextLoad = false;
+  bool sentCommand = false;
   switch (kind) {
     // A load or unload notice is an answer; one that answers no command of
     // ours (a second copy of an answer, a stray) changes nothing. This also
@@ -105,6 +106,10 @@ void TfrmMain::ProcessAutoladerMessage() {
       LoadPending = false;
       Memo1.append("ProcessAutoladerMessage() Writer loaded");
       watch_.WatchActive = true;
+      if (DiscLeftBeforeLoadAnswer) {
+        UnloadWriter();
+        sentCommand = UnloadPending;
+      }
       break;
     case NoticeKind::Occupied:
       if (!LoadPending) break;
@@ -124,7 +129,7 @@ void TfrmMain::ProcessAutoladerMessage() {
       UnloadPending = false;
       if (kind == NoticeKind::Unloaded) {
         LoadWriter();
-        sentNextLoad = LoadPending;
+        sentCommand = LoadPending;
       } else {
         // The cycle stops quietly; the disc stays in the writer.
         JobRunning = false;
@@ -141,9 +146,9 @@ void TfrmMain::ProcessAutoladerMessage() {
       break;
   }
   // Every notice lets the user go (a restarted manager's "Check" while a load
-  // waits in vain included), but not past the load this one has just sent:
+  // waits in vain included), but not past a command this one has just sent:
   // like the job's first load, it keeps "Exit" disabled until its answer.
-  if (!sentNextLoad) btnExit.setEnabled(true);
+  if (!sentCommand) btnExit.setEnabled(true);
 }
 
 // Another autoloader program holds the robot: say so on top of everything,

@@ -64,6 +64,30 @@ TEST_F(DiscEventsTest, RemovalDuringAJobUnloadsOnce) {
   EXPECT_EQ(form->Memo1.lines().size(), memo);
 }
 
+TEST_F(DiscEventsTest, ADiscGoneBeforeItsLoadAnswerIsHandedOnIsUnloadedByThatAnswer) {
+  StartReady();
+  form->btnWMP.click();
+  // The answer is in, but before its 10 ms have passed the disc arrives and
+  // the player ejects it.
+  Notify({"Autoloader", "load", "OK", ""});
+  Volume(kDbtDeviceArrival, kDriveE);
+  Volume(kDbtDeviceRemoveComplete, kDriveE);
+  EXPECT_EQ(ManagerCommands().size(), 2u) << "a command while the load is out";
+  Advance(10);
+  EXPECT_EQ(LastManagerCommand(), "--caller Spoolcat: --action unload --target E: Writer 1");
+  EXPECT_EQ(form->lblStatus.text(), "Disc Unloading");
+  EXPECT_FALSE(form->btnExit.enabled());
+
+  // A removal while the next load is out, with no disc arrived since, names
+  // no disc of this job: that load's answer unloads nothing.
+  NotifyAndSettle({"Autoloader", "unload", "OK", ""});
+  Volume(kDbtDeviceRemoveComplete, kDriveE);
+  NotifyAndSettle({"Autoloader", "load", "OK", ""});
+  EXPECT_EQ(LastManagerCommand(), "--caller Spoolcat: --action load --target E: Writer 1");
+  EXPECT_EQ(ManagerCommands().size(), 4u);
+  EXPECT_TRUE(form->btnExit.enabled());
+}
+
 TEST_F(DiscEventsTest, RemovalWhileAlreadyUnloadingWritesTheMemoAndSendsNothing) {
   StartJob();
   form->tmrUnload.setEnabled(true);
