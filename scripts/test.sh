@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The whole test run: dependencies, the native build and its tests, the
 # Windows build, a fresh Wine prefix, then the Windows tests under Wine (unit,
-# contract and end-to-end). Ends with ctest's summary of the Windows tests;
-# exits non-zero when any test failed. About 7 minutes once the packages are
-# installed (they take about 2 more on a new machine).
+# contract and end-to-end, the soak tests among them). Ends with ctest's
+# summary of the Windows tests; exits non-zero when any test failed. About 10
+# minutes once the packages are installed (they take about 2 more on a new
+# machine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
