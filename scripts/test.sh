@@ -32,6 +32,12 @@ step "native tests under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSa
 # native failure.
 ctest --preset asan -j2 --timeout 300 </dev/null || native_rc=$?
 
+step "native build with ThreadSanitizer (the tests with real threads)"
+cmake --preset tsan >/dev/null
+cmake --build --preset tsan
+step "the responder on its own thread under ThreadSanitizer (10,000 discs)"
+ctest --preset tsan --timeout 300 </dev/null || native_rc=$?
+
 step "Windows build"
 cmake --preset windows >/dev/null
 cmake --build --preset windows
