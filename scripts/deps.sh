@@ -12,6 +12,9 @@ set -euo pipefail
 level="${1:-wine}"
 
 native_pkgs=(cmake make g++ googletest)
+# The sanitizers' run-time libraries (g++ brings them; named for the asan and
+# tsan builds).
+native_pkgs+=(libasan8 libubsan1 libtsan2)
 # Wine and the tools, installed with their recommended packages as measured.
 wine_pkgs=(g++-mingw-w64-i686 wine wine32:i386 wine64)
 # Plain tools, without recommends (ImageMagick's would pull in a lot).

@@ -25,6 +25,20 @@ step "native tests"
 native_rc=0
 ctest --preset native -j2 --timeout 60 </dev/null || native_rc=$?
 
+step "native build with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+step "native tests under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer"
+# A sanitizer's report ends its test program with a failure; it counts as a
+# native failure.
+ctest --preset asan -j2 --timeout 300 </dev/null || native_rc=$?
+
+step "native build with ThreadSanitizer (the tests with real threads)"
+cmake --preset tsan >/dev/null
+cmake --build --preset tsan
+step "the responder on its own thread under ThreadSanitizer (10,000 discs)"
+ctest --preset tsan --timeout 300 </dev/null || native_rc=$?
+
 step "Windows build"
 cmake --preset windows >/dev/null
 cmake --build --preset windows

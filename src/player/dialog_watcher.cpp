@@ -40,8 +40,16 @@ void ResponderPass(DialogWatcherContext& context) {
     FixedText<256> name{};
     desktop.className(window, name);
     if (!FieldEquals(name, kITunesDialogClass)) continue;
+    // Windows hides a dialog before it destroys it, and a dialog is often
+    // made hidden and shown once its controls are there: all its children
+    // change visibility at once. Counted across that moment, four or three
+    // buttons could pass for the two of the unidentified-disc question, and the
+    // disc being ripped would be declined. So a dialog is counted only while it
+    // is shown from start to end; a hidden one has no visible child anyway.
+    if (!desktop.isVisible(window)) continue;
     const DialogExamination dialog =
         ExamineDialog(desktop, window, context.system.fullScreenWidth());
+    if (!desktop.isVisible(window)) continue;
     if (dialog.kind == DialogKind::UnknownDiscDialog) context.watch.UnknownDiscSeen = true;
     const DialogAnswer answer =
         ChooseButton(dialog, context.options.importUnknown, context.options.replaceSongs);

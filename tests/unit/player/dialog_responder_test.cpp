@@ -41,6 +41,52 @@ TEST(ButtonSlotsTest, EdgeCasesKeepTheFirstButtonFound) {
   }
 }
 
+// The simulated desktop, on which one dialog changes while the responder counts
+// its children: just before it is asked for the child number `atChild`.
+class ChangingDialogDesktop final : public Desktop {
+ public:
+  enum class Change { Hidden, Closed, Shown };
+  ChangingDialogDesktop(sim::SimDesktop& desktop, WindowHandle dialog, int atChild, Change change)
+      : desktop_(desktop), dialog_(dialog), atChild_(atChild), change_(change) {}
+
+  WindowHandle nextChild(WindowHandle parent, WindowHandle after) override {
+    if (parent == dialog_ && ++asked_ == atChild_) {
+      if (change_ == Change::Closed) desktop_.removeWindow(dialog_);
+      if (change_ != Change::Closed) desktop_.setVisible(dialog_, change_ == Change::Shown);
+    }
+    return desktop_.nextChild(parent, after);
+  }
+  WindowHandle findWindowByTitle(const char* title) override {
+    return desktop_.findWindowByTitle(title);
+  }
+  void sendClose(WindowHandle window) override { desktop_.sendClose(window); }
+  WindowHandle firstWindow(WindowHandle window) override { return desktop_.firstWindow(window); }
+  WindowHandle nextWindow(WindowHandle window) override { return desktop_.nextWindow(window); }
+  void className(WindowHandle window, FixedText<256>& name) override {
+    desktop_.className(window, name);
+  }
+  bool isVisible(WindowHandle window) override { return desktop_.isVisible(window); }
+  bool windowLeft(WindowHandle window, int* left) override {
+    return desktop_.windowLeft(window, left);
+  }
+  void setForeground(WindowHandle window) override { desktop_.setForeground(window); }
+  void bringToFront(WindowHandle window) override { desktop_.bringToFront(window); }
+  void sendMouseDown(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) override {
+    desktop_.sendMouseDown(window, wParam, lParam);
+  }
+  void sendMouseUp(WindowHandle window, std::uintptr_t wParam, std::intptr_t lParam) override {
+    desktop_.sendMouseUp(window, wParam, lParam);
+  }
+  void postWake(WindowHandle window) override { desktop_.postWake(window); }
+
+ private:
+  sim::SimDesktop& desktop_;
+  const WindowHandle dialog_;
+  const int atChild_;
+  const Change change_;
+  int asked_ = 0;
+};
+
 class DialogResponderTest : public MainWindowTest {
  protected:
   // A job with iTunes and a loaded disc: the responder is armed.
@@ -204,6 +250,44 @@ TEST_F(DialogResponderTest, DialogsOfNoKnownShapeOrOtherClassAreLeftAlone) {
   Dialog({100, 200, 300});
   Pass();
   EXPECT_NE(Clicked(), 0u);
+}
+
+// Windows hides a dialog before it destroys it, and a dialog is made hidden
+// and shown once its controls are there: either way all its children change
+// visibility at once. Counted across that moment, four or three buttons can
+// look like the two of an unidentified disc's dialog, and the disc being
+// ripped would be declined. Such a dialog is left alone.
+TEST_F(DialogResponderTest, ADialogThatAppearsOrGoesWhileItsButtonsAreCountedIsLeftAlone) {
+  using Change = ChangingDialogDesktop::Change;
+  const struct {
+    const char* what;
+    std::vector<int> lefts;
+    Change change;
+  } cases[] = {
+      {"four buttons, hidden after two", {100, 200, 300, 400}, Change::Hidden},
+      {"four buttons, closed after two", {100, 200, 300, 400}, Change::Closed},
+      {"three buttons, hidden after two", {100, 200, 300}, Change::Hidden},
+      {"four buttons, shown after two", {100, 200, 300, 400}, Change::Shown},
+  };
+  for (const auto& c : cases) {
+    StartITunesJob();
+    form->ckxRippingNoneCDB.setChecked(false);
+    form->ckxAlternateOutputt.setChecked(true);
+    const WindowHandle dialog = Dialog(c.lefts);
+    if (c.change == Change::Shown) sim.desktop.setVisible(dialog, false);
+    // The static text, two buttons, then the change.
+    ChangingDialogDesktop changing(sim.desktop, dialog, 4, c.change);
+    DialogWatcherContext context{changing, sim.system, sim.threads, watch, options};
+    ResponderPass(context);
+    EXPECT_EQ(DeliverWakes(), 0) << c.what;
+    EXPECT_TRUE(sim.desktop.inputs().empty()) << c.what;
+    EXPECT_FALSE(watch.UnknownDiscSeen) << c.what;
+    EXPECT_TRUE(watch.WatchActive) << c.what;
+    // Ripped as an identified disc: to the output, not the reject bin.
+    Volume(kDbtDeviceRemoveComplete, 1u << 4);
+    EXPECT_EQ(LastManagerCommand(), "--caller Spoolcat: --action unload --target E: Writer 1")
+        << c.what;
+  }
 }
 
 TEST_F(DialogResponderTest, AnswersOneDialogPerLoadedDisc) {
