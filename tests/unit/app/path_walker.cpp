@@ -1,8 +1,10 @@
 #include "unit/app/path_walker.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "player/dialog_responder.h"
+#include "ui/widgets/device_broadcast.h"
 
 namespace sc::testing {
 
@@ -142,7 +144,32 @@ void WalkStage::Deliver(const WalkEvent& event) {
     case EventKind::TimePasses:
       Advance(event.number);
       break;
+    case EventKind::RawNotice:
+      lastNotice_ = FieldsOfPayload(event.bytes);
+      form->OnCopyData(event.bytes.data(), static_cast<std::uint32_t>(event.bytes.size()));
+      break;
+    case EventKind::RawVolume:
+      RawDeviceChange(event);
+      break;
+    case EventKind::RegistryValue: {
+      const std::string key =
+          event.key.empty() ? kRobotKey : std::string(kRobotKey) + "\\" + event.key;
+      sim.registry.putValue(kUser, key, event.valueName, {event.number, event.bytes});
+      break;
+    }
   }
+}
+
+// The record sits in a block of exactly its size, so a read past its end is
+// caught (under AddressSanitizer) where it happens.
+void WalkStage::RawDeviceChange(const WalkEvent& event) {
+  std::unique_ptr<std::uint8_t[]> record;
+  if (!event.noRecord) {
+    record.reset(new std::uint8_t[event.bytes.size()]);
+    std::copy(event.bytes.begin(), event.bytes.end(), record.get());
+  }
+  const auto header = DecodeDeviceBroadcast(event.number, record.get());
+  form->OnDeviceChange(event.number, header ? &*header : nullptr);
 }
 
 void WalkStage::DeliverNotice(const NoticeFields& notice) {

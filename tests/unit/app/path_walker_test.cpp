@@ -4,6 +4,8 @@
 // invariant instead of stopping at the first.
 #include "unit/app/path_walker.h"
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
