@@ -41,6 +41,14 @@ class ScriptedEvents final : public EventSource {
 
 std::string UnitKey(int unit) { return std::string(kRobotKey) + "\\Unit" + std::to_string(unit); }
 
+// A heap block of exactly the bytes' size, so that a read past their end is
+// caught (under AddressSanitizer) where it happens.
+std::unique_ptr<std::uint8_t[]> ExactCopy(const std::vector<std::uint8_t>& bytes) {
+  std::unique_ptr<std::uint8_t[]> block(new std::uint8_t[bytes.size()]);
+  std::copy(bytes.begin(), bytes.end(), block.get());
+  return block;
+}
+
 bool Matches(const Violation& seen, const Violation& sought, bool sameSymptom) {
   return seen.invariant == sought.invariant && (!sameSymptom || seen.symptom == sought.symptom);
 }
@@ -144,10 +152,12 @@ void WalkStage::Deliver(const WalkEvent& event) {
     case EventKind::TimePasses:
       Advance(event.number);
       break;
-    case EventKind::RawNotice:
+    case EventKind::RawNotice: {
       lastNotice_ = FieldsOfPayload(event.bytes);
-      form->OnCopyData(event.bytes.data(), static_cast<std::uint32_t>(event.bytes.size()));
+      const auto payload = ExactCopy(event.bytes);
+      form->OnCopyData(payload.get(), static_cast<std::uint32_t>(event.bytes.size()));
       break;
+    }
     case EventKind::RawVolume:
       RawDeviceChange(event);
       break;
@@ -160,14 +170,9 @@ void WalkStage::Deliver(const WalkEvent& event) {
   }
 }
 
-// The record sits in a block of exactly its size, so a read past its end is
-// caught (under AddressSanitizer) where it happens.
 void WalkStage::RawDeviceChange(const WalkEvent& event) {
   std::unique_ptr<std::uint8_t[]> record;
-  if (!event.noRecord) {
-    record.reset(new std::uint8_t[event.bytes.size()]);
-    std::copy(event.bytes.begin(), event.bytes.end(), record.get());
-  }
+  if (!event.noRecord) record = ExactCopy(event.bytes);
   const auto header = DecodeDeviceBroadcast(event.number, record.get());
   form->OnDeviceChange(event.number, header ? &*header : nullptr);
 }
