@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The architecture's two include rules, checked on the sources:
 #   - only src/app/ includes app/ (the main window and the entry point sit on
-#     top; the subsystem folders are functions of their inputs);
+#     top; the subsystem folders are functions of their inputs), besides the
+#     tests and fuzz targets that drive the main window;
 #   - only src/platform/win32, src/ui/win32, tools/ and the Windows-only tests
 #     (tests/win32, tests/e2e) include <windows.h>.
 # Prints each offending line and exits non-zero when there is one.
@@ -15,11 +16,11 @@ report() {
   bad=1
 }
 
-app_users="$(grep -rnE '#include +"app/' src tests tools --include='*.cpp' --include='*.h' |
-  grep -vE '^src/app/|^tests/' || true)"
+app_users="$(grep -rnE '#include +"app/' src tests tools fuzz --include='*.cpp' --include='*.h' |
+  grep -vE '^src/app/|^tests/|^fuzz/' || true)"
 [ -z "$app_users" ] || report "app/ included outside src/app/:" <<<"$app_users"
 
-windows_users="$(grep -rniE '#include +<windows\.h>' src tests tools --include='*.cpp' --include='*.h' |
+windows_users="$(grep -rniE '#include +<windows\.h>' src tests tools fuzz --include='*.cpp' --include='*.h' |
   grep -vE '^(src/platform/win32|src/ui/win32|tools|tests/win32|tests/e2e)/' || true)"
 [ -z "$windows_users" ] || report "<windows.h> included outside the Windows backends:" <<<"$windows_users"
 

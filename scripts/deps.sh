@@ -3,6 +3,8 @@
 # when it is all there already (so reruns cost a second).
 #
 #   scripts/deps.sh native   compilers, CMake, GoogleTest sources
+#   scripts/deps.sh fuzz     native + clang and its libFuzzer and sanitizer
+#                            runtimes (scripts/fuzz.sh)
 #   scripts/deps.sh wine     native + MinGW, Wine (with its 32-bit side), Xvfb,
 #                            ImageMagick for screenshots   (the default)
 #
@@ -15,6 +17,7 @@ native_pkgs=(cmake make g++ googletest)
 # The sanitizers' run-time libraries (g++ brings them; named for the asan and
 # tsan builds).
 native_pkgs+=(libasan8 libubsan1 libtsan2)
+fuzz_pkgs=(clang-14 libclang-rt-14-dev)
 # Wine and the tools, installed with their recommended packages as measured.
 wine_pkgs=(g++-mingw-w64-i686 wine wine32:i386 wine64)
 # Plain tools, without recommends (ImageMagick's would pull in a lot).
@@ -22,9 +25,10 @@ tool_pkgs=(xvfb xauth x11-utils imagemagick)
 
 case "$level" in
   native) wanted=("${native_pkgs[@]}") ;;
+  fuzz) wanted=("${native_pkgs[@]}" "${fuzz_pkgs[@]}") ;;
   wine | all) wanted=("${native_pkgs[@]}" "${wine_pkgs[@]}" "${tool_pkgs[@]}") ;;
   *)
-    echo "usage: $0 [native|wine]" >&2
+    echo "usage: $0 [native|fuzz|wine]" >&2
     exit 64
     ;;
 esac

@@ -39,6 +39,10 @@ cmake --build --preset tsan
 step "the responder on its own thread under ThreadSanitizer (10,000 discs)"
 ctest --preset tsan --timeout 300 </dev/null || native_rc=$?
 
+step "fuzz targets, 30 s each"
+fuzz_rc=0
+bash scripts/fuzz.sh 30 </dev/null || fuzz_rc=$?
+
 step "Windows build"
 cmake --preset windows >/dev/null
 cmake --build --preset windows
@@ -53,8 +57,11 @@ step "Windows tests under Wine"
 if [ "$native_rc" -ne 0 ]; then
   echo "(the native tests failed, see above; this run fails whatever follows)"
 fi
+if [ "$fuzz_rc" -ne 0 ]; then
+  echo "(a fuzz target failed, see above; this run fails whatever follows)"
+fi
 windows_rc=0
 ctest --preset windows --timeout 180 </dev/null || windows_rc=$?
-if [ "$native_rc" -ne 0 ] || [ "$windows_rc" -ne 0 ]; then
+if [ "$native_rc" -ne 0 ] || [ "$fuzz_rc" -ne 0 ] || [ "$windows_rc" -ne 0 ]; then
   exit 1
 fi

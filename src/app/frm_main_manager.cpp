@@ -14,10 +14,13 @@ void TfrmMain::LocateManager() {
 bool TfrmMain::RunManagerCommand(const std::vector<CommandPair>& pairs) {
   // An empty path would have the shell open whatever it takes "" to be.
   if (ManagerPath[0] == 0) return false;
-  const std::string command = BuildManagerCommand(pairs);
+  // A line that does not fit is not sent cut: the manager would read another
+  // action or writer into it. It counts as a manager that could not start.
+  const std::optional<std::string> command = BuildManagerCommand(pairs);
+  if (!command) return false;
   // The manager answers later, with a notice; only whether it started is
   // known here.
-  return platform_.shell.execute(handle(), "open", ManagerPath.data(), command.c_str(), "",
+  return platform_.shell.execute(handle(), "open", ManagerPath.data(), command->c_str(), "",
                                  kSwHide) > kShellStarted;
 }
 

@@ -112,7 +112,8 @@ std::uint32_t SimFileSystem::driveType(const char* rootPath) {
 void SimFileSystem::addFile(const std::string& rawPath, std::uint32_t attributes) {
   const std::string path = normalize(rawPath);
   const std::string parent = parentOf(path);
-  if (!parent.empty() && !isDriveRoot(parent)) addDirectory(parent);
+  // "x:" is its own parent when x is no drive letter: stop there.
+  if (!parent.empty() && parent != path && !isDriveRoot(parent)) addDirectory(parent);
   entries_[path] = attributes;
 }
 

@@ -1,8 +1,10 @@
 #include "unit/app/path_walker.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "player/dialog_responder.h"
+#include "ui/widgets/device_broadcast.h"
 
 namespace sc::testing {
 
@@ -38,6 +40,14 @@ class ScriptedEvents final : public EventSource {
 };
 
 std::string UnitKey(int unit) { return std::string(kRobotKey) + "\\Unit" + std::to_string(unit); }
+
+// A heap block of exactly the bytes' size, so that a read past their end is
+// caught (under AddressSanitizer) where it happens.
+std::unique_ptr<std::uint8_t[]> ExactCopy(const std::vector<std::uint8_t>& bytes) {
+  std::unique_ptr<std::uint8_t[]> block(new std::uint8_t[bytes.size()]);
+  std::copy(bytes.begin(), bytes.end(), block.get());
+  return block;
+}
 
 bool Matches(const Violation& seen, const Violation& sought, bool sameSymptom) {
   return seen.invariant == sought.invariant && (!sameSymptom || seen.symptom == sought.symptom);
@@ -142,7 +152,29 @@ void WalkStage::Deliver(const WalkEvent& event) {
     case EventKind::TimePasses:
       Advance(event.number);
       break;
+    case EventKind::RawNotice: {
+      lastNotice_ = FieldsOfPayload(event.bytes);
+      const auto payload = ExactCopy(event.bytes);
+      form->OnCopyData(payload.get(), static_cast<std::uint32_t>(event.bytes.size()));
+      break;
+    }
+    case EventKind::RawVolume:
+      RawDeviceChange(event);
+      break;
+    case EventKind::RegistryValue: {
+      const std::string key =
+          event.key.empty() ? kRobotKey : std::string(kRobotKey) + "\\" + event.key;
+      sim.registry.putValue(kUser, key, event.valueName, {event.number, event.bytes});
+      break;
+    }
   }
+}
+
+void WalkStage::RawDeviceChange(const WalkEvent& event) {
+  std::unique_ptr<std::uint8_t[]> record;
+  if (!event.noRecord) record = ExactCopy(event.bytes);
+  const auto header = DecodeDeviceBroadcast(event.number, record.get());
+  form->OnDeviceChange(event.number, header ? &*header : nullptr);
 }
 
 void WalkStage::DeliverNotice(const NoticeFields& notice) {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "unit/app/main_window_fixture.h"
+#include "unit/app/main_window_rig.h"
 #include "unit/app/walk_events.h"
 #include "unit/app/walk_model.h"
 
@@ -46,18 +46,17 @@ class EventSource {
 // Ends a walk early when it returns true for a violation just seen.
 using StopRule = std::function<bool(const Violation&)>;
 
-// One walk on a window of its own. A gtest fixture object used as a stage,
-// so each walk starts from a clean machine.
-class WalkStage final : public MainWindowTest {
+// One walk on a window of its own, so each walk starts from a clean machine.
+class WalkStage final : public MainWindowRig {
  public:
   explicit WalkStage(const WalkSetup& setup);
   WalkRun Run(EventSource& source, const StopRule& stopAt);
 
  private:
-  void TestBody() override {}
   void Play(WalkEvent event);
   void Deliver(const WalkEvent& event);
   void DeliverNotice(const NoticeFields& notice);
+  void RawDeviceChange(const WalkEvent& event);
   void SetRobotRegistry(bool ready, std::uint32_t unitsOnline);
   void ResponderDeclinesDisc();
   // Runs while a message box is open, as its modal loop would.

@@ -4,6 +4,8 @@
 // invariant instead of stopping at the first.
 #include "unit/app/path_walker.h"
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
@@ -196,6 +198,33 @@ TEST(PathWalkerTest, ReplayDeliversBoxedEventsInsideTheBox) {
   ASSERT_EQ(run.walk.events.size(), 6u);
   EXPECT_EQ(run.walk.events[4].depth, 1);
   EXPECT_EQ(run.walk.events[5].depth, 0);
+}
+
+// The robot software may store any writer text, one that reads like more of
+// the command line included. The model reads a line by its shape, so a job
+// on such a writer keeps every invariant, and its removals are the writer's.
+TEST(PathWalkerTest, AWriterTextThatLooksLikeACommandDoesNotFoolTheModel) {
+  WalkEvent writer = Do(EventKind::RegistryValue, kRegSz);
+  writer.key = "Unit1\\Writer1";
+  const std::string text = "E: x --action load --target F: --action Release";
+  writer.bytes.assign(text.begin(), text.end());
+  WalkEvent empty = writer;
+  empty.bytes.clear();
+  const Walk walk{
+      WalkSetup{},
+      {writer, Notice("Check"), Do(EventKind::TimePasses, 100), Do(EventKind::ClickRipping),
+       Notice("load", "OK"), Do(EventKind::VolumeLeaves), Notice("unload", "OK"),
+       Notice("load", "Error", "No disc"), empty, Notice("Refresh"), Do(EventKind::TimePasses, 100),
+       Do(EventKind::ClickRipping), Notice("load", "OK"), Do(EventKind::VolumeLeaves)}};
+  const WalkRun run = Replay(walk, nullptr);
+  for (const auto& found : run.found) ADD_FAILURE() << found.violation.detail;
+  const std::string caller = "--caller Spoolcat: ";
+  EXPECT_EQ(
+      run.managerCommands,
+      (std::vector<std::string>{
+          caller + "--action Check", caller + "--action load --target " + text,
+          caller + "--action unload --target " + text, caller + "--action load --target " + text,
+          caller + "--target " + text + " --action Release", caller + "--action load --target "}));
 }
 
 }  // namespace

@@ -26,7 +26,32 @@ std::string DescribeUnits(std::uint32_t online) {
   return text;
 }
 
+std::string Printable(const std::vector<std::uint8_t>& bytes) {
+  static const char kHex[] = "0123456789abcdef";
+  std::string text;
+  for (std::uint8_t byte : bytes) {
+    if (byte >= 0x20 && byte < 0x7F && byte != '\\' && byte != '"') {
+      text += static_cast<char>(byte);
+    } else {
+      text += "\\x";
+      text += kHex[byte >> 4];
+      text += kHex[byte & 15];
+    }
+  }
+  return Quoted(text);
+}
+
 }  // namespace
+
+NoticeFields FieldsOfPayload(const std::vector<std::uint8_t>& payload) {
+  const auto field = [&](std::size_t offset, std::size_t width) {
+    std::string text;
+    for (std::size_t i = offset; i < offset + width && i < payload.size() && payload[i] != 0; ++i)
+      text += static_cast<char>(payload[i]);
+    return text;
+  };
+  return {field(0, 64), field(64, 32), field(96, 32), field(128, 260)};
+}
 
 std::string ManagerPathOf(const WalkSetup& setup) {
   switch (setup.manager) {
@@ -84,6 +109,16 @@ std::string Describe(const WalkEvent& event) {
       return "the iTunes responder declines an unidentified disc";
     case EventKind::TimePasses:
       return std::to_string(event.number) + " ms pass";
+    case EventKind::RawNotice:
+      return "payload of " + std::to_string(event.bytes.size()) +
+             " bytes: " + DescribeNotice(FieldsOfPayload(event.bytes)) + " from " +
+             Quoted(FieldsOfPayload(event.bytes).source) + ", bytes " + Printable(event.bytes);
+    case EventKind::RawVolume:
+      return "WM_DEVICECHANGE event " + std::to_string(event.number) +
+             (event.noRecord ? ", no record" : ", record " + Printable(event.bytes));
+    case EventKind::RegistryValue:
+      return "registry: " + Quoted(event.key) + " value " + Quoted(event.valueName) + " type " +
+             std::to_string(event.number) + " = " + Printable(event.bytes);
   }
   return "?";
 }

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "unit/app/main_window_fixture.h"
+#include "unit/app/main_window_rig.h"
 
 namespace sc::testing {
 
@@ -45,6 +45,10 @@ enum class EventKind {
   ClickOption,        // box `number`: 0 rip unidentified, 1 reject bin, 2 replace songs
   ResponderDeclines,  // the iTunes responder declines an unidentified disc
   TimePasses,         // `number` milliseconds
+  // Made only by the fuzz targets, never by the generator below:
+  RawNotice,      // `bytes` as a WM_COPYDATA payload of their length; no time passes
+  RawVolume,      // WM_DEVICECHANGE with event `number` and the record `bytes` (none: `noRecord`)
+  RegistryValue,  // the robot software's `key` gets value `valueName` of type `number`, `bytes`
 };
 
 struct WalkEvent {
@@ -56,10 +60,22 @@ struct WalkEvent {
   // online (bit 0 Unit1, bit 1 Unit2).
   std::uint32_t number = 0;
   bool ready = true;  // RobotRegistry: "Ready", else "Wait"
+  // RawNotice, RawVolume, RegistryValue. A RawVolume record holds at least its
+  // 4-byte dbch_size and at least as many bytes as that says, as the system
+  // delivers one.
+  std::vector<std::uint8_t> bytes;
+  bool noRecord = false;
+  std::string key;  // RegistryValue: below the robot software's key, "" for the key itself
+  std::string valueName;
   // Message boxes open when the event was delivered: events delivered while a
   // box is open run inside its modal loop.
   int depth = 0;
 };
+
+// How the manager's notice record reads to anyone who knows its layout: four
+// fields of 64, 32, 32 and 260 bytes, each up to its first zero; a payload
+// shorter than the record lacks the rest, a longer one is cut.
+NoticeFields FieldsOfPayload(const std::vector<std::uint8_t>& payload);
 
 std::string Describe(const WalkSetup& setup);
 std::string Describe(const WalkEvent& event);

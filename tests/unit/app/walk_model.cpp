@@ -6,15 +6,35 @@ namespace sc::testing {
 
 namespace {
 
-// The value of "--name value" in a manager command line; values may hold
-// blanks ("E: Writer 1") but never " --".
-std::string ArgumentOf(const std::string& line, const std::string& name) {
-  const std::string key = "--" + name + " ";
-  const std::size_t start = line.find(key);
-  if (start == std::string::npos) return "";
-  const std::size_t from = start + key.size();
-  const std::size_t end = line.find(" --", from);
-  return line.substr(from, end == std::string::npos ? std::string::npos : end - from);
+// The action and target of a manager command line, "" where it has none.
+// The line's shape is fixed: "--caller Spoolcat: " and then "--action A",
+// "--action A --target T" or "--target T --action Release". Only the target,
+// the writer's text as the robot software stored it, may hold anything, blanks
+// and " --" included, so it is found by the shape, not by searching for it.
+struct ParsedLine {
+  std::string action;
+  std::string target;
+};
+
+ParsedLine ParseCommandLine(const std::string& line) {
+  const std::string caller = std::string("--caller ") + kMainCaption + " ";
+  const std::string action = "--action ";
+  const std::string target = " --target ";
+  const std::string release = " --action Release";
+  if (line.compare(0, caller.size(), caller) != 0) return {};
+  const std::string rest = line.substr(caller.size());
+  if (rest.compare(0, action.size(), action) == 0) {
+    const std::size_t end = rest.find(' ', action.size());
+    ParsedLine parsed{rest.substr(action.size(), end - action.size()), ""};
+    if (end != std::string::npos && rest.compare(end, target.size(), target) == 0)
+      parsed.target = rest.substr(end + target.size());
+    return parsed;
+  }
+  const std::size_t from = target.size() - 1;  // "--target " without its leading blank
+  if (rest.compare(0, from, target.substr(1)) == 0 && rest.size() >= from + release.size() &&
+      rest.compare(rest.size() - release.size(), release.size(), release) == 0)
+    return {"Release", rest.substr(from, rest.size() - release.size() - from)};
+  return {};
 }
 
 bool IsPlayer(const std::string& file) { return file == kWmpPath || file == kITunesPath; }
@@ -138,7 +158,7 @@ void WalkModel::AbsorbCalls(const WalkWorld& world, bool byRippingClick) {
   bool loadSent = false;
   for (std::size_t i = first; i < calls.size(); ++i) {
     playerStarted |= IsPlayer(calls[i].file.value_or(""));
-    loadSent |= ArgumentOf(calls[i].parameters.value_or(""), "action") == "load";
+    loadSent |= ParseCommandLine(calls[i].parameters.value_or("")).action == "load";
   }
   const bool startsJob = byRippingClick && !jobActive_ && playerStarted && loadSent;
 
@@ -149,9 +169,9 @@ void WalkModel::AbsorbCalls(const WalkWorld& world, bool byRippingClick) {
     if (file.empty())
       Flag(Invariant::NoEmptyShellFile, "empty file",
            "a shell start with an empty file and parameters \"" + parameters + "\"");
-    const std::string action = ArgumentOf(parameters, "action");
-    if (!action.empty()) {
-      Sent(world, call, {action, ArgumentOf(parameters, "target")}, byRippingClick, startsJob);
+    const ParsedLine line = ParseCommandLine(parameters);
+    if (!line.action.empty()) {
+      Sent(world, call, {line.action, line.target}, byRippingClick, startsJob);
     } else if (IsPlayer(file) && !startsJob) {
       const char* symptom = jobActive_        ? "player started during a job"
                             : !byRippingClick ? "player started without a click"
@@ -174,7 +194,8 @@ void WalkModel::Sent(const WalkWorld& world, const sim::ShellCall& call, const C
       Flag(Invariant::CommandsNeedAJob, "load by a click during a job",
            "a \"Ripping\" click during a job sent a load");
     }
-    if (!command.target.empty()) writerDrive_ = command.target[0];
+    // A writer with no text names no drive: no removal is its disc's.
+    writerDrive_ = command.target.empty() ? 0 : command.target[0];
   } else if (action == "unload" || action == "reject") {
     ++unloadsSent_;
     if (!jobActive_)

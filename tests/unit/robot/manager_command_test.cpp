@@ -17,10 +17,15 @@ TEST(ManagerCommandTest, FormatsTwoAndThreePairsInTheOrderGiven) {
             "--caller a\"b --action x --y");
 }
 
-TEST(ManagerCommandTest, NeverOverrunsTheCommandBuffer) {
-  const std::string huge(5000, 'w');
-  EXPECT_EQ(BuildManagerCommand({{"caller", "c"}, {"action", "load"}, {"target", huge}}).size(),
-            2047u);
+// A cut line would name another writer, or lose the action of a Release.
+TEST(ManagerCommandTest, ALineThatDoesNotFitItsBufferIsNotBuiltCut) {
+  const std::string prefix = "--caller c --action load --target ";
+  const std::string fits(2047 - prefix.size(), 'w');
+  EXPECT_EQ(BuildManagerCommand({{"caller", "c"}, {"action", "load"}, {"target", fits}}),
+            prefix + fits);
+  EXPECT_FALSE(BuildManagerCommand({{"caller", "c"}, {"action", "load"}, {"target", fits + "w"}}));
+  EXPECT_FALSE(BuildManagerCommand(
+      {{"caller", "c"}, {"target", std::string(5000, 'w')}, {"action", "Release"}}));
 }
 
 class ManagerJobCommandsTest : public MainWindowTest {};

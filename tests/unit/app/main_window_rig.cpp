@@ -1,4 +1,4 @@
-#include "unit/app/main_window_fixture.h"
+#include "unit/app/main_window_rig.h"
 
 namespace sc::testing {
 
@@ -12,27 +12,27 @@ std::vector<std::uint8_t> MakeNotice(const NoticeFields& fields) {
   return std::vector<std::uint8_t>(bytes, bytes + sizeof notice);
 }
 
-MainWindowTest::MainWindowTest() {
+MainWindowRig::MainWindowRig() {
   sim.system.setModulePath(std::string(kProgramDir) + "\\spoolcat.exe");
   sim.files.setDriveType('C', kDriveFixed);
   sim.files.setDriveType('E', kDriveCdrom);
 }
 
-void MainWindowTest::InstallManagerAndPlayers() {
+void MainWindowRig::InstallManagerAndPlayers() {
   sim.files.addFile(std::string(kProgramDir) + "\\ketmgr.exe");
   InstallWmp();
   InstallITunes();
 }
 
-void MainWindowTest::InstallWmp(const std::string& directory) {
+void MainWindowRig::InstallWmp(const std::string& directory) {
   sim.registry.putString(kMachine, kWmpKey, "Installation Directory", directory);
 }
 
-void MainWindowTest::InstallITunes(const std::string& command) {
+void MainWindowRig::InstallITunes(const std::string& command) {
   sim.registry.putString(kMachine, kITunesKey, "", command);
 }
 
-void MainWindowTest::PublishWriters(const std::vector<std::string>& writers) {
+void MainWindowRig::PublishWriters(const std::vector<std::string>& writers) {
   const std::string unit = std::string(kRobotKey) + "\\Unit1";
   sim.registry.putString(kUser, kRobotKey, "Robot Report", "Ready");
   sim.registry.putDword(kUser, unit, "Online", 1);
@@ -41,19 +41,19 @@ void MainWindowTest::PublishWriters(const std::vector<std::string>& writers) {
     sim.registry.putString(kUser, unit + "\\Writer" + std::to_string(i + 1), "", writers[i]);
 }
 
-TfrmMain& MainWindowTest::Construct() {
+TfrmMain& MainWindowRig::Construct() {
   form = std::make_unique<TfrmMain>(sim.platform(), ui, application, watcher);
   return *form;
 }
 
-TfrmMain& MainWindowTest::Start() {
+TfrmMain& MainWindowRig::Start() {
   Construct();
   form->FormCreate();
   form->show();
   return *form;
 }
 
-TfrmMain& MainWindowTest::StartReady(const std::vector<std::string>& writers) {
+TfrmMain& MainWindowRig::StartReady(const std::vector<std::string>& writers) {
   InstallManagerAndPlayers();
   PublishWriters(writers);
   Start();
@@ -62,29 +62,29 @@ TfrmMain& MainWindowTest::StartReady(const std::vector<std::string>& writers) {
   return *form;
 }
 
-TfrmMain& MainWindowTest::StartJob() {
+TfrmMain& MainWindowRig::StartJob() {
   StartReady();
   form->btnWMP.click();
   NotifyAndSettle({"Autoloader", "load", "OK", ""});
   return *form;
 }
 
-void MainWindowTest::Notify(const NoticeFields& fields) {
+void MainWindowRig::Notify(const NoticeFields& fields) {
   const auto bytes = MakeNotice(fields);
   form->OnCopyData(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
 }
 
-void MainWindowTest::NotifyAndSettle(const NoticeFields& fields) {
+void MainWindowRig::NotifyAndSettle(const NoticeFields& fields) {
   Notify(fields);
   Advance(10);
 }
 
-void MainWindowTest::Volume(std::uint32_t event, std::uint32_t unitMask, std::uint32_t deviceType) {
+void MainWindowRig::Volume(std::uint32_t event, std::uint32_t unitMask, std::uint32_t deviceType) {
   DeviceBroadcast header{deviceType, unitMask};
   form->OnDeviceChange(event, &header);
 }
 
-int MainWindowTest::DeliverWakes() {
+int MainWindowRig::DeliverWakes() {
   int delivered = 0;
   for (WindowHandle window : sim.desktop.takeWakes()) {
     if (window != watch.MainWindow) continue;
@@ -94,7 +94,7 @@ int MainWindowTest::DeliverWakes() {
   return delivered;
 }
 
-std::vector<std::string> MainWindowTest::ManagerCommands() const {
+std::vector<std::string> MainWindowRig::ManagerCommands() const {
   std::vector<std::string> lines;
   for (const auto& call : sim.shell.calls())
     if (call.file && call.file->find("ketmgr") != std::string::npos)
@@ -102,7 +102,7 @@ std::vector<std::string> MainWindowTest::ManagerCommands() const {
   return lines;
 }
 
-std::string MainWindowTest::LastManagerCommand() const {
+std::string MainWindowRig::LastManagerCommand() const {
   const auto lines = ManagerCommands();
   return lines.empty() ? std::string() : lines.back();
 }
