@@ -16,8 +16,19 @@ class FuzzInput {
 
   bool empty() const { return next_ >= size_; }
   std::uint8_t Byte() { return next_ < size_ ? data_[next_++] : 0; }
-  std::uint16_t Uint16() { return static_cast<std::uint16_t>(Byte() | Byte() << 8); }
-  std::uint32_t Uint32() { return Uint16() | static_cast<std::uint32_t>(Uint16()) << 16; }
+  // Little-endian. Each read is its own statement: the order in which a
+  // compiler evaluates the operands of `|` is unspecified, and an input must
+  // mean the same in every build.
+  std::uint16_t Uint16() {
+    const std::uint16_t low = Byte();
+    const std::uint16_t high = Byte();
+    return static_cast<std::uint16_t>(low | high << 8);
+  }
+  std::uint32_t Uint32() {
+    const std::uint32_t low = Uint16();
+    const std::uint32_t high = Uint16();
+    return low | high << 16;
+  }
   // One of `count` choices.
   std::size_t Choice(std::size_t count) { return count == 0 ? 0 : Byte() % count; }
   // Up to `count` bytes, fewer when the input ends first.
