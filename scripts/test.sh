@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The whole test run: dependencies, the native build and its tests, the
-# Windows build, a fresh Wine prefix, then the Windows tests under Wine (unit,
-# contract and end-to-end, the soak tests among them). Ends with ctest's
+# The whole test run: dependencies, the native build and its tests, the same
+# tests under ASan/UBSan, the threaded tests under TSan, 30 s of each fuzz
+# target, the Windows build, a fresh Wine prefix, then the Windows tests under
+# Wine (unit, contract and end-to-end, the soak tests among them). Ends with ctest's
 # summary of the Windows tests; exits non-zero when any test failed. About 14
 # minutes on 2 cores once the packages are installed (they take about 2 more
 # on a new machine).
