@@ -2,10 +2,10 @@
 # The whole test run: dependencies, the native build and its tests, the same
 # tests under ASan/UBSan, the threaded tests under TSan, 30 s of each fuzz
 # target, the Windows build, a fresh Wine prefix, then the Windows tests under
-# Wine (unit, contract and end-to-end, the soak tests among them). Ends with ctest's
-# summary of the Windows tests; exits non-zero when any test failed. About 14
-# minutes on 2 cores once the packages are installed (they take about 2 more
-# on a new machine).
+# Wine (unit, contract and end-to-end, the soak tests among them). Ends with
+# ctest's summary of the Windows tests; exits non-zero when any test failed.
+# About 14 minutes on 2 cores once the packages are installed (they take about
+# 2 more on a new machine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
