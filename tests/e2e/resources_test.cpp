@@ -1,0 +1,93 @@
+// What spoolcat.exe carries besides its code, read as the shell and other
+// programs read it: the version information of the file's properties.
+#include <cstdio>
+
+#include "fixture.h"
+
+namespace e2e {
+namespace {
+
+// The version resource of a file, read from outside with the version API.
+class VersionInfo {
+ public:
+  explicit VersionInfo(const std::string& path) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+    if (size == 0) return;
+    data_.resize(size);
+    if (!GetFileVersionInfoA(path.c_str(), 0, size, data_.data())) data_.clear();
+  }
+
+  bool present() const { return !data_.empty(); }
+
+  // "a.b.c.d" from the numeric file or product version.
+  std::string fixedVersion(bool product) const {
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (!query("\\", reinterpret_cast<void**>(&fixed), &length) || length < sizeof *fixed)
+      return "";
+    const DWORD ms = product ? fixed->dwProductVersionMS : fixed->dwFileVersionMS;
+    const DWORD ls = product ? fixed->dwProductVersionLS : fixed->dwFileVersionLS;
+    char text[64];
+    std::snprintf(text, sizeof text, "%u.%u.%u.%u", unsigned{HIWORD(ms)}, unsigned{LOWORD(ms)},
+                  unsigned{HIWORD(ls)}, unsigned{LOWORD(ls)});
+    return text;
+  }
+
+  // A string of the block that the file's first translation names, as
+  // Explorer's properties page looks it up.
+  std::string text(const std::string& name) const {
+    struct Translation {
+      WORD language;
+      WORD codePage;
+    }* translation = nullptr;
+    UINT length = 0;
+    if (!query("\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) ||
+        length < sizeof *translation)
+      return "";
+    char block[64];
+    std::snprintf(block, sizeof block, "\\StringFileInfo\\%04x%04x\\", translation->language,
+                  translation->codePage);
+    char* value = nullptr;
+    if (!query(block + name, reinterpret_cast<void**>(&value), &length) || length == 0) return "";
+    return std::string(value, strnlen(value, length));
+  }
+
+ private:
+  bool query(const std::string& path, void** value, UINT* length) const {
+    return VerQueryValueA(data_.data(), path.c_str(), value, length) && *value != nullptr;
+  }
+
+  std::vector<char> data_;
+};
+
+using Resources = SpoolcatE2e;
+
+TEST_F(Resources, TheFilesVersionIsTheOneTheWindowShows) {
+  StartSpoolcat();
+  const std::string shown = Text(Control(main_, kVersion));
+  ASSERT_EQ(shown.rfind("Version ", 0), 0u) << shown;
+  const std::string version = shown.substr(8);
+
+  const VersionInfo info(install_->file("spoolcat.exe"));
+  ASSERT_TRUE(info.present()) << "spoolcat.exe has no version resource";
+  EXPECT_EQ(info.fixedVersion(false), version);
+  EXPECT_EQ(info.fixedVersion(true), version);
+  EXPECT_EQ(info.text("FileVersion"), version);
+  EXPECT_EQ(info.text("ProductVersion"), version);
+  EXPECT_EQ(version, "1.3.0.2");
+}
+
+TEST_F(Resources, TheFilesPropertiesNameTheMakerAndTheProgram) {
+  const VersionInfo info(install_->file("spoolcat.exe"));
+  ASSERT_TRUE(info.present()) << "spoolcat.exe has no version resource";
+  EXPECT_EQ(info.text("CompanyName"), "Venmora Inc.");
+  EXPECT_EQ(info.text("ProductName"), "Spoolcat");
+  EXPECT_EQ(info.text("OriginalFilename"), "spoolcat.exe");
+  EXPECT_EQ(info.text("InternalName"), "spoolcat");
+  EXPECT_NE(info.text("FileDescription"), "");
+  EXPECT_NE(info.text("LegalCopyright").find("Venmora Inc."), std::string::npos);
+}
+
+}  // namespace
+}  // namespace e2e
