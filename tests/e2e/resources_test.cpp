@@ -1,8 +1,11 @@
 // What spoolcat.exe carries besides its code, read as the shell and other
-// programs read it: the version information of the file's properties.
+// programs read it: the version information of the file's properties and
+// the icon of the file.
 #include <cstdio>
 
 #include "fixture.h"
+// After <windows.h>, which fixture.h brings.
+#include <shellapi.h>
 
 namespace e2e {
 namespace {
@@ -87,6 +90,46 @@ TEST_F(Resources, TheFilesPropertiesNameTheMakerAndTheProgram) {
   EXPECT_EQ(info.text("InternalName"), "spoolcat");
   EXPECT_NE(info.text("FileDescription"), "");
   EXPECT_NE(info.text("LegalCopyright").find("Venmora Inc."), std::string::npos);
+}
+
+// The sizes of the images in an executable's first icon, from its group
+// directory as the resource holds it; empty when there is no icon.
+std::vector<int> IconSizes(const std::string& exe) {
+#pragma pack(push, 2)
+  struct GroupEntry {
+    BYTE width, height, colours, reserved;
+    WORD planes, bitsPerPixel;
+    DWORD bytes;
+    WORD id;
+  };
+  struct GroupHeader {
+    WORD reserved, type, count;
+  };
+#pragma pack(pop)
+  std::vector<int> sizes;
+  HMODULE module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (module == nullptr) return sizes;
+  if (HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14))) {
+    const DWORD size = SizeofResource(module, found);
+    const auto* header = static_cast<const GroupHeader*>(LockResource(LoadResource(module, found)));
+    if (header != nullptr && size >= sizeof *header &&
+        size >= sizeof *header + header->count * sizeof(GroupEntry)) {
+      const auto* entries = reinterpret_cast<const GroupEntry*>(header + 1);
+      for (WORD i = 0; i < header->count; ++i) sizes.push_back(entries[i].width);
+    }
+  }
+  FreeLibrary(module);
+  return sizes;
+}
+
+// Wine answers no WM_GETICON from another process and reads no other
+// process's class icons, so the windows' icons are checked in process, by
+// tests/win32.
+TEST_F(Resources, TheFileCarriesTheProgramsIconAtThreeSizes) {
+  const std::string exe = install_->file("spoolcat.exe");
+  EXPECT_EQ(ExtractIconExA(exe.c_str(), -1, nullptr, nullptr, 0), 1u)
+      << "spoolcat.exe should carry exactly one icon";
+  EXPECT_EQ(IconSizes(exe), (std::vector<int>{16, 32, 48}));
 }
 
 }  // namespace

@@ -1,0 +1,45 @@
+// The program's icon on its windows: the caption, Alt+Tab and the taskbar
+// button ask the window (WM_GETICON) or its class. This test program carries
+// the same icon resource as spoolcat.exe.
+#include <windows.h>
+
+#include "test_form.h"
+#include "win32/win32_fixtures.h"
+
+namespace sc::test {
+namespace {
+
+int IconWidth(HICON icon) {
+  ICONINFO info{};
+  if (icon == nullptr || !GetIconInfo(icon, &info)) return 0;
+  BITMAP bitmap{};
+  GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bitmap, &bitmap);
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+  return bitmap.bmWidth;
+}
+
+using ProgramIconTest = UiTest;
+
+TEST_F(ProgramIconTest, TheMainAndTheApplicationWindowShowItAtBothSizes) {
+  ui.setApplicationTitle("Spoolcat");
+  attach();
+  form.show();
+  const HICON stock = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+  const int big = GetSystemMetrics(SM_CXICON);
+  const int small = GetSystemMetrics(SM_CXSMICON);
+  for (WindowHandle handle : {window, probe::owner(window)}) {
+    const HWND hwnd = reinterpret_cast<HWND>(handle);
+    SCOPED_TRACE(probe::className(handle));
+    const auto bigIcon = reinterpret_cast<HICON>(SendMessageA(hwnd, WM_GETICON, ICON_BIG, 0));
+    const auto smallIcon = reinterpret_cast<HICON>(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0));
+    EXPECT_NE(bigIcon, stock);
+    EXPECT_EQ(IconWidth(bigIcon), big);
+    EXPECT_EQ(IconWidth(smallIcon), small);
+    EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrA(hwnd, GCLP_HICON)), bigIcon);
+    EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrA(hwnd, GCLP_HICONSM)), smallIcon);
+  }
+}
+
+}  // namespace
+}  // namespace sc::test
