@@ -1,6 +1,6 @@
 // What spoolcat.exe carries besides its code, read as the shell and other
-// programs read it: the version information of the file's properties and
-// the icon of the file.
+// programs read it: the version information of the file's properties, the
+// icon of the file and the manifest Windows reads when it starts it.
 #include <cstdio>
 
 #include "fixture.h"
@@ -130,6 +130,38 @@ TEST_F(Resources, TheFileCarriesTheProgramsIconAtThreeSizes) {
   EXPECT_EQ(ExtractIconExA(exe.c_str(), -1, nullptr, nullptr, 0), 1u)
       << "spoolcat.exe should carry exactly one icon";
   EXPECT_EQ(IconSizes(exe), (std::vector<int>{16, 32, 48}));
+}
+
+// The text of the manifest Windows reads at start (ID 1, RT_MANIFEST).
+std::string Manifest(const std::string& exe) {
+  std::string text;
+  HMODULE module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  if (module == nullptr) return text;
+  if (HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24))) {
+    const auto* data = static_cast<const char*>(LockResource(LoadResource(module, found)));
+    if (data != nullptr) text.assign(data, SizeofResource(module, found));
+  }
+  FreeLibrary(module);
+  return text;
+}
+
+TEST_F(Resources, TheManifestRunsAsInvokerUnawareOfDpiOnEveryWindowsSinceVista) {
+  const std::string manifest = Manifest(install_->file("spoolcat.exe"));
+  ASSERT_NE(manifest, "") << "spoolcat.exe has no manifest";
+  const auto has = [&](const std::string& part) {
+    return manifest.find(part) != std::string::npos;
+  };
+  EXPECT_TRUE(has(R"(level="asInvoker")"));
+  EXPECT_TRUE(has(R"(uiAccess="false")"));
+  EXPECT_TRUE(has(">false</dpiAware>"));
+  EXPECT_FALSE(has("dpiAwareness")) << "the older element alone states it for every version";
+  for (const char* os :
+       {"e2011457-1546-43c5-a5fe-008deee3d3f0", "35138b9a-5d96-4fbd-8e2d-a2440225f93a",
+        "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38", "1f676c76-80e1-4239-95bb-83d0f6d0da78",
+        "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})
+    EXPECT_TRUE(has(std::string("<supportedOS Id=\"{") + os + "}\"/>")) << os;
+  EXPECT_TRUE(has(R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")"));
+  EXPECT_TRUE(has(R"(version="1.3.0.2")"));
 }
 
 }  // namespace

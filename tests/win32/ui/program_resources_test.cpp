@@ -1,6 +1,7 @@
-// The program's icon on its windows: the caption, Alt+Tab and the taskbar
-// button ask the window (WM_GETICON) or its class. This test program carries
-// the same icon resource as spoolcat.exe.
+// What the program's resources do to its windows: the icon that the caption,
+// Alt+Tab and the taskbar button ask the window (WM_GETICON) or its class
+// for, and the control library that the manifest picks. This test program
+// carries the same icon and manifest as spoolcat.exe.
 #include <windows.h>
 
 #include "test_form.h"
@@ -39,6 +40,16 @@ TEST_F(ProgramIconTest, TheMainAndTheApplicationWindowShowItAtBothSizes) {
     EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrA(hwnd, GCLP_HICON)), bigIcon);
     EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrA(hwnd, GCLP_HICONSM)), smallIcon);
   }
+}
+
+// The manifest asks for Common Controls 6, which themes the buttons, radio
+// items and option boxes: the process's activation context then redirects
+// comctl32.dll to that version. Without it, Windows gives version 5.
+TEST(ProgramManifestTest, TheControlsComeFromCommonControlsSix) {
+  ACTCTX_SECTION_KEYED_DATA found{};
+  found.cbSize = sizeof found;
+  EXPECT_TRUE(FindActCtxSectionStringW(0, nullptr, ACTIVATION_CONTEXT_SECTION_DLL_REDIRECTION,
+                                       L"comctl32.dll", &found));
 }
 
 }  // namespace
