@@ -1,6 +1,7 @@
 // What spoolcat.exe carries besides its code, read as the shell and other
 // programs read it: the version information of the file's properties, the
-// icon of the file and the manifest Windows reads when it starts it.
+// icon of the file and the manifest Windows reads when it starts it; and the
+// help document built beside it.
 #include <cstdio>
 
 #include "fixture.h"
@@ -162,6 +163,16 @@ TEST_F(Resources, TheManifestRunsAsInvokerUnawareOfDpiOnEveryWindowsSinceVista) 
     EXPECT_TRUE(has(std::string("<supportedOS Id=\"{") + os + "}\"/>")) << os;
   EXPECT_TRUE(has(R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")"));
   EXPECT_TRUE(has(R"(version="1.3.0.2")"));
+}
+
+TEST_F(Resources, TheBuiltHelpDocumentBesideTheProgramShowsHelp) {
+  ASSERT_FALSE(Built::help().empty()) << "the build makes no help document";
+  ASSERT_GT(FileSize(Built::help()), 0u) << Built::help();
+  install_->Add(Built::help(), "spoolcat.chm");
+  StartSpoolcat();
+
+  EXPECT_TRUE(Visible(main_, kHelp));
+  EXPECT_EQ(Text(Control(main_, kHelp)), "Help");
 }
 
 }  // namespace
