@@ -90,6 +90,13 @@ wine reg delete 'HKLM\Software\Microsoft\MediaPlayer' /v 'Installation Directory
 rm -rf "$drive_c/Spoolcat" "$drive_c/Players" "$WINE_ENV_DIR/cdrom"/*
 mkdir -p "$drive_c/Spoolcat"
 cp "$spoolcat_exe" "$drive_c/Spoolcat/spoolcat.exe"
+# The help document, built beside the program: the window shows "Help".
+help_chm="$(dirname "$spoolcat_exe")/spoolcat.chm"
+if [ -f "$help_chm" ]; then
+  cp "$help_chm" "$drive_c/Spoolcat/spoolcat.chm"
+else
+  say "(no spoolcat.chm in this build)"
+fi
 if [ -n "$ketmgr_exe" ]; then
   cp "$ketmgr_exe" "$drive_c/Spoolcat/ketmgr.exe"
   printf 'discs = %s\nwriter = E: Writer 1\n' "$discs" >"$drive_c/Spoolcat/robot.ini"

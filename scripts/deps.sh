@@ -6,7 +6,9 @@
 #   scripts/deps.sh fuzz     native + clang and its libFuzzer and sanitizer
 #                            runtimes (scripts/fuzz.sh)
 #   scripts/deps.sh wine     native + MinGW, Wine (with its 32-bit side), Xvfb,
-#                            ImageMagick for screenshots   (the default)
+#                            ImageMagick for screenshots and the program's
+#                            icon, chmcmd (fp-utils) for the help document
+#                            (the default)
 #
 # Installing needs root; sudo is used when it is there and we are not root.
 set -euo pipefail
@@ -21,7 +23,7 @@ fuzz_pkgs=(clang-14 libclang-rt-14-dev)
 # Wine and the tools, installed with their recommended packages as measured.
 wine_pkgs=(g++-mingw-w64-i686 wine wine32:i386 wine64)
 # Plain tools, without recommends (ImageMagick's would pull in a lot).
-tool_pkgs=(xvfb xauth x11-utils imagemagick)
+tool_pkgs=(xvfb xauth x11-utils imagemagick fp-utils)
 
 case "$level" in
   native) wanted=("${native_pkgs[@]}") ;;

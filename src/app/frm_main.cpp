@@ -2,6 +2,7 @@
 #include "app/frm_main.h"
 
 #include "app/command_line.h"
+#include "app/version.h"
 #include "job/status_text.h"
 
 namespace sc {
@@ -23,7 +24,8 @@ void Design(Control& control, int tabOrder, Starts starts) {
 
 TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& application,
                    DialogWatcherContext& watcher)
-    : lblVersion("lblVersion", "Version 1.3.0.2", {8, 160, 0, 15}, kFormFont, ui.measurer()),
+    : lblVersion("lblVersion", "Version " SPOOLCAT_VERSION_TEXT, {8, 160, 0, 15}, kFormFont,
+                 ui.measurer()),
       lblCompany("lblCompany", "Venmora Inc.", {200, 160, 0, 15}, kFormFont, ui.measurer()),
       lblStatus("lblStatus", "Status", {14, 100, 0, 15}, kFormFont, ui.measurer()),
       Image1("Image1", "", {8, 98, 276, 17}),

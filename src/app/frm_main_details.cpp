@@ -8,7 +8,9 @@
 namespace sc {
 
 namespace {
-constexpr const char* kMakerSite = "http://www.venmora.com/";
+// Under the reserved .example domain: the link never sends a user to a site
+// that nobody here controls.
+constexpr const char* kMakerSite = "https://www.venmora.example/";
 }  // namespace
 
 void TfrmMain::tmrStatusTimer() {

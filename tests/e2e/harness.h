@@ -40,6 +40,8 @@ struct Built {
   static std::string ketmgr();
   static std::string wmplayer();
   static std::string itunes();
+  // The help document built beside spoolcat.exe.
+  static std::string help();
 };
 
 // Polls `done` every `stepMs` until it holds or `timeoutMs` have passed.

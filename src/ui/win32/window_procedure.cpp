@@ -4,6 +4,8 @@
 
 #include <exception>
 
+#include "ui/win32/program_icon.h"
+
 namespace sc {
 namespace {
 
@@ -40,7 +42,9 @@ void registerClass(const char* className) {
   wc.lpfnWndProc = trampoline;
   wc.hInstance = GetModuleHandleA(nullptr);
   wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-  wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+  // The caption, Alt+Tab and the taskbar button show these.
+  wc.hIcon = ProgramIcon(false);
+  wc.hIconSm = ProgramIcon(true);
   // The +1 is how a system colour index is passed as a class brush.
   wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
   wc.lpszClassName = className;
@@ -56,6 +60,13 @@ WindowHandle createHandlerWindow(MessageHandler& handler, const char* className,
   HWND window = CreateWindowExA(exStyle, className, caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
                                 width, height, reinterpret_cast<HWND>(owner), nullptr,
                                 GetModuleHandleA(nullptr), &handler);
+  // Set on the window as well: other programs (a taskbar, a window switcher)
+  // ask the window with WM_GETICON, and Wine cannot read another process's
+  // class icons.
+  if (window != nullptr) {
+    SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon(false)));
+    SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon(true)));
+  }
   return reinterpret_cast<WindowHandle>(window);
 }
 

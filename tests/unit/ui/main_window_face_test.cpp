@@ -88,7 +88,7 @@ TEST_F(WindowDetailsTest, HelpAndCompanyLinkOpenThroughTheShell) {
   EXPECT_EQ(help.owner, form->handle());
   EXPECT_EQ(help.parameters, "");
   EXPECT_EQ(help.showCommand, kSwShow);
-  EXPECT_EQ(calls.back().file, "http://www.venmora.com/");
+  EXPECT_EQ(calls.back().file, "https://www.venmora.example/");
 }
 
 TEST_F(WindowDetailsTest, HandCursorStaysUntilTheBareWindowIsCrossed) {
