@@ -73,8 +73,8 @@ class Install : public SpoolcatE2e {
   }
 
   void StartInstalledCopyToReady() {
-    RegisterRobotSoftware();
-    StartSpoolcatAt(InstalledCopy::File("spoolcat.exe"));
+    ASSERT_NO_FATAL_FAILURE(RegisterRobotSoftware());
+    ASSERT_NO_FATAL_FAILURE(StartSpoolcatAt(InstalledCopy::File("spoolcat.exe")));
     ASSERT_TRUE(WaitForStatus("Ready", 15000)) << "status: \"" << Status() << "\"";
   }
 
@@ -82,7 +82,7 @@ class Install : public SpoolcatE2e {
 };
 
 TEST_F(Install, SilentSetupPutsTheProgramTheShortcutAndTheUninstallEntryInPlace) {
-  InstallSilently();
+  ASSERT_NO_FATAL_FAILURE(InstallSilently());
 
   EXPECT_EQ(FileNamesIn(InstalledCopy::Folder()),
             (std::set<std::string>{"spoolcat.chm", "spoolcat.exe", "uninstall.exe"}))
@@ -125,8 +125,8 @@ TEST_F(Install, SilentSetupPutsTheProgramTheShortcutAndTheUninstallEntryInPlace)
 }
 
 TEST_F(Install, InstalledProgramFindsTheManagerThroughTheRobotKeyAndReachesReady) {
-  InstallSilently();
-  StartInstalledCopyToReady();
+  ASSERT_NO_FATAL_FAILURE(InstallSilently());
+  ASSERT_NO_FATAL_FAILURE(StartInstalledCopyToReady());
 
   EXPECT_FALSE(Exists(InstalledCopy::File("ketmgr.exe")));
   ASSERT_TRUE(WaitForLine(robotDir_ + "\\ketmgr.log", "COMMAND", 5000));
@@ -140,8 +140,8 @@ TEST_F(Install, InstalledProgramFindsTheManagerThroughTheRobotKeyAndReachesReady
 // the viewer is known by its process and window, and the document by being
 // held open by it: taken while the viewer runs, free once it has ended.
 TEST_F(Install, HelpOpensTheInstalledHelpDocumentInTheHelpViewer) {
-  InstallSilently();
-  StartSpoolcatAt(InstalledCopy::File("spoolcat.exe"));
+  ASSERT_NO_FATAL_FAILURE(InstallSilently());
+  ASSERT_NO_FATAL_FAILURE(StartSpoolcatAt(InstalledCopy::File("spoolcat.exe")));
   const std::string document = InstalledCopy::File("spoolcat.chm");
 
   ASSERT_TRUE(Visible(main_, kHelp)) << "no Help button beside an installed help document";
@@ -166,8 +166,8 @@ TEST_F(Install, HelpOpensTheInstalledHelpDocumentInTheHelpViewer) {
 }
 
 TEST_F(Install, SilentUninstallRemovesWhatTheSetupPutThereAndKeepsTheSettings) {
-  InstallSilently();
-  StartInstalledCopyToReady();
+  ASSERT_NO_FATAL_FAILURE(InstallSilently());
+  ASSERT_NO_FATAL_FAILURE(StartInstalledCopyToReady());
   Click(main_, kExit);
   ASSERT_TRUE(spoolcat_.WaitExit(10000)) << "the program did not close";
   const std::optional<std::string> settingsPath = Reg::String(HKEY_CURRENT_USER, kSettingsKey, "");
@@ -188,7 +188,7 @@ TEST_F(Install, SilentUninstallRemovesWhatTheSetupPutThereAndKeepsTheSettings) {
 }
 
 TEST_F(Install, UninstallLeavesFilesTheUserPutInTheFolder) {
-  InstallSilently();
+  ASSERT_NO_FATAL_FAILURE(InstallSilently());
   std::ofstream(InstalledCopy::File("notes.txt")) << "the user's own\n";
 
   ASSERT_TRUE(UninstallQuietly(kSetupTime));
