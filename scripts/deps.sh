@@ -9,6 +9,7 @@
 #                            ImageMagick for screenshots and the program's
 #                            icon, chmcmd (fp-utils) for the help document
 #                            (the default)
+#   scripts/deps.sh package  wine + NSIS and zip (scripts/package.sh)
 #
 # Installing needs root; sudo is used when it is there and we are not root.
 set -euo pipefail
@@ -24,13 +25,16 @@ fuzz_pkgs=(clang-14 libclang-rt-14-dev)
 wine_pkgs=(g++-mingw-w64-i686 wine wine32:i386 wine64)
 # Plain tools, without recommends (ImageMagick's would pull in a lot).
 tool_pkgs=(xvfb xauth x11-utils imagemagick fp-utils)
+# The release's setup and zip, without recommends like the plain tools.
+package_pkgs=(nsis zip)
 
 case "$level" in
   native) wanted=("${native_pkgs[@]}") ;;
   fuzz) wanted=("${native_pkgs[@]}" "${fuzz_pkgs[@]}") ;;
   wine | all) wanted=("${native_pkgs[@]}" "${wine_pkgs[@]}" "${tool_pkgs[@]}") ;;
+  package) wanted=("${native_pkgs[@]}" "${wine_pkgs[@]}" "${tool_pkgs[@]}" "${package_pkgs[@]}") ;;
   *)
-    echo "usage: $0 [native|fuzz|wine]" >&2
+    echo "usage: $0 [native|fuzz|wine|package]" >&2
     exit 64
     ;;
 esac
@@ -76,7 +80,7 @@ echo "deps: apt-get update"
 with_recommends=()
 plain=()
 for p in "${missing[@]}"; do
-  if printf '%s\n' "${tool_pkgs[@]}" | grep -qx "$p"; then
+  if printf '%s\n' "${tool_pkgs[@]}" "${package_pkgs[@]}" | grep -qx "$p"; then
     plain+=("$p")
   else
     with_recommends+=("$p")

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # The whole test run: dependencies, the native build and its tests, the same
 # tests under ASan/UBSan, the threaded tests under TSan, 30 s of each fuzz
-# target, the Windows build, a fresh Wine prefix, then the Windows tests under
-# Wine (unit, contract and end-to-end, the soak tests among them). Ends with
-# ctest's summary of the Windows tests; exits non-zero when any test failed.
-# About 14 minutes on 2 cores once the packages are installed (they take about
-# 2 more on a new machine).
+# target, the Windows build, the release's setup and zip, a fresh Wine prefix,
+# then the Windows tests under Wine (unit, contract and end-to-end, the soak
+# and install tests among them). Ends with ctest's summary of the Windows
+# tests; exits non-zero when any test failed. About 15 minutes on 2 cores once
+# the packages are installed (they take about 2 more on a new machine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
@@ -48,6 +48,12 @@ step "Windows build"
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 
+step "release packages (setup and zip)"
+# The install tests run the setup; without it they fail rather than skip.
+package_rc=0
+bash scripts/package.sh </dev/null || package_rc=$?
+export SPOOLCAT_REQUIRE_SETUP=1
+
 step "Wine prefix"
 source scripts/wine-env.sh
 trap wine_env_down EXIT
@@ -61,8 +67,12 @@ fi
 if [ "$fuzz_rc" -ne 0 ]; then
   echo "(a fuzz target failed, see above; this run fails whatever follows)"
 fi
+if [ "$package_rc" -ne 0 ]; then
+  echo "(packaging failed, see above; this run fails whatever follows)"
+fi
 windows_rc=0
 ctest --preset windows --timeout 180 </dev/null || windows_rc=$?
-if [ "$native_rc" -ne 0 ] || [ "$fuzz_rc" -ne 0 ] || [ "$windows_rc" -ne 0 ]; then
+if [ "$native_rc" -ne 0 ] || [ "$fuzz_rc" -ne 0 ] || [ "$package_rc" -ne 0 ] ||
+  [ "$windows_rc" -ne 0 ]; then
   exit 1
 fi

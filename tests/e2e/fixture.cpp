@@ -112,8 +112,8 @@ std::string SpoolcatE2e::PlayerLog(Player player) const {
   return install_->file(files.folder) + "\\" + files.exe + ".log";
 }
 
-void SpoolcatE2e::StartSpoolcat() {
-  ASSERT_TRUE(spoolcat_.Start(install_->file("spoolcat.exe"), "", install_->path()));
+void SpoolcatE2e::StartSpoolcatAt(const std::string& exe) {
+  ASSERT_TRUE(spoolcat_.Start(exe, "", exe.substr(0, exe.find_last_of('\\'))));
   ASSERT_TRUE(WaitUntil(
       [&] {
         for (HWND hwnd : TopLevelWindowsTitled(kMainCaption)) {

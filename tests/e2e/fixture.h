@@ -39,7 +39,9 @@ class SpoolcatE2e : public ::testing::Test {
 
   // Starts spoolcat.exe from the install folder and waits for its main window
   // (the one captioned "Spoolcat:" that belongs to the started process).
-  void StartSpoolcat();
+  void StartSpoolcat() { StartSpoolcatAt(install_->file("spoolcat.exe")); }
+  // The same for a copy elsewhere (an installed one), started in its folder.
+  void StartSpoolcatAt(const std::string& exe);
   // Waits until the status line starts with `text`.
   bool WaitForStatus(const std::string& text, DWORD timeoutMs);
   // Waits for "Job Done" for as long as the job moves: false once neither

@@ -31,6 +31,7 @@ std::string Built::ketmgr() { return FromUnixPath(E2E_KETMGR_EXE); }
 std::string Built::wmplayer() { return FromUnixPath(E2E_WMPLAYER_EXE); }
 std::string Built::itunes() { return FromUnixPath(E2E_ITUNES_EXE); }
 std::string Built::help() { return FromUnixPath(E2E_SPOOLCAT_CHM); }
+std::string Built::setup() { return FromUnixPath(E2E_SETUP_EXE); }
 
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD stepMs) {
   DWORD start = GetTickCount();
@@ -272,8 +273,6 @@ void Process::Kill() {
   info_ = PROCESS_INFORMATION{};
 }
 
-namespace {
-
 std::vector<DWORD> ProcessesNamed(const std::string& exeName) {
   std::vector<DWORD> ids;
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
@@ -286,8 +285,6 @@ std::vector<DWORD> ProcessesNamed(const std::string& exeName) {
   CloseHandle(snapshot);
   return ids;
 }
-
-}  // namespace
 
 int KillAll(const std::string& exeName) {
   int count = 0;

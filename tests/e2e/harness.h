@@ -42,6 +42,8 @@ struct Built {
   static std::string itunes();
   // The help document built beside spoolcat.exe.
   static std::string help();
+  // The release's setup (dist/), made by scripts/package.sh, not by the build.
+  static std::string setup();
 };
 
 // Polls `done` every `stepMs` until it holds or `timeoutMs` have passed.
@@ -129,6 +131,7 @@ class Process {
 // by spoolcat.exe rather than by the test). Returns how many there were.
 int KillAll(const std::string& exeName);
 int CountProcesses(const std::string& exeName);
+std::vector<DWORD> ProcessesNamed(const std::string& exeName);
 
 // --- windows ----------------------------------------------------------------
 std::vector<HWND> TopLevelWindowsTitled(const std::string& title);
