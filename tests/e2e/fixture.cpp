@@ -113,7 +113,7 @@ std::string SpoolcatE2e::PlayerLog(Player player) const {
 }
 
 void SpoolcatE2e::StartSpoolcat() {
-  ASSERT_TRUE(spoolcat_.Start(install_->file("spoolcat.exe"), "", install_->path()));
+  ASSERT_TRUE(spoolcat_.Start(install_->file("spoolcat.exe"), "", install_->path(), desktop_));
   ASSERT_TRUE(WaitUntil(
       [&] {
         for (HWND hwnd : TopLevelWindowsTitled(kMainCaption)) {
