@@ -22,7 +22,7 @@ int DesktopE2e::Tab(bool backwards) {
   } else {
     PressKey(VK_TAB);
   }
-  WaitUntil([&] { return FocusedId(main_) != before; }, 1000);
+  WaitUntil([&] { return FocusedId(main_) != before; }, 3000);
   return FocusedId(main_);
 }
 

@@ -18,7 +18,7 @@ class DesktopE2e : public SpoolcatE2e {
   // window, as a click on it would.
   void StartInFront();
   // Presses Tab (with Shift: backwards) and returns the control that has the
-  // focus once it has moved (or after a second, when it stays).
+  // focus once it has moved (or after 3 s, when it stays).
   int Tab(bool backwards = false);
   // `count` presses of Tab and the control focused after each.
   std::vector<int> TabWalk(int count);
