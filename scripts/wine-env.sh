@@ -7,6 +7,7 @@
 #   wine_env_up DIR [--xvfb] [--reuse]   prefix in DIR/prefix, CD folder DIR/cdrom;
 #                                        exports WINEPREFIX, WINEDEBUG, DISPLAY, ...
 #   wine_env_down                        stops the wineserver and our Xvfb
+#   wine_desktop NAME WxH PROGRAM [ARGS] starts PROGRAM on Wine's own desktop
 # Called:
 #   scripts/wine-env.sh up DIR [--xvfb] [--reuse]   prints the variables to export
 #   scripts/wine-env.sh down DIR
@@ -128,6 +129,33 @@ wine_env_down() {
     kill "$(cat "$dir/xvfb.pid")" 2>/dev/null || true
     rm -f "$dir/xvfb.pid"
   fi
+}
+
+# Wine's own desktop: one X window in which Wine draws every window's frame
+# and caption and keeps the focus itself, as a window manager would (Xvfb has
+# none). Starts PROGRAM [ARGS] in the background on the desktop NAME of WxH
+# pixels (e.g. 640x480); its pid is left in WINE_DESKTOP_PID. The desktop
+# goes away with its last window. Its windows are seen only from programs on
+# the same desktop: `scprobe --desktop NAME ...`.
+wine_desktop() {
+  local name="$1" size="$2"
+  shift 2
+  wine_env_caption_fonts
+  wine explorer "/desktop=$name,$size" "$@" </dev/null >"$WINE_ENV_DIR/desktop-$name.log" 2>&1 &
+  WINE_DESKTOP_PID=$!
+}
+
+# Wine draws the caption buttons with its Marlett font and captions in Tahoma,
+# both shipped in its data folder, where this build does not find them; a copy
+# in the prefix's Fonts folder is found.
+wine_env_caption_fonts() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts" font
+  mkdir -p "$fonts"
+  for font in marlett.ttf tahoma.ttf tahomabd.ttf; do
+    if [ -f "/usr/share/wine/fonts/$font" ] && [ ! -f "$fonts/$font" ]; then
+      cp "/usr/share/wine/fonts/$font" "$fonts/"
+    fi
+  done
 }
 
 # Called rather than sourced.

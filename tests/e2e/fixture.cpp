@@ -113,7 +113,7 @@ std::string SpoolcatE2e::PlayerLog(Player player) const {
 }
 
 void SpoolcatE2e::StartSpoolcatAt(const std::string& exe) {
-  ASSERT_TRUE(spoolcat_.Start(exe, "", exe.substr(0, exe.find_last_of('\\'))));
+  ASSERT_TRUE(spoolcat_.Start(exe, "", exe.substr(0, exe.find_last_of('\\')), desktop_));
   ASSERT_TRUE(WaitUntil(
       [&] {
         for (HWND hwnd : TopLevelWindowsTitled(kMainCaption)) {

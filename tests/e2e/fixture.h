@@ -55,6 +55,8 @@ class SpoolcatE2e : public ::testing::Test {
   std::string Status() const { return Text(Control(main_, kStatus)); }
 
   std::unique_ptr<InstallDir> install_;
+  // The desktop StartSpoolcat starts the program on; empty: the test's own.
+  std::string desktop_;
   Process spoolcat_;
   HWND main_ = nullptr;
 };

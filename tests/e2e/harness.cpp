@@ -235,13 +235,17 @@ std::optional<std::string> WaitForLine(const std::string& path, const std::strin
 
 // --- processes --------------------------------------------------------------
 
-bool Process::Start(const std::string& exe, const std::string& args, const std::string& dir) {
+bool Process::Start(const std::string& exe, const std::string& args, const std::string& dir,
+                    const std::string& desktop) {
   Kill();
   std::string commandLine = "\"" + exe + "\"" + (args.empty() ? "" : " " + args);
   std::vector<char> buffer(commandLine.begin(), commandLine.end());
   buffer.push_back('\0');
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
+  std::vector<char> desktopName(desktop.begin(), desktop.end());
+  desktopName.push_back('\0');
+  if (!desktop.empty()) startup.lpDesktop = desktopName.data();
   return CreateProcessA(exe.c_str(), buffer.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         dir.empty() ? nullptr : dir.c_str(), &startup, &info_) != 0;
 }
@@ -369,6 +373,9 @@ std::string ClassName(HWND hwnd) {
 bool TopMost(HWND hwnd) { return (GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 HWND Control(HWND top, int id) {
+  // The window's own controls first: the writer list's edit field is always
+  // 1001, the company link's ID.
+  if (HWND direct = GetDlgItem(top, id)) return direct;
   for (HWND hwnd : Children(top)) {
     if (GetDlgCtrlID(hwnd) == id) return hwnd;
   }

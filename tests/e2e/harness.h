@@ -114,7 +114,9 @@ class Process {
   Process& operator=(const Process&) = delete;
   ~Process() { Kill(); }
 
-  bool Start(const std::string& exe, const std::string& args, const std::string& dir);
+  // `desktop` names the desktop the program runs on; empty: the caller's.
+  bool Start(const std::string& exe, const std::string& args, const std::string& dir,
+             const std::string& desktop = "");
   bool Running() const;
   DWORD id() const { return info_.dwProcessId; }
   // The exit code once the process has ended; none while it runs.

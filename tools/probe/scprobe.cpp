@@ -195,6 +195,26 @@ int cmdClose(const char* title) {
   return open ? kNo : kOk;
 }
 
+// The window's outer rectangle, frame and caption included, in screen
+// (desktop) coordinates: left top width height.
+int cmdRect(const char* title) {
+  HWND top = findTop(title);
+  if (!top) return kMissing;
+  RECT r;
+  GetWindowRect(top, &r);
+  std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  return kOk;
+}
+
+// Makes the window the foreground window, as a click on it would.
+int cmdFront(const char* title) {
+  HWND top = findTop(title);
+  if (!top) return kMissing;
+  SetForegroundWindow(top);
+  for (int i = 0; i < 20 && GetForegroundWindow() != top; ++i) Sleep(100);
+  return GetForegroundWindow() == top ? kOk : kNo;
+}
+
 int cmdWaitWindow(const char* title, const char* timeoutText) {
   DWORD deadline = GetTickCount() + std::strtoul(timeoutText, nullptr, 10);
   for (;;) {
@@ -274,7 +294,8 @@ int cmdDriveType(const char* drive) {
 
 int usage() {
   std::fputs(
-      "usage: scprobe <command> ...\n"
+      "usage: scprobe [--desktop <name>] <command> ...\n"
+      "  --desktop <name>                work on the windows of that desktop\n"
       "  windows [--all]                 top-level windows (visible only by default)\n"
       "  count <title>                   number of top-level windows with that title\n"
       "  find-class <class>              top-level windows of that class\n"
@@ -283,6 +304,8 @@ int usage() {
       "  state <title> <id>              enabled/disabled visible/hidden [checked]\n"
       "  click <title> <id>              post a button click\n"
       "  close <title>                   send WM_CLOSE; exit 0 if the window went away\n"
+      "  rect <title>                    outer rectangle: left top width height\n"
+      "  front <title>                   make it the foreground window\n"
       "  wait-window <title> <ms>        wait for a top-level window\n"
       "  wait-text <title> <id> <prefix> <ms>\n"
       "  watch <title> <id> <until> <ms> print each change of a control's text\n"
@@ -293,7 +316,23 @@ int usage() {
 
 }  // namespace
 
+// Windows are found, and input goes, on the calling thread's desktop; a
+// program on Wine's own desktop is only seen from there.
+bool joinDesktop(const char* name) {
+  HDESK desktop = OpenDesktopA(name, 0, FALSE, GENERIC_ALL);
+  if (!desktop || !SetThreadDesktop(desktop)) {
+    std::printf("no desktop \"%s\"\n", name);
+    return false;
+  }
+  return true;
+}
+
 int main(int argc, char** argv) {
+  if (argc >= 3 && std::strcmp(argv[1], "--desktop") == 0) {
+    if (!joinDesktop(argv[2])) return kMissing;
+    argc -= 2;
+    argv += 2;
+  }
   if (argc < 2) return usage();
   std::string cmd = argv[1];
   int n = argc - 2;
@@ -306,6 +345,8 @@ int main(int argc, char** argv) {
   if (cmd == "state" && n == 2) return cmdState(a[0], a[1]);
   if (cmd == "click" && n == 2) return cmdClick(a[0], a[1]);
   if (cmd == "close" && n == 1) return cmdClose(a[0]);
+  if (cmd == "rect" && n == 1) return cmdRect(a[0]);
+  if (cmd == "front" && n == 1) return cmdFront(a[0]);
   if (cmd == "wait-window" && n == 2) return cmdWaitWindow(a[0], a[1]);
   if (cmd == "wait-text" && n == 4) return cmdWaitText(a[0], a[1], a[2], a[3]);
   if (cmd == "watch" && n == 4) return cmdWatch(a[0], a[1], a[2], a[3]);

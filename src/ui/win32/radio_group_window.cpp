@@ -62,7 +62,10 @@ void RadioGroupWindow::makeButtons() {
   const bool tabStop = group_.tabOrder() >= 0;
   const FontHandle font = setup_.fonts->get(this->font());
   for (int i = 0; i < group_.count(); ++i) {
-    DWORD style = WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON;
+    // Automatic: the arrow keys then move the check with the focus, as in any
+    // dialog, and each move reports a click. The group's own state still
+    // decides; showSelection mirrors it back.
+    DWORD style = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON;
     if (i == 0) style |= WS_GROUP | (tabStop ? WS_TABSTOP : 0);
     HWND button = CreateWindowExA(0, "BUTTON", group_.items()[i].c_str(), style, 0, 0, 0, 0,
                                   reinterpret_cast<HWND>(handle()),
