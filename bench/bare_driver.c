@@ -10,6 +10,7 @@
  * 1004 gets a click (BM_CLICK, as scprobe posts one): the player is started,
  * then load; a removal of the writer's disc sends unload; the unload's answer
  * sends the next load; a load that is refused ends the job with Release. */
+/* windows.h first: the other Windows headers build on it. */
 #include <dbt.h>
 #include <shellapi.h>
 #include <string.h>

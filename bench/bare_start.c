@@ -2,6 +2,7 @@
  * start-up: a top-level window captioned "Spoolcat:", then ketmgr.exe from
  * the same folder, hidden, with the same "Check" command line. It takes the
  * manager's notices and otherwise idles until it is closed or ended. */
+/* windows.h first: the other Windows headers build on it. */
 #include <shellapi.h>
 #include <string.h>
 #include <windows.h>
