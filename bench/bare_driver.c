@@ -11,10 +11,12 @@
  * then load; a removal of the writer's disc sends unload; the unload's answer
  * sends the next load; a load that is refused ends the job with Release. */
 /* windows.h first: the other Windows headers build on it. */
+/* clang-format off */
+#include <windows.h>
 #include <dbt.h>
 #include <shellapi.h>
 #include <string.h>
-#include <windows.h>
+/* clang-format on */
 
 /* The writer the benchmark's robot.ini publishes. */
 static const char kWriter[] = "E: Writer 1";

@@ -3,9 +3,11 @@
  * the same folder, hidden, with the same "Check" command line. It takes the
  * manager's notices and otherwise idles until it is closed or ended. */
 /* windows.h first: the other Windows headers build on it. */
+/* clang-format off */
+#include <windows.h>
 #include <shellapi.h>
 #include <string.h>
-#include <windows.h>
+/* clang-format on */
 
 static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
