@@ -1,22 +1,20 @@
-# The figures of one benchmarked job, from three files:
+# The figures of one benchmarked job, from two files:
 #   1. proc_sampler's samples: "MS_OF_DAY TOTAL_NS MAIN_NS"
-#   2. the robot's ketmgr.log, 3. the player's wmplayer.log
+#   2. the robot's ketmgr.log
 # Each disc's CPU is the process's CPU time between logged events, read from
-# the last sample at or before each event. The robot and the player log a send
-# once it has returned, that is once the window's handler has run, so:
-#   load     load command logged -> its notice sent: the manager at work, the
-#            window idle but for its timers
-#   arrival  load notice sent    -> volume arrival sent: the arrival handler
-#   removal  arrival sent        -> the player's eject sent: the load answer's
-#            handling (10 ms later) and the removal handler with the unload
-#            command it starts
-#   unload   the player's eject  -> the unload notice sent: the manager at work
-#   next     unload notice sent  -> next load command logged: the unload
-#            answer's handling (10 ms later) with the load command it starts
-# Paints follow each state change within the same phase.
-# Prints wall_per_disc, cpu_per_disc (ms, over the whole job), cpu_first10 and
-# cpu_last10 (ms a disc over discs 1-10 and the last ten), and per phase
-# "phase NAME first|last MS".
+# the last sample at or before each event. The robot logs a notice once its
+# send has returned, that is once the window has stored it; its phases follow
+# each other in time whatever the window does meanwhile:
+#   load      load command logged   -> its notice sent: the manager at work,
+#             the window idle but for its timers
+#   loaded    load notice sent      -> unload command logged: the arrival, the
+#             load answer's handling (10 ms later), the player's eject, the
+#             removal handler and the unload command it starts
+#   unload    unload command logged -> its notice sent
+#   unloaded  unload notice sent    -> next load command logged: the unload
+#             answer's handling (10 ms later) and the load command it starts
+# Paints follow each state change within the same phase. Where the handlers
+# go within "loaded", spoolcat_timed.exe tells (handler_times.awk).
 
 function ms(stamp, t) {
   split(stamp, t, /[:.]/)
@@ -44,31 +42,25 @@ FNR == 1 { file++ }
 file == 1 { n++; when[n] = unwrap($1); total[n] = $2; next }
 file == 2 && /COMMAND .*--action load/ { loads++; a[loads] = ms($2); next }
 file == 2 && /NOTICE .*action="load" .*result="OK"/ { ok++; b[loads] = ms($2); next }
-file == 2 && /BROADCAST event=DBT_DEVICEARRIVAL/ { c[loads] = ms($2); next }
+file == 2 && /COMMAND .*--action (unload|reject)/ { e[loads] = ms($2); next }
 file == 2 && /NOTICE .*action="(unload|reject)"/ { f[loads] = ms($2); next }
 file == 2 && / RELEASE / { release = ms($2); next }
-file == 3 && / EJECT / { ejects++; d[ejects] = ms($2); next }
 
 function window(label, from, to, k, count, sum, p) {
   count = 0
   sum = 0
   for (k = from; k <= to; k++) {
-    if (!(k in b) || !(k in c) || !(k in d) || !(k in f) || !((k + 1) in a)) continue
+    if (!(k in b) || !(k in e) || !(k in f) || !((k + 1) in a)) continue
     count++
     sum += span(a[k], a[k + 1])
     p["load"] += span(a[k], b[k])
-    p["arrival"] += span(b[k], c[k])
-    p["removal"] += span(c[k], d[k])
-    p["unload"] += span(d[k], f[k])
-    p["next"] += span(f[k], a[k + 1])
+    p["loaded"] += span(b[k], e[k])
+    p["unload"] += span(e[k], f[k])
+    p["unloaded"] += span(f[k], a[k + 1])
   }
   if (count == 0) return
   printf "cpu_%s %.3f\n", label == "first" ? "first10" : "last10", sum / count
-  printf "phase load %s %.3f\n", label, p["load"] / count
-  printf "phase arrival %s %.3f\n", label, p["arrival"] / count
-  printf "phase removal %s %.3f\n", label, p["removal"] / count
-  printf "phase unload %s %.3f\n", label, p["unload"] / count
-  printf "phase next %s %.3f\n", label, p["next"] / count
+  for (name in p) printf "phase %s %s %.3f\n", name, label, p[name] / count
 }
 
 END {

@@ -191,7 +191,8 @@ startup_run() { # side exe run
 # CPU time of the whole process over the idle period, in ms.
 idle_cpu() { # metric side run pid
   local c0 c1
-  sleep 1
+  # Past the start-up's last paints and the first ticks.
+  sleep 3
   c0="$("$sampler" --once "$4" | cut -d' ' -f1)"
   sleep "$idle_s"
   c1="$("$sampler" --once "$4" | cut -d' ' -f1)"
@@ -264,8 +265,7 @@ job_run() { # side run discs
   cp "$log" "$base.ketmgr.log"
   cp "$player_log" "$base.player.log"
   kill_ours
-  awk -f bench/job_figures.awk -v discs="$discs" "$base.cpu" "$base.ketmgr.log" \
-    "$base.player.log" >"$base.figures"
+  awk -f bench/job_figures.awk "$base.cpu" "$base.ketmgr.log" >"$base.figures"
   local figures
   figures="$(cat "$base.figures")"
   echo "$figures" | awk -v s="$side" -v r="$run" -v d="$discs" -v hwm="$(cut -d' ' -f3 "$base.once")" '
@@ -411,7 +411,7 @@ if wanted flatness || wanted cpu20; then
   line "| Phase | A 20: 1-10 | A $L: 1-10 | A $L: $((L - 9))-$L | B $L: 1-10 | B $L: $((L - 9))-$L |"
   line "|---|---|---|---|---|---|"
   med() { stats "$1" "$2" | awk '{ print $2 }'; }
-  for phase in load arrival removal unload next; do
+  for phase in load loaded unload unloaded; do
     line "| $phase | $(med "phase_${phase}_first_20" program) | $(med "phase_${phase}_first_$L" program) | $(med "phase_${phase}_last_$L" program) | $(med "phase_${phase}_first_$L" baseline) | $(med "phase_${phase}_last_$L" baseline) |"
   done
 fi
