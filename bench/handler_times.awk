@@ -1,13 +1,15 @@
 # The per-handler table from spoolcat_timed.exe's handler_times.txt
-# ("BUCKET KIND COUNT NS", bucket k = from disc k's arrival to disc k+1's).
-# For discs 1-10 and the last ten of a job of `discs` discs: each kind's calls
-# a disc, mean time a call (µs) and time a disc (ms).
+# ("BUCKET KIND COUNT WALL_NS CPU_NS", bucket k = from disc k's arrival to
+# disc k+1's). For the first and the last tenth of a job of `discs` discs (at
+# least ten discs each): each kind's calls a disc, and its wall and CPU time a
+# disc (ms). CPU time comes in 10 ms ticks: the wider window evens them out.
+BEGIN { w = int(discs / 10) < 10 ? 10 : int(discs / 10) }
 {
-  first = $1 >= 1 && $1 <= 10
-  last = $1 >= discs - 9 && $1 <= discs
+  first = $1 >= 1 && $1 <= w
+  last = $1 >= discs - w + 1 && $1 <= discs
   kinds[$2] = 1
-  if (first) { fc[$2] += $3; fn[$2] += $4 }
-  if (last) { lc[$2] += $3; ln[$2] += $4 }
+  if (first) { fc[$2] += $3; fw[$2] += $4; fu[$2] += $5 }
+  if (last) { lc[$2] += $3; lw[$2] += $4; lu[$2] += $5 }
 }
 # Timer ids follow the order in which the program first starts its timers.
 function name(k) {
@@ -18,15 +20,14 @@ function name(k) {
   return k
 }
 END {
-  printf "| Handler | calls a disc | µs a call, 1-10 | µs a call, %d-%d | ms a disc, 1-10 | ms a disc, %d-%d |\n", discs - 9, discs, discs - 9, discs
+  printf "| Handler | calls a disc | wall ms a disc, 1-%d | wall, %d-%d | CPU ms a disc, 1-%d | CPU, %d-%d |\n", w, discs - w + 1, discs, w, discs - w + 1, discs
   print "|---|---|---|---|---|---|"
   for (k in kinds) {
     if (fc[k] + lc[k] == 0) continue
-    printf "| %s | %.1f | %.0f | %.0f | %.3f | %.3f |\n", name(k), (fc[k] + lc[k]) / 20,
-      fc[k] ? fn[k] / fc[k] / 1000 : 0, lc[k] ? ln[k] / lc[k] / 1000 : 0, fn[k] / 1e7, ln[k] / 1e7 | "sort"
-    tf += fn[k]
-    tl += ln[k]
+    printf "| %s | %.1f | %.3f | %.3f | %.2f | %.2f |\n", name(k), (fc[k] + lc[k]) / (2 * w),
+      fw[k] / w / 1e6, lw[k] / w / 1e6, fu[k] / w / 1e6, lu[k] / w / 1e6 | "sort"
+    twf += fw[k]; twl += lw[k]; tuf += fu[k]; tul += lu[k]
   }
   close("sort")
-  printf "| all | | | | %.3f | %.3f |\n", tf / 1e7, tl / 1e7
+  printf "| all | | %.3f | %.3f | %.2f | %.2f |\n", twf / w / 1e6, twl / w / 1e6, tuf / w / 1e6, tul / w / 1e6
 }
