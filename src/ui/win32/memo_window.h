@@ -1,5 +1,10 @@
 // A multi-line edit box with a vertical scroll bar showing the memo's lines.
+// A line is added by replacing an empty selection at the end of the text, and
+// the oldest line is cut out the same way, so an append costs the same with a
+// thousand lines shown as with one.
 #pragma once
+
+#include <deque>
 
 #include "ui/widgets/lists.h"
 #include "ui/win32/child_window.h"
@@ -15,7 +20,16 @@ class MemoWindow : public ChildWindow {
 
  private:
   void showLines();
+  void appendLine();
+  void dropFirstLine();
+
   Memo& memo_;
+  // The length in the control's characters of each line it shows, oldest
+  // first. The box wraps long lines, so its own line numbers (EM_LINEINDEX)
+  // count wrapped pieces, not the memo's lines.
+  std::deque<long> shownLengths_;
+  // Their sum with the breaks between them: where the text ends.
+  long shownCharacters_ = 0;
 };
 
 }  // namespace sc
