@@ -20,8 +20,12 @@ long CharactersOf(const std::string& line) {
 }  // namespace
 
 MemoWindow::MemoWindow(Memo& memo, const ChildSetup& setup) : ChildWindow(memo), memo_(memo) {
-  create("EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL, WS_EX_CLIENTEDGE,
-         setup);
+  // No word wrap (ES_AUTOHSCROLL): a box that wraps lays out its lines again
+  // at every replacement, so under Wine an append took 0.6 ms with 250 lines
+  // shown and 3.6 ms with 1,000; unwrapped it takes about 0.5 ms at any count.
+  // The box is hidden: nobody sees a long line run on.
+  create("EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | WS_VSCROLL,
+         WS_EX_CLIENTEDGE, setup);
   // EM_REPLACESEL honours the limit, which is 32,767 characters until set:
   // a thousand lines would be cut short. Zero lifts it to the largest.
   send(EM_SETLIMITTEXT, 0, 0);

@@ -11,7 +11,7 @@ class MemoWindowTest : public UiTest {
  protected:
   void SetUp() override { attach(); }
 
-  // Long enough to wrap in the box and, a thousand of them, to pass the
+  // Longer than the box is wide and, a thousand of them, enough to pass the
   // edit control's default limit of 32,767 characters.
   static std::string Line(int i) {
     return "line " + std::to_string(i) + ": DBT_DEVICEREMOVECOMPLETE --> UnloadWriter";
