@@ -2,7 +2,7 @@
 # Installs what building and testing Spoolcat needs on Debian 12, and nothing
 # when it is all there already (so reruns cost a second).
 #
-#   scripts/deps.sh native   compilers, CMake, GoogleTest sources
+#   scripts/deps.sh native   compilers, CMake, GoogleTest sources, Google Benchmark
 #   scripts/deps.sh fuzz     native + clang and its libFuzzer and sanitizer
 #                            runtimes (scripts/fuzz.sh)
 #   scripts/deps.sh wine     native + MinGW, Wine (with its 32-bit side), Xvfb,
@@ -17,6 +17,8 @@ set -euo pipefail
 level="${1:-wine}"
 
 native_pkgs=(cmake make g++ googletest)
+# Google Benchmark, for the native benchmark (scripts/bench-native.sh).
+native_pkgs+=(libbenchmark-dev)
 # The sanitizers' run-time libraries (g++ brings them; named for the asan and
 # tsan builds).
 native_pkgs+=(libasan8 libubsan1 libtsan2)

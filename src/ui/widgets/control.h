@@ -17,7 +17,21 @@ struct Rect {
   int height = 0;
 };
 
-enum class Change { Text, Enabled, Visible, Bounds, Checked, Items, Selection, Front, Picture };
+// Items: a list's content replaced as a whole. LineAppended: one line added at
+// the end of a memo, and the oldest ones dropped past its bound, so a peer can
+// add the one line instead of showing every line again.
+enum class Change {
+  Text,
+  Enabled,
+  Visible,
+  Bounds,
+  Checked,
+  Items,
+  LineAppended,
+  Selection,
+  Front,
+  Picture
+};
 
 class Control;
 

@@ -50,7 +50,8 @@ void Memo::clear() {
 
 void Memo::append(const std::string& line) {
   lines_.push_back(line);
-  changed(Change::Items);
+  if (lines_.size() > kMaxLines) lines_.pop_front();
+  changed(Change::LineAppended);
 }
 
 void Image::drawFramedBox(int width, int height) {

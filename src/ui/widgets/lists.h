@@ -2,6 +2,8 @@
 // memo), and the image with its drawing surface.
 #pragma once
 
+#include <cstddef>
+#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -48,16 +50,21 @@ class ComboBox : public Control {
   int itemIndex_ = -1;
 };
 
+// Diagnostic lines, the most recent kMaxLines of them: the memo is hidden,
+// and a night's job must not grow it without end.
 class Memo : public Control {
  public:
+  static constexpr std::size_t kMaxLines = 1000;
+
   using Control::Control;
 
-  const std::vector<std::string>& lines() const { return lines_; }
+  const std::deque<std::string>& lines() const { return lines_; }
   void clear();
+  // Adds `line` at the end; past kMaxLines the oldest line goes.
   void append(const std::string& line);
 
  private:
-  std::vector<std::string> lines_;
+  std::deque<std::string> lines_;
 };
 
 // An image with its own drawing surface; the status box is drawn on it.

@@ -1,5 +1,11 @@
-// A multi-line edit box with a vertical scroll bar showing the memo's lines.
+// A multi-line edit box with a vertical scroll bar showing the memo's lines,
+// unwrapped.
+// A line is added by replacing an empty selection at the end of the text, and
+// the oldest line is cut out the same way, so an append costs the same with a
+// thousand lines shown as with one.
 #pragma once
+
+#include <deque>
 
 #include "ui/widgets/lists.h"
 #include "ui/win32/child_window.h"
@@ -15,7 +21,16 @@ class MemoWindow : public ChildWindow {
 
  private:
   void showLines();
+  void appendLine();
+  void dropFirstLine();
+
   Memo& memo_;
+  // The length in the control's characters of each line it shows, oldest
+  // first; kept here rather than asked of the box, whose line numbers
+  // (EM_LINEINDEX) would count wrapped pieces if it ever wrapped.
+  std::deque<long> shownLengths_;
+  // Their sum with the breaks between them: where the text ends.
+  long shownCharacters_ = 0;
 };
 
 }  // namespace sc

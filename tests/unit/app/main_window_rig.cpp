@@ -1,13 +1,26 @@
 #include "unit/app/main_window_rig.h"
 
+#include <algorithm>
+
 namespace sc::testing {
+
+namespace {
+
+// A text that fills its field is copied without its zero, as a manager may
+// send it; the rest of the zeroed field stays zero.
+template <std::size_t N>
+void CopyField(char (&field)[N], const std::string& text) {
+  std::memcpy(field, text.data(), std::min(N, text.size()));
+}
+
+}  // namespace
 
 std::vector<std::uint8_t> MakeNotice(const NoticeFields& fields) {
   ManagerNotice notice{};
-  std::strncpy(notice.Source, fields.source.c_str(), sizeof notice.Source);
-  std::strncpy(notice.Action, fields.action.c_str(), sizeof notice.Action);
-  std::strncpy(notice.Result, fields.result.c_str(), sizeof notice.Result);
-  std::strncpy(notice.Detail, fields.detail.c_str(), sizeof notice.Detail);
+  CopyField(notice.Source, fields.source);
+  CopyField(notice.Action, fields.action);
+  CopyField(notice.Result, fields.result);
+  CopyField(notice.Detail, fields.detail);
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(&notice);
   return std::vector<std::uint8_t>(bytes, bytes + sizeof notice);
 }

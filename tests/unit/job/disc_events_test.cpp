@@ -1,3 +1,5 @@
+#include <gmock/gmock.h>
+
 #include "job/volume_event.h"
 #include "unit/app/main_window_fixture.h"
 
@@ -20,7 +22,7 @@ using DiscEventsTest = MainWindowTest;
 TEST_F(DiscEventsTest, ArrivalOutsideAJobOnlyWritesTheMemo) {
   StartReady();
   Volume(kDbtDeviceArrival, kDriveE);
-  EXPECT_EQ(form->Memo1.lines(), std::vector<std::string>{"DBT_DEVICEARRIVAL"});
+  EXPECT_THAT(form->Memo1.lines(), ::testing::ElementsAre("DBT_DEVICEARRIVAL"));
   EXPECT_EQ(form->lblStatus.text(), "Ready");
 }
 

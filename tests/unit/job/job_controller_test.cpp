@@ -1,3 +1,5 @@
+#include <gmock/gmock.h>
+
 #include "unit/app/main_window_fixture.h"
 
 namespace sc::testing {
@@ -35,8 +37,8 @@ TEST_F(JobControllerTest, LoadOkArmsTheResponderAndKeepsDiscLoading) {
   EXPECT_EQ(form->lblStatus.text(), "Disc Loading");
   EXPECT_TRUE(form->btnExit.enabled());
   EXPECT_FALSE(OptionsEnabled());
-  EXPECT_EQ(form->Memo1.lines(),
-            std::vector<std::string>{"ProcessAutoladerMessage() Writer loaded"});
+  EXPECT_THAT(form->Memo1.lines(),
+              ::testing::ElementsAre("ProcessAutoladerMessage() Writer loaded"));
 }
 
 TEST_F(JobControllerTest, RefusedLoadEndsTheJobAndReleasesTheWriter) {

@@ -51,6 +51,37 @@ std::string text(WindowHandle window) {
   return buffer;
 }
 
+std::string wholeText(WindowHandle window) {
+  const auto length = static_cast<std::size_t>(send(window, WM_GETTEXTLENGTH, 0, 0));
+  std::string buffer(length + 1, '\0');
+  const auto copied = static_cast<std::size_t>(
+      send(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data())));
+  buffer.resize(std::min(copied, length));
+  return buffer;
+}
+
+namespace {
+constexpr const char* kCounterProperty = "sc.probe.SetTextCounter";
+
+LRESULT CALLBACK countingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* counter = static_cast<SetTextCounter*>(GetPropA(window, kCounterProperty));
+  if (message == WM_SETTEXT) counter->counted();
+  return CallWindowProcA(reinterpret_cast<WNDPROC>(counter->previousProcedure()), window, message,
+                         wParam, lParam);
+}
+}  // namespace
+
+SetTextCounter::SetTextCounter(WindowHandle window) : window_(window) {
+  SetPropA(hwnd(window), kCounterProperty, this);
+  previous_ =
+      SetWindowLongPtrA(hwnd(window), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&countingProcedure));
+}
+
+SetTextCounter::~SetTextCounter() {
+  SetWindowLongPtrA(hwnd(window_), GWLP_WNDPROC, previous_);
+  RemovePropA(hwnd(window_), kCounterProperty);
+}
+
 bool enabled(WindowHandle window) { return IsWindowEnabled(hwnd(window)) != FALSE; }
 
 bool visibleStyle(WindowHandle window) {

@@ -18,6 +18,8 @@ WindowHandle findTopLevel(const char* className, const char* title);
 bool exists(WindowHandle window);
 std::string className(WindowHandle window);
 std::string text(WindowHandle window);  // WM_GETTEXT
+// The whole text, however long (WM_GETTEXTLENGTH, then WM_GETTEXT).
+std::string wholeText(WindowHandle window);
 bool enabled(WindowHandle window);
 bool visibleStyle(WindowHandle window);  // WS_VISIBLE, whatever the parent
 bool checked(WindowHandle window);       // BM_GETCHECK
@@ -40,6 +42,24 @@ WindowHandle activeWindow();
 Rect textSizeInOwnFont(WindowHandle window, const std::string& text);
 std::string fontFace(WindowHandle window);
 int fontWeight(WindowHandle window);
+
+// Counts the WM_SETTEXT messages that reach `window` while it lives: the
+// window's procedure is subclassed for that time.
+class SetTextCounter {
+ public:
+  explicit SetTextCounter(WindowHandle window);
+  SetTextCounter(const SetTextCounter&) = delete;
+  SetTextCounter& operator=(const SetTextCounter&) = delete;
+  ~SetTextCounter();
+  int count() const { return count_; }
+  void counted() { ++count_; }
+  std::intptr_t previousProcedure() const { return previous_; }
+
+ private:
+  WindowHandle window_;
+  std::intptr_t previous_ = 0;
+  int count_ = 0;
+};
 
 void click(WindowHandle button);       // BM_CLICK
 void pressMouse(WindowHandle window);  // WM_LBUTTONDOWN and WM_LBUTTONUP at (1,1)

@@ -1,0 +1,69 @@
+/* A bare window with the timers spoolcat.exe runs while it waits: the status
+ * timer's one-second tick, stopped and started again at every tick as the
+ * program does. "bare_timers.exe loading" also animates a status label at each
+ * tick ("Disc Loading", then one to three dots), as the program does during a
+ * load whose answer has not come; without it the tick changes nothing, as at
+ * "Ready". */
+#include <string.h>
+#include <windows.h>
+
+enum { kStatusTimer = 1, kStatusIntervalMs = 1000, kLabelId = 1002 };
+
+static int gAnimate;
+static int gDots;
+static HWND gLabel;
+
+static void Tick(HWND window) {
+  static const char* const kTexts[] = {"Disc Loading ", "Disc Loading .", "Disc Loading ..",
+                                       "Disc Loading ..."};
+  KillTimer(window, kStatusTimer);
+  if (gAnimate) {
+    gDots = (gDots + 1) % 4;
+    SetWindowTextA(gLabel, kTexts[gDots]);
+  }
+  SetTimer(window, kStatusTimer, kStatusIntervalMs, NULL);
+}
+
+static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_TIMER:
+      if (wParam == kStatusTimer) Tick(window);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show) {
+  WNDCLASSA wc;
+  HWND window;
+  MSG msg;
+  (void)previous;
+
+  gAnimate = strstr(commandLine, "loading") != NULL;
+  memset(&wc, 0, sizeof wc);
+  wc.lpfnWndProc = WindowProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorA(NULL, (LPCSTR)IDC_ARROW);
+  wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
+  wc.lpszClassName = "BareTimers";
+  RegisterClassA(&wc);
+  window = CreateWindowExA(0, "BareTimers",
+                           "Spoolcat:", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                           CW_USEDEFAULT, CW_USEDEFAULT, 298, 212, NULL, NULL, instance, NULL);
+  if (window == NULL) return 1;
+  gLabel = CreateWindowExA(0, "STATIC", gAnimate ? "Disc Loading" : "Ready",
+                           WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 14, 100, 120, 15, window,
+                           (HMENU)(INT_PTR)kLabelId, instance, NULL);
+  SetTimer(window, kStatusTimer, kStatusIntervalMs, NULL);
+  ShowWindow(window, show);
+
+  while (GetMessageA(&msg, NULL, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return 0;
+}
