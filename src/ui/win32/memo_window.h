@@ -25,8 +25,9 @@ class MemoWindow : public ChildWindow {
 
   Memo& memo_;
   // The length in the control's characters of each line it shows, oldest
-  // first. The box wraps long lines, so its own line numbers (EM_LINEINDEX)
-  // count wrapped pieces, not the memo's lines.
+  // first: where the oldest line ends and the text ends are known without
+  // asking the control, whose line numbers (EM_LINEINDEX) would count wrapped
+  // pieces if it ever wrapped.
   std::deque<long> shownLengths_;
   // Their sum with the breaks between them: where the text ends.
   long shownCharacters_ = 0;

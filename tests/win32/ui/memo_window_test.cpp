@@ -11,8 +11,8 @@ class MemoWindowTest : public UiTest {
  protected:
   void SetUp() override { attach(); }
 
-  // Long enough to wrap in the box and, a thousand of them, to pass the
-  // edit control's default limit of 32,767 characters.
+  // Long enough that a thousand of them pass the edit control's default
+  // limit of 32,767 characters.
   static std::string Line(int i) {
     return "line " + std::to_string(i) + ": DBT_DEVICEREMOVECOMPLETE --> UnloadWriter";
   }
