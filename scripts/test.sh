@@ -4,7 +4,7 @@
 # target, the Windows build, the release's setup and zip, a fresh Wine prefix,
 # then the Windows tests under Wine (unit, contract and end-to-end, the soak
 # and install tests among them). Ends with ctest's summary of the Windows
-# tests; exits non-zero when any test failed. About 15 minutes on 2 cores once
+# tests; exits non-zero when any test failed. About 16 minutes on 2 cores once
 # the packages are installed (they take about 2 more on a new machine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
