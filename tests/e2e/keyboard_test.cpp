@@ -100,5 +100,23 @@ TEST_F(Keyboard, AltF4ClosesTheWindowOnlyWhileExitIsEnabled) {
   EXPECT_EQ(spoolcat_.ExitCode(), 0u);
 }
 
+TEST_F(Keyboard, TheFocusComesBackToItsControlWhenTheWindowIsActivatedAgain) {
+  AddManager("discs = 1\n");
+  AddPlayer(Player::MediaPlayer, "");
+  StartInFront();
+  ASSERT_TRUE(WaitForStatus("Ready", kReady)) << Status();
+  ASSERT_EQ(TabWalk(2), (std::vector<int>{kRipping, kExit}));
+
+  // Another program's window takes the foreground, then the user comes back.
+  HWND other = CreateWindowA("STATIC", "another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                             200, 100, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(other, nullptr);
+  ASSERT_TRUE(BringToFront(other, 5000));
+  ASSERT_TRUE(BringToFront(main_, 5000));
+  EXPECT_TRUE(WaitUntil([&] { return FocusedId(main_) == kExit; }, 3000))
+      << "the focus is on " << FocusedId(main_);
+  DestroyWindow(other);
+}
+
 }  // namespace
 }  // namespace e2e

@@ -213,6 +213,14 @@ std::intptr_t MainWindow::handleMessage(WindowHandle window, std::uint32_t messa
       }
       break;
     }
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) rememberFocus();
+      break;
+    case WM_SETFOCUS:
+      // Activation gives the focus to the window itself; a keyboard user
+      // expects it back on the control they left, as in any dialog.
+      if (restoreFocus()) return 0;
+      break;
     case WM_SETCURSOR:
       return setCursorMessage(wParam, lParam);
     case WM_MOUSEMOVE:
@@ -240,6 +248,24 @@ std::intptr_t MainWindow::setCursorMessage(std::uintptr_t wParam, std::intptr_t 
     return TRUE;
   }
   return defaultHandling(handle_, WM_SETCURSOR, wParam, lParam);
+}
+
+void MainWindow::rememberFocus() {
+  HWND focus = GetFocus();
+  focusWhenDeactivated_ =
+      focus != nullptr && IsChild(hwnd(handle_), focus) ? reinterpret_cast<WindowHandle>(focus) : 0;
+}
+
+bool MainWindow::restoreFocus() {
+  HWND control = hwnd(focusWhenDeactivated_);
+  focusWhenDeactivated_ = 0;
+  // A control hidden or disabled meanwhile cannot take it.
+  if (control == nullptr || !IsChild(hwnd(handle_), control) || !IsWindowVisible(control) ||
+      !IsWindowEnabled(control)) {
+    return false;
+  }
+  SetFocus(control);
+  return true;
 }
 
 void MainWindow::paint() {

@@ -63,12 +63,17 @@ class MainWindow : public MessageHandler, public FormPeer {
   ChildWindow* childOf(WindowHandle window) const;
   std::intptr_t setCursorMessage(std::uintptr_t wParam, std::intptr_t lParam);
   void paint();
+  void rememberFocus();
+  bool restoreFocus();
 
   Form& form_;
   MainWindowSetup setup_;
   WindowHandle handle_ = 0;
   std::uintptr_t cursor_ = 0;  // an HCURSOR
   bool centred_ = false;
+  // The control that had the keyboard focus when the window was last
+  // deactivated; it gets the focus back when the window is activated again.
+  WindowHandle focusWhenDeactivated_ = 0;
   bool detached_ = false;  // the backend is going: the form may be gone already
   std::vector<std::unique_ptr<ChildWindow>> children_;  // index = ID - 1000
 };
