@@ -18,6 +18,8 @@
 #include <string.h>
 /* clang-format on */
 
+#include "bare_window.h"
+
 /* The writer the benchmark's robot.ini publishes. */
 static const char kWriter[] = "E: Writer 1";
 static const char kWriterDrive = 'E';
@@ -157,16 +159,6 @@ static LRESULT CALLBACK GoProc(HWND window, UINT message, WPARAM wParam, LPARAM 
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-static void ManagerPath(char* path, DWORD size) {
-  DWORD length = GetModuleFileNameA(NULL, path, size);
-  char* slash;
-  if (length == 0 || length >= size) length = 0;
-  path[length] = 0;
-  slash = strrchr(path, '\\');
-  if (slash != NULL && (size_t)(slash - path) + sizeof "\\ketmgr.exe" <= size)
-    strcpy(slash, "\\ketmgr.exe");
-}
-
 static void Register(HINSTANCE instance, const char* name, WNDPROC proc) {
   WNDCLASSA wc;
   memset(&wc, 0, sizeof wc);
@@ -177,12 +169,11 @@ static void Register(HINSTANCE instance, const char* name, WNDPROC proc) {
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show) {
-  MSG msg;
   (void)previous;
   (void)show;
 
   gPlayer = commandLine;
-  ManagerPath(gManager, sizeof gManager);
+  BareManagerPath(gManager, sizeof gManager);
   Register(instance, "BareDriver", DriverProc);
   Register(instance, "BareGo", GoProc);
   gWindow = CreateWindowExA(0, "BareDriver", "Spoolcat:", WS_OVERLAPPED, 0, 0, 100, 100, NULL, NULL,
@@ -191,10 +182,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
   CreateWindowExA(0, "BareGo", "", WS_CHILD, 0, 0, 10, 10, gWindow, (HMENU)(INT_PTR)kGoId, instance,
                   NULL);
   RunManager("Check", 0);
-
-  while (GetMessageA(&msg, NULL, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-  return 0;
+  return BareMessageLoop();
 }

@@ -7,6 +7,8 @@
 #include <string.h>
 #include <windows.h>
 
+#include "bare_window.h"
+
 enum { kStatusTimer = 1, kStatusIntervalMs = 1000, kLabelId = 1002 };
 
 static int gAnimate;
@@ -38,32 +40,16 @@ static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPA
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show) {
-  WNDCLASSA wc;
   HWND window;
-  MSG msg;
   (void)previous;
 
   gAnimate = strstr(commandLine, "loading") != NULL;
-  memset(&wc, 0, sizeof wc);
-  wc.lpfnWndProc = WindowProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorA(NULL, (LPCSTR)IDC_ARROW);
-  wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
-  wc.lpszClassName = "BareTimers";
-  RegisterClassA(&wc);
-  window = CreateWindowExA(0, "BareTimers",
-                           "Spoolcat:", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                           CW_USEDEFAULT, CW_USEDEFAULT, 298, 212, NULL, NULL, instance, NULL);
+  window = BareMainWindow(instance, "BareTimers", WindowProc);
   if (window == NULL) return 1;
   gLabel = CreateWindowExA(0, "STATIC", gAnimate ? "Disc Loading" : "Ready",
                            WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 14, 100, 120, 15, window,
                            (HMENU)(INT_PTR)kLabelId, instance, NULL);
   SetTimer(window, kStatusTimer, kStatusIntervalMs, NULL);
   ShowWindow(window, show);
-
-  while (GetMessageA(&msg, NULL, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-  return 0;
+  return BareMessageLoop();
 }
