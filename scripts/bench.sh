@@ -57,7 +57,7 @@ mkdir -p "$out/raw"
 values="$out/values.tsv"
 : >"$values"
 
-bash scripts/deps.sh wine >&2
+bash scripts/deps.sh bench >&2
 
 say "building"
 cmake --preset windows >/dev/null
@@ -68,13 +68,16 @@ cmake --build --preset windows -j2 --target spoolcat spoolcat_timed ketmgr wmpla
 }
 cc -O2 -Wall -Wextra -o "$out/proc_sampler" bench/sampler/proc_sampler.c
 sampler="$out/proc_sampler"
+cc -O2 -Wall -Wextra -o "$out/park_pointer" bench/sampler/park_pointer.c -lX11
 exe_of() { find "$root/build/windows" -name "$1.exe" -not -path '*/CMakeFiles/*' | head -1; }
 
 source scripts/wine-env.sh
 started=() # the wine launchers of the programs this script starts
 SCPROBE="$(exe_of scprobe)"
 export SCPROBE
+parked=""
 cleanup() {
+  [ -z "$parked" ] || kill "$parked" 2>/dev/null || true
   if declare -F kill_ours >/dev/null; then kill_ours; fi
   wine_env_down
 }
@@ -96,6 +99,9 @@ printf 'rip_ms = 0\n' >"$dir/players/wmplayer.ini"
 wine 'C:\bench\players\wmplayer.exe' --register >/dev/null 2>&1
 player_path='C:\bench\players\wmplayer.exe'
 probe() { wine "$SCPROBE" "$@" | tr -d '\r'; }
+# Away from the windows measured: see bench/sampler/park_pointer.c.
+"$out/park_pointer" &
+parked=$!
 
 # --- Processes ---------------------------------------------------------------
 

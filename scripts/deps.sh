@@ -9,6 +9,7 @@
 #                            ImageMagick for screenshots and the program's
 #                            icon, chmcmd (fp-utils) for the help document
 #                            (the default)
+#   scripts/deps.sh bench    wine + Xlib's headers (scripts/bench.sh)
 #   scripts/deps.sh package  wine + NSIS and zip (scripts/package.sh)
 #
 # Installing needs root; sudo is used when it is there and we are not root.
@@ -29,14 +30,17 @@ wine_pkgs=(g++-mingw-w64-i686 wine wine32:i386 wine64)
 tool_pkgs=(xvfb xauth x11-utils imagemagick fp-utils)
 # The release's setup and zip, without recommends like the plain tools.
 package_pkgs=(nsis zip)
+# The benchmark's pointer parking, built against Xlib.
+bench_pkgs=(libx11-dev)
 
 case "$level" in
   native) wanted=("${native_pkgs[@]}") ;;
   fuzz) wanted=("${native_pkgs[@]}" "${fuzz_pkgs[@]}") ;;
   wine | all) wanted=("${native_pkgs[@]}" "${wine_pkgs[@]}" "${tool_pkgs[@]}") ;;
+  bench) wanted=("${native_pkgs[@]}" "${wine_pkgs[@]}" "${tool_pkgs[@]}" "${bench_pkgs[@]}") ;;
   package) wanted=("${native_pkgs[@]}" "${wine_pkgs[@]}" "${tool_pkgs[@]}" "${package_pkgs[@]}") ;;
   *)
-    echo "usage: $0 [native|fuzz|wine|package]" >&2
+    echo "usage: $0 [native|fuzz|wine|bench|package]" >&2
     exit 64
     ;;
 esac
