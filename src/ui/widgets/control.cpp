@@ -7,7 +7,10 @@ namespace sc {
 Control::Control(std::string name, std::string text, Rect bounds)
     : name_(std::move(name)), text_(std::move(text)), bounds_(bounds) {}
 
+// A text or size set again unchanged reaches no peer: a real window would
+// repaint itself, and its neighbours, for nothing.
 void Control::setText(const std::string& text) {
+  if (text_ == text) return;
   text_ = text;
   changed(Change::Text);
 }
@@ -30,6 +33,10 @@ void Control::setWidth(int v) { setBounds({bounds_.left, bounds_.top, v, bounds_
 void Control::setHeight(int v) { setBounds({bounds_.left, bounds_.top, bounds_.width, v}); }
 
 void Control::setBounds(const Rect& bounds) {
+  if (bounds_.left == bounds.left && bounds_.top == bounds.top && bounds_.width == bounds.width &&
+      bounds_.height == bounds.height) {
+    return;
+  }
   bounds_ = bounds;
   changed(Change::Bounds);
 }
