@@ -17,6 +17,11 @@ long CharactersOf(const std::string& line) {
   return MultiByteToWideChar(CP_ACP, 0, line.data(), static_cast<int>(line.size()), nullptr, 0);
 }
 
+LRESULT CALLBACK subclassedMemo(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* memo = reinterpret_cast<MemoWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  return memo->boxMessage(reinterpret_cast<WindowHandle>(window), message, wParam, lParam);
+}
+
 }  // namespace
 
 MemoWindow::MemoWindow(Memo& memo, const ChildSetup& setup) : ChildWindow(memo), memo_(memo) {
@@ -30,9 +35,47 @@ MemoWindow::MemoWindow(Memo& memo, const ChildSetup& setup) : ChildWindow(memo),
   // a thousand lines would be cut short. Zero lifts it to the largest.
   send(EM_SETLIMITTEXT, 0, 0);
   showLines();
+  HWND box = reinterpret_cast<HWND>(handle());
+  SetWindowLongPtrA(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  original_ = static_cast<std::uintptr_t>(
+      SetWindowLongPtrA(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(subclassedMemo)));
+}
+
+std::intptr_t MemoWindow::boxMessage(WindowHandle box, std::uint32_t message, std::uintptr_t wParam,
+                                     std::intptr_t lParam) {
+  // Whatever reaches the box from elsewhere (a reader's WM_GETTEXT, a line
+  // count, the box being shown or painted) finds every line already in it.
+  if (!updating_ && handle() == box) showPending();
+  return CallWindowProcA(reinterpret_cast<WNDPROC>(original_), reinterpret_cast<HWND>(box), message,
+                         wParam, lParam);
+}
+
+void MemoWindow::showPending() {
+  if (!showAll_ && pending_ == 0) return;
+  updating_ = true;
+  if (showAll_) {
+    showLines();
+  } else if (pending_ >= memo_.lines().size()) {
+    // Every line shown has gone from the memo: one replacement of the whole
+    // text, still no copy of it set again.
+    const std::string text = countLines();
+    send(EM_SETSEL, 0, -1);
+    send(EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+  } else {
+    const std::size_t first = memo_.lines().size() - pending_;
+    for (std::size_t i = first; i < memo_.lines().size(); ++i) appendLine(memo_.lines()[i]);
+    while (shownLengths_.size() > memo_.lines().size()) dropFirstLine();
+  }
+  showAll_ = false;
+  pending_ = 0;
+  updating_ = false;
 }
 
 void MemoWindow::showLines() {
+  SetWindowTextA(reinterpret_cast<HWND>(handle()), countLines().c_str());
+}
+
+std::string MemoWindow::countLines() {
   std::string text;
   shownLengths_.clear();
   shownCharacters_ = 0;
@@ -45,11 +88,10 @@ void MemoWindow::showLines() {
     shownLengths_.push_back(CharactersOf(line));
     shownCharacters_ += shownLengths_.back();
   }
-  SetWindowTextA(reinterpret_cast<HWND>(handle()), text.c_str());
+  return text;
 }
 
-void MemoWindow::appendLine() {
-  const std::string& line = memo_.lines().back();
+void MemoWindow::appendLine(const std::string& line) {
   const std::string added = shownLengths_.empty() ? line : kLineBreak + line;
   // An empty selection at the end, replaced: the control inserts the line
   // where SetWindowText would copy and lay out the whole text again. Not
@@ -59,7 +101,6 @@ void MemoWindow::appendLine() {
   if (!shownLengths_.empty()) shownCharacters_ += kLineBreakLength;
   shownLengths_.push_back(CharactersOf(line));
   shownCharacters_ += shownLengths_.back();
-  while (shownLengths_.size() > memo_.lines().size()) dropFirstLine();
 }
 
 void MemoWindow::dropFirstLine() {
@@ -72,12 +113,17 @@ void MemoWindow::dropFirstLine() {
 }
 
 void MemoWindow::syncOwn(Change what) {
-  // The lines are the memo's content; its Control text is not shown.
+  // The lines are the memo's content; its Control text is not shown. The box
+  // is hidden, so a line waits until something asks the box (see boxMessage):
+  // a night's job then pays nothing for the box, and a reader still finds the
+  // most recent lines in it.
   if (what == Change::LineAppended && !memo_.lines().empty()) {
-    appendLine();
+    ++pending_;
   } else if (what == Change::Items || what == Change::Text) {
-    showLines();
+    showAll_ = true;
+    pending_ = 0;
   }
+  if (handle() != 0 && IsWindowVisible(reinterpret_cast<HWND>(handle()))) showPending();
 }
 
 }  // namespace sc

@@ -1,5 +1,7 @@
 // The memo's edit box through a night of lines: what it shows, and that a
 // line is added to the text rather than the text set again.
+#include <windows.h>
+
 #include <string>
 
 #include "test_form.h"
@@ -39,6 +41,27 @@ TEST_F(MemoWindowTest, PastAThousandLinesTheBoxShowsTheMemosLinesAddedOneByOne) 
   EXPECT_EQ(shown.substr(0, Line(201).size() + 2), Line(201) + "\r\n");
   EXPECT_TRUE(shown == Joined()) << "the box shows " << shown.size() << " characters";
   EXPECT_EQ(setTexts.count(), 0);
+
+  // Read between appends, the box takes each batch and cuts as many of the
+  // oldest lines.
+  for (int batch = 0; batch < 3; ++batch) {
+    for (int i = 1; i <= 7; ++i) form.memo.append(Line(1200 + batch * 7 + i));
+    ASSERT_TRUE(probe::wholeText(box) == Joined()) << "batch " << batch;
+  }
+  EXPECT_EQ(setTexts.count(), 0);
+}
+
+// The hidden box takes its lines when it is next asked, by any message.
+TEST_F(MemoWindowTest, AnyQuestionToTheBoxFindsEveryLineInIt) {
+  const WindowHandle box = child(form.memo);
+  HWND edit = reinterpret_cast<HWND>(box);
+  form.memo.append("first");
+  EXPECT_EQ(SendMessageA(edit, EM_GETLINECOUNT, 0, 0), 1);
+  form.memo.append("second");
+  EXPECT_EQ(SendMessageA(edit, EM_GETLINECOUNT, 0, 0), 2);
+  form.memo.append("third");
+  EXPECT_EQ(SendMessageA(edit, EM_LINELENGTH, SendMessageA(edit, EM_LINEINDEX, 2, 0), 0), 5);
+  EXPECT_EQ(probe::wholeText(box), "first\r\nsecond\r\nthird");
 }
 
 TEST_F(MemoWindowTest, AfterAClearTheBoxStartsAgainWithoutABreak) {
