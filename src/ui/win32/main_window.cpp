@@ -131,7 +131,10 @@ void MainWindow::topMostChanged(const Form& form) {
                SWP_NOMOVE | SWP_NOSIZE);
 }
 
-void MainWindow::invalidate() { InvalidateRect(hwnd(handle_), nullptr, TRUE); }
+// The whole client area is painted again, without erasing it first: the form
+// draws nothing of its own, and the background it showed is still right, so
+// erasing it again would only fill the same pixels once more.
+void MainWindow::invalidate() { InvalidateRect(hwnd(handle_), nullptr, FALSE); }
 
 void MainWindow::closed() {
   DestroyWindow(hwnd(handle_));
