@@ -23,20 +23,24 @@ FontHandle FontCache::get(const Font& font) {
   return value;
 }
 
+GdiTextMeasurer::GdiTextMeasurer(FontCache& fonts)
+    : fonts_(fonts), dc_(reinterpret_cast<std::uintptr_t>(CreateCompatibleDC(nullptr))) {}
+
+GdiTextMeasurer::~GdiTextMeasurer() {
+  if (dc_ != 0) DeleteDC(reinterpret_cast<HDC>(dc_));
+}
+
 namespace {
 
-// A screen DC with `font` selected, for the length of one measurement.
-class MeasuringDc {
+// The measuring DC with `font` selected, for the length of one measurement.
+class FontSelected {
  public:
-  explicit MeasuringDc(FontHandle font) : dc_(GetDC(nullptr)) {
+  FontSelected(std::uintptr_t dc, FontHandle font) : dc_(reinterpret_cast<HDC>(dc)) {
     old_ = SelectObject(dc_, reinterpret_cast<HFONT>(font));
   }
-  ~MeasuringDc() {
-    SelectObject(dc_, old_);
-    ReleaseDC(nullptr, dc_);
-  }
-  MeasuringDc(const MeasuringDc&) = delete;
-  MeasuringDc& operator=(const MeasuringDc&) = delete;
+  ~FontSelected() { SelectObject(dc_, old_); }
+  FontSelected(const FontSelected&) = delete;
+  FontSelected& operator=(const FontSelected&) = delete;
   HDC get() const { return dc_; }
 
  private:
@@ -47,7 +51,7 @@ class MeasuringDc {
 }  // namespace
 
 int GdiTextMeasurer::textWidth(const std::string& text, const Font& font) const {
-  MeasuringDc dc(fonts_.get(font));
+  FontSelected dc(dc_, fonts_.get(font));
   SIZE size = {};
   if (!GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size)) {
     return 0;
@@ -56,7 +60,7 @@ int GdiTextMeasurer::textWidth(const std::string& text, const Font& font) const 
 }
 
 int GdiTextMeasurer::textHeight(const Font& font) const {
-  MeasuringDc dc(fonts_.get(font));
+  FontSelected dc(dc_, fonts_.get(font));
   TEXTMETRICA metrics = {};
   if (!GetTextMetricsA(dc.get(), &metrics)) return 0;
   return metrics.tmHeight;

@@ -155,9 +155,14 @@ TEST_F(ControlsTest, LabelsTakeTheSizeOfTheirTextInTheirOwnFont) {
     EXPECT_EQ(probe::fontFace(w), "Arial");
   }
   EXPECT_GT(probe::fontWeight(child(form.lblStatus)), probe::fontWeight(child(form.lblHello)));
-  form.lblStatus.setText("Disc Unloading ...");
-  EXPECT_EQ(probe::boundsInParent(child(form.lblStatus)).width,
-            probe::textSizeInOwnFont(child(form.lblStatus), "Disc Unloading ...").width);
+  // Measured away from the screen, sized as the label draws on it.
+  for (const char* text :
+       {"Disc Unloading ...", "Disc Loaded", "Robot software not found", "W", ""}) {
+    SCOPED_TRACE(text);
+    form.lblStatus.setText(text);
+    EXPECT_EQ(probe::boundsInParent(child(form.lblStatus)).width,
+              probe::textSizeInOwnFont(child(form.lblStatus), text).width);
+  }
 }
 
 TEST_F(ControlsTest, TabStopsStackInTabOrderAboveTheRest) {
