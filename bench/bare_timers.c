@@ -3,7 +3,8 @@
  * program does. "bare_timers.exe loading" also animates a status label at each
  * tick ("Disc Loading", then one to three dots), as the program does during a
  * load whose answer has not come; without it the tick changes nothing, as at
- * "Ready". */
+ * "Ready". A second thread wakes every 2 s and finds nothing to do, as the
+ * program's dialog responder does while no disc is being ripped. */
 #include <string.h>
 #include <windows.h>
 
@@ -11,7 +12,10 @@
 
 enum { kStatusTimer = 1, kStatusIntervalMs = 1000, kLabelId = 1002 };
 
+enum { kResponderSleepMs = 2000 };
+
 static int gAnimate;
+static volatile LONG gWatchActive;
 static int gDots;
 static HWND gLabel;
 
@@ -24,6 +28,14 @@ static void Tick(HWND window) {
     SetWindowTextA(gLabel, kTexts[gDots]);
   }
   SetTimer(window, kStatusTimer, kStatusIntervalMs, NULL);
+}
+
+static DWORD WINAPI Responder(LPVOID unused) {
+  (void)unused;
+  for (;;) {
+    Sleep(kResponderSleepMs);
+    if (InterlockedCompareExchange(&gWatchActive, 0, 0)) return 1;
+  }
 }
 
 static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -50,6 +62,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, in
                            WS_CHILD | WS_VISIBLE | SS_LEFTNOWORDWRAP, 14, 100, 120, 15, window,
                            (HMENU)(INT_PTR)kLabelId, instance, NULL);
   SetTimer(window, kStatusTimer, kStatusIntervalMs, NULL);
+  CreateThread(NULL, 0, Responder, NULL, 0, NULL);
   ShowWindow(window, show);
   return BareMessageLoop();
 }
