@@ -183,14 +183,15 @@ record() { echo "$1 $2 $3 $4" >>"$values"; } # metric side run value
 # --- Metrics -----------------------------------------------------------------
 
 # Start-up: from starting the exe to the manager logging the "Check" command.
-startup_run() { # side exe run
+startup_run() { # side run
   reset_robot 1 'record_only = 1'
-  local t0 t1
+  local t0 t1 exe=bare_start.exe
+  [ "$1" = program ] && exe=spoolcat.exe
   t0="$(now_ms)"
-  start "$2"
+  start "$exe"
   wait_log 'COMMAND --caller Spoolcat: --action Check' 30
   t1="$(log_ms 'COMMAND --caller Spoolcat: --action Check')"
-  record startup "$1" "$3" "$((t1 - t0))"
+  record startup "$1" "$2" "$((t1 - t0))"
   kill_ours
 }
 
@@ -307,41 +308,24 @@ breakdown_run() { # discs
 
 # --- Running the metrics -----------------------------------------------------
 
-for i in $(seq 1 "$runs"); do
-  if wanted startup; then
-    say "start-up, run $i"
-    startup_run program spoolcat.exe "$i"
-    startup_run baseline bare_start.exe "$i"
-  fi
-done
-for i in $(seq 1 "$runs"); do
-  if wanted wall20 || wanted cpu20; then
-    say "20-disc job, run $i"
-    job_run program "$i" 20
-    job_run baseline "$i" 20
-  fi
-done
-for i in $(seq 1 "$runs"); do
-  if wanted flatness || wanted memory; then
-    say "$long_discs-disc job, run $i"
-    job_run program "$i" "$long_discs"
-    job_run baseline "$i" "$long_discs"
-  fi
-done
-for i in $(seq 1 "$runs"); do
-  if wanted idle_ready; then
-    say "idle at Ready (${idle_s} s), run $i"
-    idle_ready_run program "$i"
-    idle_ready_run baseline "$i"
-  fi
-done
-for i in $(seq 1 "$runs"); do
-  if wanted idle_loading; then
-    say "idle during an unanswered load (${idle_s} s), run $i"
-    idle_loading_run program "$i"
-    idle_loading_run baseline "$i"
-  fi
-done
+# A metric's runs, interleaved: the program, then its baseline, N times.
+interleaved() { # label run-function [arguments after side and run]
+  local label="$1" run_side="$2" i
+  shift 2
+  for i in $(seq 1 "$runs"); do
+    say "$label, run $i"
+    "$run_side" program "$i" "$@"
+    "$run_side" baseline "$i" "$@"
+  done
+}
+
+if wanted startup; then interleaved "start-up" startup_run; fi
+if wanted wall20 || wanted cpu20; then interleaved "20-disc job" job_run 20; fi
+if wanted flatness || wanted memory; then interleaved "$long_discs-disc job" job_run "$long_discs"; fi
+if wanted idle_ready; then interleaved "idle at Ready (${idle_s} s)" idle_ready_run; fi
+if wanted idle_loading; then
+  interleaved "idle during an unanswered load (${idle_s} s)" idle_loading_run
+fi
 if wanted breakdown; then
   say "per-handler breakdown: one $long_discs-disc job of spoolcat_timed.exe"
   breakdown_run "$long_discs"
