@@ -1,6 +1,6 @@
 #include "settings/settings_store.h"
 
-#include "util/registry_read.h"
+#include "platform/registry_read.h"
 
 namespace sc {
 

@@ -1,4 +1,4 @@
-#include "util/registry_read.h"
+#include "platform/registry_read.h"
 
 #include <cstring>
 #include <vector>
