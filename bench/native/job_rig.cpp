@@ -1,7 +1,7 @@
 #include "job_rig.h"
 
 #include "job/status_text.h"
-#include "ui/widgets/device_broadcast.h"
+#include "platform/device_broadcast.h"
 
 namespace sc::bench {
 namespace {

@@ -11,7 +11,7 @@
 #include "fuzz_input.h"
 #include "fuzz_targets.h"
 #include "job/volume_event.h"
-#include "ui/widgets/device_broadcast.h"
+#include "platform/device_broadcast.h"
 
 namespace sc::fuzz {
 

@@ -9,7 +9,7 @@
 #include "fuzz_targets.h"
 #include "notice_program.h"
 #include "player/player_discovery.h"
-#include "ui/widgets/device_broadcast.h"
+#include "platform/device_broadcast.h"
 #include "unit/app/path_walker.h"
 
 namespace sc::fuzz {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/widgets/form.h"
+#include "platform/device_broadcast.h"
 
 namespace sc {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "ui/widgets/device_broadcast.h"
+#include "platform/device_broadcast.h"
 
 namespace sc {
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/device_broadcast.h"
 #include "ui/widgets/control.h"
 #include "ui/widgets/timer.h"
 #include "ui/win32/control_ids.h"

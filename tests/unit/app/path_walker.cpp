@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "player/dialog_responder.h"
-#include "ui/widgets/device_broadcast.h"
+#include "platform/device_broadcast.h"
 
 namespace sc::testing {
 

@@ -1,4 +1,4 @@
-#include "ui/widgets/device_broadcast.h"
+#include "platform/device_broadcast.h"
 
 #include <cstring>
 

@@ -3,7 +3,7 @@
 // for the two events that carry one, and never past its dbch_size. The
 // records here sit right before an inaccessible page: a read in the wrong
 // place ends the test program.
-#include "ui/widgets/device_broadcast.h"
+#include "platform/device_broadcast.h"
 
 #include <gtest/gtest.h>
 #include <sys/mman.h>
