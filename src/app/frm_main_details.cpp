@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/frm_main.h"
-#include "ui/main_window/status_line.h"
+#include "job/status_line.h"
 
 namespace sc {
 

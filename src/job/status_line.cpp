@@ -1,4 +1,4 @@
-#include "ui/main_window/status_line.h"
+#include "job/status_line.h"
 
 #include <cstdio>
 #include <cstring>
