@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/headless/fixed_text_measurer.h"
 #include "ui/headless/virtual_clock.h"
 #include "ui/widgets/label.h"
 #include "ui/widgets/ui_backend.h"

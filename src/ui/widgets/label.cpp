@@ -4,13 +4,6 @@
 
 namespace sc {
 
-int FixedTextMeasurer::textWidth(const std::string& text, const Font& font) const {
-  (void)font;
-  return static_cast<int>(text.size()) * 6;
-}
-
-int FixedTextMeasurer::textHeight(const Font& font) const { return font.height + 3; }
-
 Label::Label(std::string name, std::string text, Rect bounds, const Font& formFont,
              const TextMeasurer& measurer)
     : Control(std::move(name), std::move(text), bounds), formFont_(formFont), measurer_(measurer) {

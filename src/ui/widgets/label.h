@@ -15,13 +15,6 @@ class TextMeasurer {
   virtual int textHeight(const Font& font) const = 0;
 };
 
-// Headless metric: 6 pixels a character, 15 high for the 12-pixel Arial.
-class FixedTextMeasurer : public TextMeasurer {
- public:
-  int textWidth(const std::string& text, const Font& font) const override;
-  int textHeight(const Font& font) const override;
-};
-
 class Label : public Control {
  public:
   // The label measures its text with `measurer`, which must outlive it.

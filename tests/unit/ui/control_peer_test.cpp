@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "ui/headless/fixed_text_measurer.h"
 #include "ui/widgets/control.h"
 #include "ui/widgets/label.h"
 
