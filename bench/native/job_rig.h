@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "unit/app/main_window_rig.h"
+#include "support/main_window_rig.h"
 
 namespace sc::bench {
 

@@ -6,7 +6,7 @@
 #include "fuzz_input.h"
 #include "fuzz_targets.h"
 #include "robot/manager_command.h"
-#include "unit/app/main_window_rig.h"
+#include "support/main_window_rig.h"
 
 namespace sc::fuzz {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "unit/app/path_walker.h"
+#include "support/path_walker.h"
 
 namespace sc::fuzz {
 

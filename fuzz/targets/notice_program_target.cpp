@@ -8,9 +8,9 @@
 #include "fuzz_input.h"
 #include "fuzz_targets.h"
 #include "notice_program.h"
-#include "player/player_discovery.h"
 #include "platform/device_broadcast.h"
-#include "unit/app/path_walker.h"
+#include "player/player_discovery.h"
+#include "support/path_walker.h"
 
 namespace sc::fuzz {
 

@@ -12,7 +12,7 @@
 #include "robot/manager_locator.h"
 #include "robot/robot_status.h"
 #include "settings/settings_store.h"
-#include "unit/app/main_window_rig.h"
+#include "support/main_window_rig.h"
 
 namespace sc::fuzz {
 

@@ -19,10 +19,10 @@
 
 #include "job/status_text.h"
 #include "player/player_discovery.h"
+#include "support/main_window_fixture.h"
 #include "threaded/itunes_questions.h"
 #include "threaded/shared_desktop.h"
 #include "threaded/std_threads.h"
-#include "unit/app/main_window_fixture.h"
 
 namespace sc::testing {
 namespace {

@@ -2,7 +2,7 @@
 // after every event. SPOOLCAT_WALKS sets how many walks run (20000 by
 // default); SPOOLCAT_WALK_SURVEY=1 runs them all and counts the failures per
 // invariant instead of stopping at the first.
-#include "unit/app/path_walker.h"
+#include "support/path_walker.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // window forward and leaves before it does anything the first copy would see.
 #include "app/frm_main.h"
 #include "app/program.h"
-#include "unit/app/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace sc::testing {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/program.h"
-#include "unit/app/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace sc::testing {
 namespace {

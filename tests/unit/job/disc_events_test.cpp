@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 
 #include "job/volume_event.h"
-#include "unit/app/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace sc::testing {
 namespace {

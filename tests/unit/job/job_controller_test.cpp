@@ -1,6 +1,6 @@
 #include <gmock/gmock.h>
 
-#include "unit/app/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace sc::testing {
 namespace {

@@ -1,6 +1,6 @@
 // What keeps a job from stalling, from starting by itself and from locking
 // the user in, whatever the robot, the system and other programs send.
-#include "unit/app/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace sc::testing {
 namespace {

@@ -1,5 +1,5 @@
 #include "player/player_command.h"
-#include "unit/app/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace sc::testing {
 namespace {

@@ -1,7 +1,7 @@
 #include "robot/manager_command.h"
 
 #include "robot/manager_locator.h"
-#include "unit/app/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace sc::testing {
 namespace {

@@ -1,5 +1,5 @@
 #include "settings/registry_root.h"
-#include "unit/app/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace sc::testing {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <ostream>
 
-#include "unit/app/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace sc {
 

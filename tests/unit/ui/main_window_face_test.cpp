@@ -1,5 +1,5 @@
 // The status line's animation, the help button and the window's details.
-#include "unit/app/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace sc::testing {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "unit/app/main_window_rig.h"
+#include "support/main_window_rig.h"
 
 namespace sc::testing {
 

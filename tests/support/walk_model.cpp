@@ -1,4 +1,4 @@
-#include "unit/app/walk_model.h"
+#include "support/walk_model.h"
 
 #include "job/status_text.h"
 

@@ -11,7 +11,7 @@
 
 #include "app/frm_main.h"
 #include "platform/sim/sim_platform.h"
-#include "unit/app/walk_events.h"
+#include "support/walk_events.h"
 
 namespace sc::testing {
 

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "unit/app/main_window_rig.h"
-#include "unit/app/walk_events.h"
-#include "unit/app/walk_model.h"
+#include "support/main_window_rig.h"
+#include "support/walk_events.h"
+#include "support/walk_model.h"
 
 namespace sc::testing {
 

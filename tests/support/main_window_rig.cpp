@@ -1,4 +1,4 @@
-#include "unit/app/main_window_rig.h"
+#include "support/main_window_rig.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "unit/app/walk_events.h"
+#include "support/walk_events.h"
 
 #include "player/player_discovery.h"
 

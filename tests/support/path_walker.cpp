@@ -1,10 +1,10 @@
-#include "unit/app/path_walker.h"
+#include "support/path_walker.h"
 
 #include <algorithm>
 #include <memory>
 
-#include "player/dialog_responder.h"
 #include "platform/device_broadcast.h"
+#include "player/dialog_responder.h"
 
 namespace sc::testing {
 

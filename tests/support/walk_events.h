@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "unit/app/main_window_rig.h"
+#include "support/main_window_rig.h"
 
 namespace sc::testing {
 
