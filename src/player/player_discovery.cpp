@@ -1,7 +1,7 @@
 #include "player/player_discovery.h"
 
-#include "util/fixed_text.h"
 #include "platform/registry_read.h"
+#include "util/fixed_text.h"
 
 namespace sc {
 

@@ -1,7 +1,7 @@
 #include "robot/manager_locator.h"
 
-#include "util/fixed_text.h"
 #include "platform/registry_read.h"
+#include "util/fixed_text.h"
 
 namespace sc {
 

@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
+#include "platform/registry_read.h"
 #include "robot/manager_locator.h"
 #include "util/fixed_text.h"
-#include "platform/registry_read.h"
 
 namespace sc {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
 #include "platform/device_broadcast.h"
+#include "platform/platform.h"
 
 namespace sc {
 
