@@ -1,5 +1,6 @@
 #include "fixture.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 
@@ -30,8 +31,10 @@ void SpoolcatE2e::SetUp() {
   ResetRegistry();
   // A disc that an interrupted test left in the drive would be ripped at once.
   EmptyFolder("E:");
-  install_ =
-      std::make_unique<InstallDir>(::testing::UnitTest::GetInstance()->current_test_info()->name());
+  // A parameterised test's name ends in "/<parameter>", which is no folder name.
+  std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+  std::replace(name.begin(), name.end(), '/', '-');
+  install_ = std::make_unique<InstallDir>(name);
   install_->Add(Built::spoolcat(), "spoolcat.exe");
 }
 

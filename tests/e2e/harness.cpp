@@ -126,7 +126,8 @@ void Reg::SetDword(HKEY root, const std::string& path, const std::string& name, 
 }
 
 namespace {
-constexpr const char* kAppDefaults = "Software\\Wine\\AppDefaults\\spoolcat.exe";
+constexpr const char* kAppDefaults = "Software\\Wine\\AppDefaults\\";
+constexpr const char* kVersionedPrograms[] = {"spoolcat.exe", "ketmgr.exe"};
 constexpr const char* kX11Driver = "Software\\Wine\\X11 Driver";
 constexpr const char* kWmpKey = "SOFTWARE\\Microsoft\\MediaPlayer";
 constexpr const char* kITunesKey = "SOFTWARE\\Clients\\Media\\iTunes";
@@ -136,14 +137,20 @@ void ResetRegistry() {
   for (HKEY root : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE}) {
     Reg::DeleteTree(root, "SOFTWARE\\Venmora");
   }
-  Reg::DeleteTree(HKEY_CURRENT_USER, kAppDefaults);
+  for (const char* exe : kVersionedPrograms) {
+    Reg::DeleteTree(HKEY_CURRENT_USER, std::string(kAppDefaults) + exe);
+  }
   Reg::DeleteValue(HKEY_CURRENT_USER, kX11Driver, "Managed");
   // Wine keeps a MediaPlayer key of its own; only the value the program reads goes.
   Reg::DeleteValue(HKEY_LOCAL_MACHINE, kWmpKey, "Installation Directory");
   Reg::DeleteTree(HKEY_LOCAL_MACHINE, kITunesKey);
 }
 
-void PretendWindowsXp() { Reg::SetString(HKEY_CURRENT_USER, kAppDefaults, "Version", "winxp"); }
+void PretendWindowsVersion(const std::string& wineVersion) {
+  for (const char* exe : kVersionedPrograms) {
+    Reg::SetString(HKEY_CURRENT_USER, std::string(kAppDefaults) + exe, "Version", wineVersion);
+  }
+}
 
 void CloseWindowsAtOnce() { Reg::SetString(HKEY_CURRENT_USER, kX11Driver, "Managed", "N"); }
 

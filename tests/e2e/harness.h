@@ -34,6 +34,11 @@ enum ControlId : int {
 
 constexpr const char* kMainCaption = "Spoolcat:";
 
+// The program's own key and the robot software's, under the root the program
+// chooses by the Windows version.
+constexpr const char* kSettingsKey = "SOFTWARE\\Venmora\\Spoolcat";
+constexpr const char* kRobotKey = "SOFTWARE\\Venmora\\Kelvomat";
+
 // The built executables, as Windows paths; empty when the build has none.
 struct Built {
   static std::string spoolcat();
@@ -64,11 +69,13 @@ struct Reg {
 
 // Removes everything a run of the program or the substitutes leaves in the
 // registry: both roots of the program's and the robot's keys, the players'
-// registrations, the Windows version override and Wine's window management.
+// registrations, the Windows version overrides and Wine's window management.
 void ResetRegistry();
 
-// Makes spoolcat.exe see Windows XP, so it keeps its settings under HKLM.
-void PretendWindowsXp();
+// Makes spoolcat.exe and the substitute manager see one Windows version,
+// named as Wine names it ("winxp", "win7", "win10"): the robot software runs
+// on the same Windows as the program, so both choose the same root.
+void PretendWindowsVersion(const std::string& wineVersion);
 
 // Without a window manager Wine waits about 2 s whenever a window it manages
 // goes away. Programs started after this call get unmanaged windows, which

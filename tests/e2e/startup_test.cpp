@@ -1,8 +1,10 @@
 // The first seconds of spoolcat.exe: what it asks the manager, what it writes
-// to the registry, what the window shows and that it will not close yet.
+// to the registry (under the root of each Windows version), what the window
+// shows and that it will not close yet.
 #include <regex>
 
 #include "fixture.h"
+#include "windows_version.h"
 
 namespace e2e {
 namespace {
@@ -54,42 +56,27 @@ TEST_F(Startup, StandsOnTheTaskbarThroughAnApplicationWindowThatOwnsTheMainOne) 
   EXPECT_EQ(FindWindowA(nullptr, kMainCaption), main_);
 }
 
-TEST_F(Startup, KeepsItsSettingsUnderTheCurrentUserOnWindows7) {
+using StartupOnWindows = SpoolcatOnWindows;
+
+INSTANTIATE_TEST_SUITE_P(Versions, StartupOnWindows, ::testing::ValuesIn(kWindowsVersions),
+                         VersionName);
+
+TEST_P(StartupOnWindows, KeepsItsSettingsUnderTheVersionsRoot) {
   AddManager(kRecordingManager);
   StartSpoolcat();
 
-  const std::string key = "SOFTWARE\\Venmora\\Spoolcat";
-  EXPECT_EQ(Reg::String(HKEY_CURRENT_USER, key, ""), install_->file("spoolcat.exe"));
-  EXPECT_FALSE(Reg::KeyExists(HKEY_LOCAL_MACHINE, key));
+  EXPECT_EQ(Reg::String(Root(), kSettingsKey, ""), install_->file("spoolcat.exe"));
+  EXPECT_FALSE(Reg::KeyExists(OtherRoot(), kSettingsKey));
   // With the manager beside it, the robot's key is none of its business.
-  EXPECT_FALSE(Reg::KeyExists(HKEY_CURRENT_USER, "SOFTWARE\\Venmora\\Kelvomat"));
+  EXPECT_FALSE(Reg::KeyExists(Root(), kRobotKey));
+  EXPECT_FALSE(Reg::KeyExists(OtherRoot(), kRobotKey));
 }
 
-TEST_F(Startup, KeepsItsSettingsUnderTheLocalMachineOnWindowsXp) {
-  PretendWindowsXp();
-  AddManager(kRecordingManager);
+TEST_P(StartupOnWindows, WithoutAManagerBesideItAsksTheRobotSoftwareUnderTheVersionsRoot) {
   StartSpoolcat();
 
-  const std::string key = "SOFTWARE\\Venmora\\Spoolcat";
-  EXPECT_EQ(Reg::String(HKEY_LOCAL_MACHINE, key, ""), install_->file("spoolcat.exe"));
-  EXPECT_FALSE(Reg::KeyExists(HKEY_CURRENT_USER, key));
-}
-
-TEST_F(Startup, WithoutAManagerBesideItAsksTheRobotSoftwareForACheck) {
-  StartSpoolcat();
-
-  const std::string robot = "SOFTWARE\\Venmora\\Kelvomat";
-  EXPECT_EQ(Reg::String(HKEY_CURRENT_USER, robot, "Robot Report"), "Check");
-  EXPECT_FALSE(Reg::KeyExists(HKEY_LOCAL_MACHINE, robot));
-}
-
-TEST_F(Startup, OnWindowsXpTheRobotKeyFollowsTheLocalMachineRoot) {
-  PretendWindowsXp();
-  StartSpoolcat();
-
-  const std::string robot = "SOFTWARE\\Venmora\\Kelvomat";
-  EXPECT_EQ(Reg::String(HKEY_LOCAL_MACHINE, robot, "Robot Report"), "Check");
-  EXPECT_FALSE(Reg::KeyExists(HKEY_CURRENT_USER, robot));
+  EXPECT_EQ(Reg::String(Root(), kRobotKey, "Robot Report"), "Check");
+  EXPECT_FALSE(Reg::KeyExists(OtherRoot(), kRobotKey));
 }
 
 }  // namespace
