@@ -53,16 +53,30 @@ TEST(SimShellRecording, ResultComesFromFailuresThenFilesThenSetting) {
   EXPECT_EQ(4u, sim.shell.calls().size());
 }
 
-TEST(SimDesktopRecording, RecordsEveryCloseAndHonoursStubbornWindows) {
+TEST(SimDesktopRecording, RecordsEveryCloseAndAnswersAsEachWindowDoes) {
   SimDesktop desktop;
   const WindowHandle player = desktop.addWindow("iTunes");
-  const WindowHandle stubborn = desktop.addWindow("Windows Media Player", false);
-  desktop.sendClose(stubborn);
-  desktop.sendClose(player);
-  desktop.sendClose(player);
-  EXPECT_EQ((std::vector<WindowHandle>{stubborn, player, player}), desktop.closeRequests());
-  EXPECT_FALSE(desktop.isOpen(player));
-  EXPECT_TRUE(desktop.isOpen(stubborn));
+  const WindowHandle stubborn =
+      desktop.addWindow("Windows Media Player", SimDesktop::OnClose::Stays);
+  const WindowHandle hung = desktop.addWindow("Windows Media Player", SimDesktop::OnClose::Hangs);
+  struct Close {
+    WindowHandle window;
+    std::uint32_t waitMs;
+    bool answered;
+    bool openAfter;
+  };
+  const Close closes[] = {
+      {stubborn, 100, true, true},
+      {hung, 200, false, true},
+      {player, 300, true, false},
+      {player, 400, false, false},  // gone
+  };
+  for (const Close& c : closes) {
+    EXPECT_EQ(c.answered, desktop.sendClose(c.window, c.waitMs)) << c.waitMs;
+    EXPECT_EQ(c.openAfter, desktop.isOpen(c.window)) << c.waitMs;
+  }
+  EXPECT_EQ((std::vector<WindowHandle>{stubborn, hung, player, player}), desktop.closeRequests());
+  EXPECT_EQ((std::vector<std::uint32_t>{100, 200, 300, 400}), desktop.closeWaits());
 }
 
 std::uint32_t respond(void* argument) {
