@@ -6,6 +6,18 @@
 
 namespace sc {
 
+namespace {
+
+// How long closing waits for the player to handle WM_CLOSE. A player that is
+// alive answers well within it; one stuck in a question of its own, or hung,
+// holds the exit this long and no longer, and the settings are saved after.
+// Windows takes a program that has not looked at its message queue for 5 s
+// for hung, and waiting here it does not look: staying under that mark keeps
+// its own window from being shown as not responding meanwhile.
+constexpr std::uint32_t kPlayerCloseWaitMs = 4000;
+
+}  // namespace
+
 void TfrmMain::DiscoverPlayers() {
   const InstalledPlayers players = FindInstalledPlayers(platform_.registry);
   if (players.wmpPath) {
@@ -37,7 +49,8 @@ void TfrmMain::StartPlayer(Player player) {
 void TfrmMain::ClosePlayer() {
   const WindowHandle window =
       platform_.desktop.findWindowByTitle(PlayerIsITunes ? kITunesName : kWmpName);
-  if (window != 0) platform_.desktop.sendClose(window);
+  // A player that does not answer in time is left to itself.
+  if (window != 0) platform_.desktop.sendClose(window, kPlayerCloseWaitMs);
 }
 
 }  // namespace sc

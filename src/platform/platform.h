@@ -147,8 +147,13 @@ class Desktop {
 
   // FindWindowA(nullptr, title).
   virtual WindowHandle findWindowByTitle(const char* title) = 0;
-  // SendMessageA(window, WM_CLOSE, 0, 0).
-  virtual void sendClose(WindowHandle window) = 0;
+  // SendMessageTimeoutA(window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, waitMs):
+  // waits while the window's thread handles the message, but no longer than
+  // `waitMs`, and not at all when the system already takes that thread for
+  // hung. Messages sent to the caller's own windows meanwhile are handled.
+  // True when the window answered in time; false when it did not, or does not
+  // exist. A window that did not answer may still handle the message later.
+  virtual bool sendClose(WindowHandle window, std::uint32_t waitMs) = 0;
 
   // GetWindow(window, GW_HWNDFIRST): the top-level window highest in the Z order.
   virtual WindowHandle firstWindow(WindowHandle window) = 0;

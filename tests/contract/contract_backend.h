@@ -34,6 +34,9 @@ class ContractBackend {
 
   // A top-level window with this title that closes on WM_CLOSE.
   virtual WindowHandle openWindow(const std::string& title) = 0;
+  // A top-level window with this title, on a thread of its own, whose thread
+  // gets stuck in WM_CLOSE and reads no message until the backend is gone.
+  virtual WindowHandle openWindowStuckOnClose(const std::string& title) = 0;
   // Minimizes one of those windows, tells whether it is, and which window is
   // the foreground one.
   virtual void minimize(WindowHandle window) = 0;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -71,12 +72,31 @@ TEST_F(DesktopContract, FindsAWindowByItsWholeTitleInAnyCase) {
   EXPECT_EQ(0u, desktop().findWindowByTitle("Spoolcat Contract Player 2"));
 }
 
-TEST_F(DesktopContract, WindowGoesAwayOnClose) {
-  const WindowHandle window = open("Spoolcat Contract Closing");
-  if (window == 0) return;
-  ASSERT_EQ(window, desktop().findWindowByTitle("Spoolcat Contract Closing"));
-  desktop().sendClose(window);
-  EXPECT_EQ(0u, desktop().findWindowByTitle("Spoolcat Contract Closing"));
+// The wait for an answer to WM_CLOSE ends at its bound, so a program stuck
+// in its handler cannot hold the caller; the caller learns it was not answered.
+TEST_F(DesktopContract, CloseWaitsForTheAnswerNoLongerThanAsked) {
+  const WindowHandle closing = open("Spoolcat Contract Closing");
+  const WindowHandle stuck = backend_->openWindowStuckOnClose("Spoolcat Contract Stuck");
+  if (closing == 0 || stuck == 0) return;
+  struct Close {
+    const char* title;
+    WindowHandle window;
+    std::uint32_t waitMs;
+    bool answered;
+    bool openAfter;
+  };
+  const Close closes[] = {
+      {"Spoolcat Contract Stuck", stuck, 300, false, true},
+      {"Spoolcat Contract Closing", closing, 5000, true, false},
+      {"Spoolcat Contract Closing", closing, 300, false, false},  // gone
+  };
+  for (const Close& c : closes) {
+    SCOPED_TRACE(c.title);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(c.answered, desktop().sendClose(c.window, c.waitMs));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(c.waitMs + 2000));
+    EXPECT_EQ(c.openAfter, desktop().findWindowByTitle(c.title) == c.window);
+  }
 }
 
 // What a second copy of the program does to the first one's window.
@@ -190,7 +210,7 @@ TEST_F(DesktopContract, ClosedDialogAnswersNothing) {
   const auto dialog = openDialog("SpoolcatContractDialog", {{"Button", "OK", 30, true}});
   if (older == 0 || dialog.window == 0) return;
   const WindowHandle ok = dialog.controls[0];
-  desktop().sendClose(dialog.window);
+  ASSERT_TRUE(desktop().sendClose(dialog.window, 5000));
   // A walk that stood on the dialog or one of its controls ends there.
   EXPECT_EQ(0u, desktop().nextWindow(dialog.window));
   EXPECT_EQ(0u, desktop().nextChild(dialog.window, 0));

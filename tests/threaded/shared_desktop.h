@@ -56,7 +56,7 @@ class SharedDesktop final : public Desktop {
 
   // --- Desktop, for either thread ---
   WindowHandle findWindowByTitle(const char* title) override;
-  void sendClose(WindowHandle window) override { (void)window; }
+  bool sendClose(WindowHandle, std::uint32_t) override { return false; }
   WindowHandle firstWindow(WindowHandle window) override;
   WindowHandle nextWindow(WindowHandle window) override;
   void className(WindowHandle window, FixedText<256>& name) override;

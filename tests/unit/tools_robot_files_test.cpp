@@ -111,5 +111,19 @@ TEST(ToolsPlayerConfig, DefaultsAndChoices) {
   EXPECT_TRUE(set.hidden_button);
 }
 
+TEST(ToolsPlayerConfig, OnCloseTakesItsThreeWordsAndClosesOnAnythingElse) {
+  const std::pair<const char*, OnClose> cases[] = {
+      {"", OnClose::Close},
+      {"on_close = close\n", OnClose::Close},
+      {"on_close = hang\n", OnClose::Hang},
+      {"on_close = ask\n", OnClose::Ask},
+      {"on_close = HANG\n", OnClose::Close},
+      {"on_close = hang up\n", OnClose::Close},
+  };
+  for (const auto& [ini, expected] : cases) {
+    EXPECT_EQ(ReadPlayerConfig(IniValues::Parse(ini)).on_close, expected) << ini;
+  }
+}
+
 }  // namespace
 }  // namespace sc::tools

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <vector>
 
 #include "contract/contract_backend.h"
@@ -61,6 +62,10 @@ class Win32ContractBackend final : public ContractBackend {
     windows_.push_back(win32::createPlainWindow(title));
     return windows_.back();
   }
+  WindowHandle openWindowStuckOnClose(const std::string& title) override {
+    stuck_.push_back(std::make_unique<win32::StuckOnCloseWindow>(title));
+    return stuck_.back()->window();
+  }
 
   void minimize(WindowHandle window) override { win32::minimizeWindow(window); }
   bool minimized(WindowHandle window) override { return win32::isMinimized(window); }
@@ -92,6 +97,7 @@ class Win32ContractBackend final : public ContractBackend {
   std::vector<std::string> keys_;
   std::vector<std::string> folders_;
   std::vector<WindowHandle> windows_;
+  std::vector<std::unique_ptr<win32::StuckOnCloseWindow>> stuck_;
 };
 
 }  // namespace

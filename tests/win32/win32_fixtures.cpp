@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <future>
 #include <vector>
 
 namespace sc::win32 {
@@ -42,7 +43,56 @@ LRESULT CALLBACK dialogProcedure(HWND window, UINT message, WPARAM wParam, LPARA
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
+constexpr char kStuckWindowClass[] = "SpoolcatStuckOnCloseWindow";
+
+// GWLP_USERDATA holds the event that releases the WM_CLOSE handler.
+LRESULT CALLBACK stuckProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CLOSE:
+      WaitForSingleObject(reinterpret_cast<HANDLE>(GetWindowLongPtrA(window, GWLP_USERDATA)),
+                          INFINITE);
+      DestroyWindow(window);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
 }  // namespace
+
+StuckOnCloseWindow::StuckOnCloseWindow(const std::string& title)
+    : release_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+  std::promise<WindowHandle> made;
+  std::future<WindowHandle> madeWindow = made.get_future();
+  thread_ = std::thread([this, title, &made] {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = stuckProcedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = kStuckWindowClass;
+    RegisterClassA(&windowClass);  // a second registration fails harmlessly
+    HWND window = CreateWindowExA(0, kStuckWindowClass, title.c_str(), WS_OVERLAPPEDWINDOW,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, 200, 100, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    if (window != nullptr)
+      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(release_));
+    made.set_value(reinterpret_cast<WindowHandle>(window));
+    if (window == nullptr) return;
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+  });
+  window_ = madeWindow.get();
+}
+
+StuckOnCloseWindow::~StuckOnCloseWindow() {
+  SetEvent(release_);
+  // A handler already stuck returns now; otherwise this close goes through
+  // at once. Either way the window goes and its thread's loop ends.
+  PostMessageA(reinterpret_cast<HWND>(window_), WM_CLOSE, 0, 0);
+  thread_.join();
+  CloseHandle(release_);
+}
 
 bool deleteRegistryTree(RegRoot root, const std::string& path) {
   HKEY rootKey = root == RegRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;

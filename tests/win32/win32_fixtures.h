@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <thread>
 
 #include "platform/platform.h"
 
@@ -35,5 +36,23 @@ int buttonClicks(WindowHandle dialog, WindowHandle button);
 // queue for `window`: how many had no parameters.
 int takeWakeMessages(WindowHandle window);
 std::uint32_t currentProcessId();
+
+// A hidden top-level window on a thread of its own, which gets stuck in its
+// WM_CLOSE handler, reading no message, as a hung program does. Destroying
+// this releases the handler, closes the window and ends the thread.
+class StuckOnCloseWindow {
+ public:
+  explicit StuckOnCloseWindow(const std::string& title);
+  ~StuckOnCloseWindow();
+  StuckOnCloseWindow(const StuckOnCloseWindow&) = delete;
+  StuckOnCloseWindow& operator=(const StuckOnCloseWindow&) = delete;
+
+  WindowHandle window() const { return window_; }
+
+ private:
+  void* release_;  // a manual-reset event HANDLE
+  WindowHandle window_ = 0;
+  std::thread thread_;
+};
 
 }  // namespace sc::win32

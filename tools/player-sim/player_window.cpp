@@ -10,6 +10,7 @@ namespace sc::tools {
 namespace {
 
 constexpr UINT_PTR kRipTimer = 1;
+constexpr char kQuitQuestion[] = "Stop ripping and quit?";
 
 std::string Drive(char letter) { return std::string(1, letter) + ":"; }
 
@@ -73,15 +74,34 @@ LRESULT PlayerWindow::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) 
       OnAnswer(static_cast<int>(wparam));
       return 0;
     case WM_CLOSE:
-      log_.Write("CLOSE " + Quoted("title", identity_.title));
-      dialog_.reset();
-      DestroyWindow(window_);
+      OnClose();
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
   }
   return DefWindowProcA(window_, message, wparam, lparam);
+}
+
+void PlayerWindow::OnClose() {
+  log_.Write("CLOSE " + Quoted("title", identity_.title));
+  if (config_.on_close == OnClose::Hang) {
+    // Stuck inside the handler: the sender waits in vain, and after 5 s the
+    // system takes this thread for hung.
+    log_.Write("HANG");
+    Sleep(INFINITE);
+  }
+  if (config_.on_close == OnClose::Ask) {
+    // A modal loop of its own: the thread keeps reading messages, so it does
+    // not look hung, yet the WM_CLOSE is not answered until someone clicks.
+    log_.Write("ASK " + Quoted("question", kQuitQuestion));
+    const bool yes =
+        MessageBoxA(window_, kQuitQuestion, identity_.title, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    log_.Write(std::string("ANSWER button=") + (yes ? "Yes" : "No"));
+    if (!yes) return;
+  }
+  dialog_.reset();
+  DestroyWindow(window_);
 }
 
 void PlayerWindow::OnDeviceChange(WPARAM event, LPARAM lparam) {

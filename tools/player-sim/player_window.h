@@ -35,6 +35,7 @@ class PlayerWindow {
   static LRESULT CALLBACK Trampoline(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
+  void OnClose();
   void OnDeviceChange(WPARAM event, LPARAM lparam);
   void OnAnswer(int button);
   void OnRipDone();

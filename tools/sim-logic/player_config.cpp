@@ -14,6 +14,10 @@ PlayerConfig ReadPlayerConfig(const IniValues& ini) {
   config.hidden_button = ini.Flag("hidden_button", false);
   config.scan_at_start = ini.Flag("scan_at_start", true);
   config.disc_folder = ini.Text("disc_folder", "");
+  const std::string on_close = ini.Text("on_close", "close");
+  config.on_close = on_close == "hang"  ? OnClose::Hang
+                    : on_close == "ask" ? OnClose::Ask
+                                        : OnClose::Close;
   return config;
 }
 

@@ -18,6 +18,13 @@ enum class ButtonOrder {
   Scrambled     // created out of order: the rightmost first, the middle last
 };
 
+// What the player does with WM_CLOSE.
+enum class OnClose {
+  Close,  // closes at once
+  Hang,   // never returns from it: its thread reads no message again
+  Ask     // asks "quit?" in a modal box of its own and closes only on "Yes"
+};
+
 struct PlayerConfig {
   int rip_ms = 1500;
   AfterDecline after_decline = AfterDecline::Stay;
@@ -25,6 +32,7 @@ struct PlayerConfig {
   bool hidden_button = false;  // every dialog gets one more, invisible, button
   bool scan_at_start = true;   // a disc already in a CD drive is ripped at start
   std::string disc_folder;     // where the disc marker is; empty: the drive's root
+  OnClose on_close = OnClose::Close;
 };
 
 PlayerConfig ReadPlayerConfig(const IniValues& ini);

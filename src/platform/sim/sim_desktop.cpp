@@ -16,12 +16,15 @@ WindowHandle SimDesktop::findWindowByTitle(const char* title) {
   return 0;
 }
 
-void SimDesktop::sendClose(WindowHandle window) {
+bool SimDesktop::sendClose(WindowHandle window, std::uint32_t waitMs) {
   closeRequests_.push_back(window);
+  closeWaits_.push_back(waitMs);
   if (closeHook_) closeHook_(window);
-  if (failures_.check("sendClose")) return;
+  if (failures_.check("sendClose")) return false;
   const Window* target = find(window);
-  if (target != nullptr && target->closesOnClose) removeWindow(window);
+  if (target == nullptr || target->onClose == OnClose::Hangs) return false;
+  if (target->onClose == OnClose::Closes) removeWindow(window);
+  return true;
 }
 
 WindowHandle SimDesktop::firstWindow(WindowHandle window) {
@@ -117,10 +120,10 @@ std::vector<WindowHandle> SimDesktop::takeWakes() {
 }
 
 WindowHandle SimDesktop::addTopLevel(const std::string& className, const std::string& title,
-                                     bool closesOnClose) {
+                                     OnClose onClose) {
   const WindowHandle handle = nextHandle_;
   nextHandle_ += 2;
-  windows_.push_back(Window{handle, 0, className, title, true, 0, closesOnClose});
+  windows_.push_back(Window{handle, 0, className, title, true, 0, onClose});
   return handle;
 }
 
@@ -129,7 +132,7 @@ WindowHandle SimDesktop::addChild(WindowHandle parent, const std::string& classN
   if (parent == 0 || find(parent) == nullptr) return 0;
   const WindowHandle handle = nextHandle_;
   nextHandle_ += 2;
-  windows_.push_back(Window{handle, parent, className, text, visible, left, true});
+  windows_.push_back(Window{handle, parent, className, text, visible, left, OnClose::Closes});
   return handle;
 }
 

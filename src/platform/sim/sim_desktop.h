@@ -32,8 +32,15 @@ class SimDesktop final : public Desktop {
   // The class of the windows addWindow() makes.
   static constexpr char kPlainClassName[] = "SimWindow";
 
+  // What a window does with WM_CLOSE.
+  enum class OnClose {
+    Closes,  // answers and goes, with everything below it
+    Stays,   // answers and stays open
+    Hangs    // never answers: every wait for it runs out, and sendClose is false
+  };
+
   WindowHandle findWindowByTitle(const char* title) override;
-  void sendClose(WindowHandle window) override;
+  bool sendClose(WindowHandle window, std::uint32_t waitMs) override;
   WindowHandle firstWindow(WindowHandle window) override;
   WindowHandle nextWindow(WindowHandle window) override;
   void className(WindowHandle window, FixedText<256>& name) override;
@@ -47,11 +54,11 @@ class SimDesktop final : public Desktop {
   void postWake(WindowHandle window) override;
 
   // A visible top-level window, placed on top of the Z order as Windows places
-  // a new one, at screen x 0. It goes away on WM_CLOSE unless told to ignore it.
+  // a new one, at screen x 0.
   WindowHandle addTopLevel(const std::string& className, const std::string& title,
-                           bool closesOnClose = true);
-  WindowHandle addWindow(const std::string& title, bool closesOnClose = true) {
-    return addTopLevel(kPlainClassName, title, closesOnClose);
+                           OnClose onClose = OnClose::Closes);
+  WindowHandle addWindow(const std::string& title, OnClose onClose = OnClose::Closes) {
+    return addTopLevel(kPlainClassName, title, onClose);
   }
   // A child window after the parent's other children; `left` is its screen x.
   // 0 when the parent does not exist.
@@ -66,8 +73,10 @@ class SimDesktop final : public Desktop {
   void removeWindow(WindowHandle window);
   bool isOpen(WindowHandle window) const;
 
-  // Every WM_CLOSE sent, in order, open window or not.
+  // Every WM_CLOSE sent, in order, open window or not, and how long each
+  // sender was willing to wait for the answer.
   const std::vector<WindowHandle>& closeRequests() const { return closeRequests_; }
+  const std::vector<std::uint32_t>& closeWaits() const { return closeWaits_; }
   // Runs inside each WM_CLOSE sent, so a test can look at the world then.
   void setCloseHook(std::function<void(WindowHandle)> hook) { closeHook_ = std::move(hook); }
 
@@ -85,7 +94,7 @@ class SimDesktop final : public Desktop {
 
   // Each operation's subject is the window's title or text, its detail the
   // window's class. findWindow (subject: the title sought; not found),
-  // sendClose (recorded, not delivered), firstWindow, nextWindow, nextChild
+  // sendClose (recorded, not delivered: false), firstWindow, nextWindow, nextChild
   // (subject and detail: the window asked about, or the parent; answer 0),
   // className (""), isVisible (false), windowLeft (false, `left` untouched),
   // setForeground and bringToFront (recorded, the window stays as it was,
@@ -101,7 +110,7 @@ class SimDesktop final : public Desktop {
     std::string title;
     bool visible;
     int left;
-    bool closesOnClose;
+    OnClose onClose;
     bool minimized = false;
   };
   Window* find(WindowHandle window);
@@ -115,6 +124,7 @@ class SimDesktop final : public Desktop {
 
   std::vector<Window> windows_;  // oldest first
   std::vector<WindowHandle> closeRequests_;
+  std::vector<std::uint32_t> closeWaits_;
   std::function<void(WindowHandle)> closeHook_;
   std::vector<DesktopInput> inputs_;
   std::function<void(const DesktopInput&)> mouseHook_;

@@ -16,7 +16,14 @@ WindowHandle Win32Desktop::findWindowByTitle(const char* title) {
   return fromHwnd(FindWindowA(nullptr, title));
 }
 
-void Win32Desktop::sendClose(WindowHandle window) { SendMessageA(toHwnd(window), WM_CLOSE, 0, 0); }
+bool Win32Desktop::sendClose(WindowHandle window, std::uint32_t waitMs) {
+  // Not SMTO_BLOCK: a player that, while closing, sends a message to one of
+  // our windows (an activation, a broadcast) gets its answer, as with
+  // SendMessageA, instead of both sides waiting out the time.
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutA(toHwnd(window), WM_CLOSE, 0, 0, SMTO_NORMAL | SMTO_ABORTIFHUNG, waitMs,
+                             &result) != 0;
+}
 
 WindowHandle Win32Desktop::firstWindow(WindowHandle window) {
   return fromHwnd(GetWindow(toHwnd(window), GW_HWNDFIRST));

@@ -10,7 +10,7 @@ namespace sc::win32 {
 class Win32Desktop final : public Desktop {
  public:
   WindowHandle findWindowByTitle(const char* title) override;
-  void sendClose(WindowHandle window) override;
+  bool sendClose(WindowHandle window, std::uint32_t waitMs) override;
 
   WindowHandle firstWindow(WindowHandle window) override;
   WindowHandle nextWindow(WindowHandle window) override;

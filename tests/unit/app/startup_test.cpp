@@ -62,9 +62,18 @@ TEST_F(StartupTest, CloseIsRefusedWhileExitIsDisabledAndAllowedAfterwards) {
   EXPECT_TRUE(form->isClosed());
 }
 
-TEST_F(StartupTest, CloseStopsTheWatcherThenClosesThePlayerThenSaves) {
+// A player stuck in WM_CLOSE, or hung, changes nothing but the answer: the
+// program waits for it no longer than it may without looking hung itself.
+class CloseTest : public MainWindowTest,
+                  public ::testing::WithParamInterface<sim::SimDesktop::OnClose> {};
+
+INSTANTIATE_TEST_SUITE_P(Player, CloseTest,
+                         ::testing::Values(sim::SimDesktop::OnClose::Closes,
+                                           sim::SimDesktop::OnClose::Hangs));
+
+TEST_P(CloseTest, StopsTheWatcherThenClosesThePlayerThenSaves) {
   InstallManagerAndPlayers();
-  const WindowHandle player = sim.desktop.addWindow("Windows Media Player");
+  const WindowHandle player = sim.desktop.addWindow("Windows Media Player", GetParam());
   Start();
   form->btnExit.setEnabled(true);
   form->ckxReplaceExitFile.setChecked(false);
@@ -81,6 +90,9 @@ TEST_F(StartupTest, CloseStopsTheWatcherThenClosesThePlayerThenSaves) {
   EXPECT_EQ(sim.threads.terminations().size(), 1u);
   EXPECT_EQ(sim.threads.terminations().back().second, kStillActive);
   EXPECT_EQ(sim.desktop.closeRequests(), std::vector<WindowHandle>{player});
+  // Windows takes a program that has not read its messages for 5 s for hung.
+  EXPECT_GT(sim.desktop.closeWaits().at(0), 0u);
+  EXPECT_LT(sim.desktop.closeWaits().at(0), 5000u);
   EXPECT_EQ(sim.registry.dwordValue(kUser, kOwnKey, "Replace existing songs"), 0u);
   EXPECT_EQ(sim.registry.stringValue(kUser, kOwnKey, "Ripping Application"),
             "Windows Media Player");

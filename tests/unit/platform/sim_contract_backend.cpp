@@ -35,6 +35,9 @@ class SimContractBackend final : public ContractBackend {
   WindowHandle openWindow(const std::string& title) override {
     return sim_.desktop.addWindow(title);
   }
+  WindowHandle openWindowStuckOnClose(const std::string& title) override {
+    return sim_.desktop.addWindow(title, sim::SimDesktop::OnClose::Hangs);
+  }
   void minimize(WindowHandle window) override { sim_.desktop.setMinimized(window, true); }
   bool minimized(WindowHandle window) override { return sim_.desktop.isMinimized(window); }
   WindowHandle foreground() override { return sim_.desktop.foreground(); }

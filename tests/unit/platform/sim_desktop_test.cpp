@@ -73,11 +73,12 @@ TEST_F(SimDesktopTest, VisibilityAndPlaceFollowTheSetters) {
 }
 
 TEST_F(SimDesktopTest, ClosingADialogTakesItsControlsUnlessItStays) {
-  const WindowHandle stubborn = desktop_.addTopLevel("iTunesDialog", "Stays", false);
+  const WindowHandle stubborn =
+      desktop_.addTopLevel("iTunesDialog", "Stays", SimDesktop::OnClose::Stays);
   const WindowHandle kept = desktop_.addChild(stubborn, "Button", "Cancel", true, 0);
-  desktop_.sendClose(stubborn);
+  desktop_.sendClose(stubborn, 0);
   EXPECT_TRUE(desktop_.isOpen(kept));
-  desktop_.sendClose(dialog_);
+  desktop_.sendClose(dialog_, 0);
   EXPECT_FALSE(desktop_.isOpen(dialog_));
   EXPECT_FALSE(desktop_.isOpen(ok_));
   EXPECT_FALSE(desktop_.isOpen(label_));
@@ -104,7 +105,7 @@ TEST_F(SimDesktopTest, HookClosingTheDialogEndsAWalkInProgress) {
   std::vector<WindowHandle> hooked;
   desktop_.setMouseHook([&](const DesktopInput& input) {
     hooked.push_back(input.window);
-    if (input.kind == DesktopInput::Kind::MouseUp) desktop_.sendClose(dialog_);
+    if (input.kind == DesktopInput::Kind::MouseUp) desktop_.sendClose(dialog_, 0);
   });
   WindowHandle child = desktop_.nextChild(dialog_, 0);
   ASSERT_EQ(ok_, child);

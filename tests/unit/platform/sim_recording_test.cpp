@@ -53,14 +53,16 @@ TEST(SimShellRecording, ResultComesFromFailuresThenFilesThenSetting) {
   EXPECT_EQ(4u, sim.shell.calls().size());
 }
 
-TEST(SimDesktopRecording, RecordsEveryCloseAndHonoursStubbornWindows) {
+TEST(SimDesktopRecording, RecordsEveryCloseWithItsWaitAndHonoursStubbornWindows) {
   SimDesktop desktop;
   const WindowHandle player = desktop.addWindow("iTunes");
-  const WindowHandle stubborn = desktop.addWindow("Windows Media Player", false);
-  desktop.sendClose(stubborn);
-  desktop.sendClose(player);
-  desktop.sendClose(player);
+  const WindowHandle stubborn =
+      desktop.addWindow("Windows Media Player", SimDesktop::OnClose::Stays);
+  EXPECT_TRUE(desktop.sendClose(stubborn, 100));
+  EXPECT_TRUE(desktop.sendClose(player, 200));
+  EXPECT_FALSE(desktop.sendClose(player, 300));
   EXPECT_EQ((std::vector<WindowHandle>{stubborn, player, player}), desktop.closeRequests());
+  EXPECT_EQ((std::vector<std::uint32_t>{100, 200, 300}), desktop.closeWaits());
   EXPECT_FALSE(desktop.isOpen(player));
   EXPECT_TRUE(desktop.isOpen(stubborn));
 }

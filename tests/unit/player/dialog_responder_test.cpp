@@ -59,7 +59,9 @@ class ChangingDialogDesktop final : public Desktop {
   WindowHandle findWindowByTitle(const char* title) override {
     return desktop_.findWindowByTitle(title);
   }
-  void sendClose(WindowHandle window) override { desktop_.sendClose(window); }
+  bool sendClose(WindowHandle window, std::uint32_t waitMs) override {
+    return desktop_.sendClose(window, waitMs);
+  }
   WindowHandle firstWindow(WindowHandle window) override { return desktop_.firstWindow(window); }
   WindowHandle nextWindow(WindowHandle window) override { return desktop_.nextWindow(window); }
   void className(WindowHandle window, FixedText<256>& name) override {

@@ -86,7 +86,7 @@ class FixedDesktop final : public Desktop {
   }
 
   WindowHandle findWindowByTitle(const char*) override { return 0; }
-  void sendClose(WindowHandle) override {}
+  bool sendClose(WindowHandle, std::uint32_t) override { return false; }
   WindowHandle firstWindow(WindowHandle) override { return following(0, 0); }
   WindowHandle nextWindow(WindowHandle window) override { return following(0, window); }
   void className(WindowHandle window, FixedText<256>& name) override {
