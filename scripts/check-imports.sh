@@ -118,7 +118,8 @@ for program in "$@"; do
   done <<<"$program_facts"
   [ "$imports" -gt 0 ] || problems+=("no import table was read")
   if [ ${#problems[@]} -eq 0 ]; then
-    echo "check-imports: $name: $imports imports, all allowed; subsystem $(sed -n 's/^subsystem //p' <<<"$program_facts")"
+    subsystem="$(sed -n 's/^subsystem //p' <<<"$program_facts")"
+    echo "check-imports: $name: $imports imports, all allowed; subsystem $subsystem"
   else
     for problem in "${problems[@]}"; do
       echo "check-imports: $name $problem"

@@ -56,7 +56,8 @@ while read -r _ name; do
     echo "  identical  $name"
   else
     differ=$((differ + 1))
-    echo "  DIFFERENT  $name ($(cmp -l "$dist/$name" "$copy/dist/$name" 2>/dev/null | wc -l) bytes; first ones, offset and octal bytes:)"
+    bytes="$(cmp -l "$dist/$name" "$copy/dist/$name" 2>/dev/null | wc -l)"
+    echo "  DIFFERENT  $name ($bytes bytes; the first, as offset and octal bytes:)"
     cmp -l "$dist/$name" "$copy/dist/$name" 2>&1 | head -8 | sed 's/^/             /'
   fi
 done <"$dist/SHA256SUMS"

@@ -42,7 +42,8 @@ def directory_entries(chm):
     itsp = chm[dir_offset : dir_offset + 0x54]
     if itsp[:4] != b"ITSP":
         raise LayoutError("no ITSP directory header")
-    header_length, chunk_size = struct.unpack_from("<I", itsp, 8)[0], struct.unpack_from("<I", itsp, 0x10)[0]
+    header_length = struct.unpack_from("<I", itsp, 8)[0]
+    chunk_size = struct.unpack_from("<I", itsp, 0x10)[0]
     first, last = struct.unpack_from("<ii", itsp, 0x20)
     for index in range(first, last + 1):
         start = dir_offset + header_length + index * chunk_size
