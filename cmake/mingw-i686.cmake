@@ -1,12 +1,7 @@
-# 32-bit Windows with MinGW-w64's posix-thread compilers (the win32-thread ones
-# lack std::thread and std::mutex in GCC 12). Tests run under Wine.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# 32-bit Windows with MinGW-w64's posix-thread compilers, for the tests, the
+# substitute programs and the benchmark: the test programs need std::thread
+# and std::mutex, which the win32-thread compilers lack in GCC 12. Their
+# runtime imports functions Windows XP lacks, so spoolcat.exe itself comes
+# from the release tree (mingw-i686-win32.cmake). Tests run under Wine.
+set(SPOOLCAT_MINGW_THREADS posix)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-i686-common.cmake)

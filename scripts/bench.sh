@@ -61,7 +61,7 @@ bash scripts/deps.sh bench >&2
 
 say "building"
 cmake --preset windows >/dev/null
-cmake --build --preset windows -j2 --target spoolcat spoolcat_timed ketmgr wmplayer scprobe \
+cmake --build --preset windows -j2 --target spoolcat_release spoolcat_timed ketmgr wmplayer scprobe \
   bare_start bare_timers bare_driver >"$out/build.log" 2>&1 || {
   tail -30 "$out/build.log"
   exit 1
@@ -69,7 +69,11 @@ cmake --build --preset windows -j2 --target spoolcat spoolcat_timed ketmgr wmpla
 cc -O2 -Wall -Wextra -o "$out/proc_sampler" bench/sampler/proc_sampler.c
 sampler="$out/proc_sampler"
 cc -O2 -Wall -Wextra -o "$out/park_pointer" bench/sampler/park_pointer.c -lX11
-exe_of() { find "$root/build/windows" -name "$1.exe" -not -path '*/CMakeFiles/*' | head -1; }
+# spoolcat.exe is the release tree's (the Windows build brings it up to date).
+exe_of() {
+  find "$root/build/release" "$root/build/windows" -name "$1.exe" -not -path '*/CMakeFiles/*' 2>/dev/null |
+    head -1
+}
 
 source scripts/wine-env.sh
 started=() # the wine launchers of the programs this script starts

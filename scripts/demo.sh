@@ -43,7 +43,7 @@ say "building"
 cmake --preset windows >/dev/null
 available="$(cmake --build --preset windows --target help | sed -n 's/^\.\.\. \([a-z_]*\).*/\1/p')"
 targets=()
-for t in spoolcat scprobe ketmgr wmplayer itunes; do
+for t in spoolcat_release scprobe ketmgr wmplayer itunes; do
   if grep -qx "$t" <<<"$available"; then
     targets+=("$t")
   else
@@ -54,7 +54,11 @@ cmake --build --preset windows --target "${targets[@]}" >"$out/build.log" 2>&1 |
   tail -30 "$out/build.log"
   exit 1
 }
-exe_of() { find "$root/build/windows" -name "$1.exe" -not -path '*/CMakeFiles/*' | head -1; }
+# spoolcat.exe is the release tree's (the Windows build brings it up to date).
+exe_of() {
+  find "$root/build/release" "$root/build/windows" -name "$1.exe" -not -path '*/CMakeFiles/*' 2>/dev/null |
+    head -1
+}
 spoolcat_exe="$(exe_of spoolcat)"
 probe_exe="$(exe_of scprobe)"
 ketmgr_exe="$(exe_of ketmgr)"

@@ -7,8 +7,8 @@
 #                            runtimes (scripts/fuzz.sh)
 #   scripts/deps.sh wine     native + MinGW, Wine (with its 32-bit side), Xvfb,
 #                            ImageMagick for screenshots and the program's
-#                            icon, chmcmd (fp-utils) for the help document
-#                            (the default)
+#                            icon, chmcmd (fp-utils) and python3 for the help
+#                            document (the default)
 #   scripts/deps.sh bench    wine + Xlib's headers (scripts/bench.sh)
 #   scripts/deps.sh package  wine + NSIS and zip (scripts/package.sh)
 #
@@ -26,8 +26,9 @@ native_pkgs+=(libasan8 libubsan1 libtsan2)
 fuzz_pkgs=(clang-14 libclang-rt-14-dev)
 # Wine and the tools, installed with their recommended packages as measured.
 wine_pkgs=(g++-mingw-w64-i686 wine wine32:i386 wine64)
-# Plain tools, without recommends (ImageMagick's would pull in a lot).
-tool_pkgs=(xvfb xauth x11-utils imagemagick fp-utils)
+# Plain tools, without recommends (ImageMagick's would pull in a lot);
+# python3 clears the compile time chmcmd writes into the help document.
+tool_pkgs=(xvfb xauth x11-utils imagemagick fp-utils python3)
 # The release's setup and zip, without recommends like the plain tools.
 package_pkgs=(nsis zip)
 # The benchmark's pointer parking, built against Xlib.

@@ -23,13 +23,14 @@ say() { echo "screenshots: $*"; }
 bash scripts/deps.sh wine
 say "building"
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target spoolcat scprobe ketmgr wmplayer itunes >/dev/null
+cmake --build --preset windows --target spoolcat_release scprobe ketmgr wmplayer itunes >/dev/null
 
 built="$root/build/windows"
-spoolcat_exe="$built/src/spoolcat.exe"
+# The program and its help document are the release tree's.
+spoolcat_exe="$root/build/release/src/spoolcat.exe"
 probe_exe="$built/tools/probe/scprobe.exe"
 ketmgr_exe="$built/tools/robot-sim/ketmgr.exe"
-help_doc="$built/src/spoolcat.chm"
+help_doc="$root/build/release/src/spoolcat.chm"
 
 source scripts/wine-env.sh
 export SCPROBE="$probe_exe"

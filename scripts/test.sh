@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The whole test run: dependencies, the native build and its tests, the same
 # tests under ASan/UBSan, the threaded tests under TSan, 30 s of each fuzz
-# target, the Windows build, the release's setup and zip, a fresh Wine prefix,
-# then the Windows tests under Wine (unit, contract and end-to-end, the soak
-# and install tests among them). Ends with ctest's summary of the Windows
-# tests; exits non-zero when any test failed. About 16 minutes on 2 cores once
+# target, the Windows build (with the release tree's spoolcat.exe), the
+# release's setup and zip with the XP import check of both, built a second
+# time in a fresh copy to prove them reproducible, a fresh Wine prefix, then
+# the Windows tests under Wine (unit, contract and end-to-end, the soak and
+# install tests and the import check's own test among them). Ends with
+# ctest's summary of the Windows tests; exits non-zero when any test failed. About 16 minutes on 2 cores once
 # the packages are installed (they take about 2 more on a new machine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -48,10 +50,10 @@ step "Windows build"
 cmake --preset windows >/dev/null
 cmake --build --preset windows
 
-step "release packages (setup and zip)"
+step "release packages (setup and zip), XP import check, second build to compare"
 # The install tests run the setup; without it they fail rather than skip.
 package_rc=0
-bash scripts/package.sh </dev/null || package_rc=$?
+bash scripts/package.sh --verify </dev/null || package_rc=$?
 export SPOOLCAT_REQUIRE_SETUP=1
 
 step "Wine prefix"
@@ -68,7 +70,7 @@ if [ "$fuzz_rc" -ne 0 ]; then
   echo "(a fuzz target failed, see above; this run fails whatever follows)"
 fi
 if [ "$package_rc" -ne 0 ]; then
-  echo "(packaging failed, see above; this run fails whatever follows)"
+  echo "(packaging, its import check or its reproducibility failed, see above; this run fails whatever follows)"
 fi
 windows_rc=0
 ctest --preset windows --timeout 180 </dev/null || windows_rc=$?
