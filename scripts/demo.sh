@@ -5,11 +5,12 @@
 #
 # Installs what is missing, builds spoolcat.exe and the substitute manager and
 # players, lays them out in a Wine prefix (build/wine/demo, kept between runs)
-# as C:\Spoolcat and C:\Players, starts Spoolcat on $DISPLAY (or on a private
-# Xvfb display), presses "Ripping" as a person would, waits for "Job Done",
-# then prints a timeline and saves a screenshot. --itunes picks iTunes as the
-# player, --discs sets the size of the stack (5), --keep leaves Spoolcat
-# running at the end.
+# as C:\Spoolcat and C:\Players, starts Spoolcat on Wine's own desktop (a
+# window on $DISPLAY, or on a private Xvfb display) so that its frame and
+# caption show, presses "Ripping" as a person would, waits for "Job Done",
+# then prints a timeline and saves a picture of the window. --itunes picks
+# iTunes as the player, --discs sets the size of the stack (5), --keep leaves
+# Spoolcat running at the end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
@@ -26,7 +27,7 @@ while [ $# -gt 0 ]; do
       ;;
     --keep) keep=true ;;
     *)
-      sed -n '2,12p' "$0" | sed 's/^# \{0,1\}//'
+      sed -n '2,13p' "$0" | sed 's/^# \{0,1\}//'
       exit 64
       ;;
   esac
@@ -82,7 +83,8 @@ cleanup() {
 trap cleanup EXIT
 wine_env_up "$root/build/wine/demo" --reuse
 drive_c="$WINEPREFIX/drive_c"
-probe() { wine "$probe_exe" "$@" | tr -d '\r'; }
+desktop=Spoolcat
+probe() { wine "$probe_exe" --desktop "$desktop" "$@" </dev/null | tr -d '\r'; }
 
 say "installing into C:\\Spoolcat and C:\\Players"
 # A fresh start each time: no settings, no robot state, no logs of a last run.
@@ -121,9 +123,10 @@ if [ -n "$itunes_exe" ]; then
   wine 'C:\Players\iTunes\itunes.exe' --register
 fi
 
-say "starting Spoolcat on display $DISPLAY"
-wine 'C:\Spoolcat\spoolcat.exe' >"$out/spoolcat.log" 2>&1 &
-probe wait-window "Spoolcat:" 30000 >/dev/null || {
+say "starting Spoolcat on Wine's desktop \"$desktop\" on display $DISPLAY"
+# The players and managers it starts come onto the same desktop.
+wine_desktop "$desktop" 800x600 'C:\Spoolcat\spoolcat.exe'
+wine_desktop_wait "$desktop" "Spoolcat:" || {
   say "the window \"Spoolcat:\" did not appear"
   exit 1
 }
@@ -150,7 +153,7 @@ else
 fi
 
 shot="$out/spoolcat.png"
-import -display "$DISPLAY" -window root "$shot"
+wine_desktop_shot "$desktop" "Spoolcat:" "$shot" || say "(no picture)"
 
 # One timeline from the status line and the substitutes' logs, by time.
 timeline() {

@@ -54,11 +54,6 @@ cp "$built/tools/player-sim/itunes.exe" "$drive_c/Players/iTunes/"
 wine 'C:\Players\Windows Media Player\wmplayer.exe' --register </dev/null >/dev/null 2>&1
 wine 'C:\Players\iTunes\itunes.exe' --register </dev/null >/dev/null 2>&1
 
-# The desktop X window's position on the Xvfb screen.
-desktop_origin() {
-  xwininfo -root -tree 2>/dev/null | sed -n "s/.*\"$desktop - Wine desktop\": *([^)]*) *[0-9]*x[0-9]*+\([0-9-]*\)+\([0-9-]*\).*/\1 \2/p" | head -1
-}
-
 # Starts the program with `player` as the saved choice, waits for "Ready",
 # saves the window's picture as `file`, and closes it with "Exit".
 shoot() {
@@ -66,35 +61,19 @@ shoot() {
   wine reg add 'HKCU\Software\Venmora\Spoolcat' /v 'Ripping Application' /d "$player" /f \
     /reg:32 >/dev/null
   wine_desktop "$desktop" 640x480 'C:\Spoolcat\spoolcat.exe'
-  local tries=0
-  until probe wait-window "Spoolcat:" 1000 >/dev/null; do
-    tries=$((tries + 1))
-    if [ "$tries" -ge 30 ]; then
-      say "the window \"Spoolcat:\" did not appear on the desktop"
-      return 1
-    fi
-    sleep 0.5
-  done
+  wine_desktop_wait "$desktop" "Spoolcat:" || {
+    say "the window \"Spoolcat:\" did not appear on the desktop"
+    return 1
+  }
   probe wait-text "Spoolcat:" 1002 Ready 30000 >/dev/null || {
     say "no \"Ready\": the status line reads \"$(probe text "Spoolcat:" 1002)\""
     return 1
   }
-  local left top width height x0 y0 origin
-  read -r left top width height <<<"$(probe rect "Spoolcat:")"
-  # Without a window manager the desktop's X window stays where Wine put it.
-  origin="$(desktop_origin)"
-  read -r x0 y0 <<<"${origin:-0 0}"
-  # Active, as after a start from the desktop: each probe's start may have
-  # taken the activation.
-  probe front "Spoolcat:" >/dev/null || say "the window did not come to the front"
-  sleep 1 # the caption's repaint
-  import -display "$DISPLAY" -window root \
-    -crop "${width}x${height}+$((x0 + left))+$((y0 + top))" +repage -strip \
-    -define png:compression-level=9 "$file"
-  say "$file: ${width}x${height}, $(stat -c %s "$file") bytes"
+  wine_desktop_shot "$desktop" "Spoolcat:" "$file"
+  say "$file: $(identify -format %wx%h "$file"), $(stat -c %s "$file") bytes"
   probe click "Spoolcat:" 1007 >/dev/null
   # Gone once the desktop is gone with it; the next start makes a new one.
-  tries=0
+  local tries=0
   while probe count "Spoolcat:" >/dev/null && [ "$tries" -lt 40 ]; do
     tries=$((tries + 1))
     sleep 0.25

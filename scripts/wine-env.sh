@@ -8,6 +8,8 @@
 #                                        exports WINEPREFIX, WINEDEBUG, DISPLAY, ...
 #   wine_env_down                        stops the wineserver and our Xvfb
 #   wine_desktop NAME WxH PROGRAM [ARGS] starts PROGRAM on Wine's own desktop
+#   wine_desktop_wait NAME TITLE         waits for a window on that desktop
+#   wine_desktop_shot NAME TITLE FILE    a picture of a window on that desktop
 # Called:
 #   scripts/wine-env.sh up DIR [--xvfb] [--reuse]   prints the variables to export
 #   scripts/wine-env.sh down DIR
@@ -143,6 +145,42 @@ wine_desktop() {
   wine_env_caption_fonts
   wine explorer "/desktop=$name,$size" "$@" </dev/null >"$WINE_ENV_DIR/desktop-$name.log" 2>&1 &
   WINE_DESKTOP_PID=$!
+}
+
+# Waits up to 15 s for a window titled TITLE on Wine's desktop NAME, which
+# may not exist yet when this starts. Needs SCPROBE.
+wine_desktop_wait() {
+  local name="$1" title="$2" tries=0
+  until wine "$SCPROBE" --desktop "$name" wait-window "$title" 1000 </dev/null >/dev/null; do
+    tries=$((tries + 1))
+    [ "$tries" -lt 30 ] || return 1
+    sleep 0.5
+  done
+}
+
+# Saves FILE, a picture of the window titled TITLE on Wine's desktop NAME
+# with its frame and caption, brought to the front first (each probe's start
+# may have taken the activation). Needs SCPROBE, xwininfo and ImageMagick.
+wine_desktop_shot() {
+  local name="$1" title="$2" file="$3" rect origin left top width height x0 y0
+  rect="$(wine "$SCPROBE" --desktop "$name" rect "$title" </dev/null | tr -d '\r')"
+  read -r left top width height <<<"$rect"
+  if [ -z "${height:-}" ]; then
+    wine_env_log "no window \"$title\" on the desktop $name: $rect"
+    return 1
+  fi
+  # Where the desktop's X window stands on the screen: the absolute position,
+  # which under a window manager differs from the one within its frame.
+  origin="$(xwininfo -root -tree 2>/dev/null |
+    sed -n "s/.*\"$name - Wine desktop\": *([^)]*) *[0-9]*x[0-9]*[+-][0-9]*[+-][0-9]* *+\([0-9-]*\)+\([0-9-]*\).*/\1 \2/p" |
+    head -1)"
+  read -r x0 y0 <<<"${origin:-0 0}"
+  wine "$SCPROBE" --desktop "$name" front "$title" </dev/null >/dev/null ||
+    wine_env_log "the window \"$title\" did not come to the front"
+  sleep 1 # the caption's repaint
+  import -display "$DISPLAY" -window root \
+    -crop "${width}x${height}+$((x0 + left))+$((y0 + top))" +repage -strip \
+    -define png:compression-level=9 "$file"
 }
 
 # Wine draws the caption buttons with its Marlett font and captions in Tahoma,

@@ -21,7 +21,7 @@ void CreateAndShow(TfrmMain& form, Application& application) {
   form.show();
 }
 
-// Another copy runs for this user when the name is refused. A claim that
+// Another copy runs in this session when the name is refused. A claim that
 // fails in any other way lets this copy run: the guard must never be the
 // reason the program does not start.
 bool AnotherCopyRuns(SingleInstance& instance) {

@@ -196,7 +196,7 @@ class Threads {
   virtual void sleep(std::uint32_t milliseconds) = 0;
 };
 
-// One copy of the program per logged-on user.
+// One copy of the program per logon session.
 class SingleInstance {
  public:
   SingleInstance() = default;

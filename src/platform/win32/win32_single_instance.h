@@ -1,4 +1,4 @@
-// The claim on "one copy per user" through kernel32: a named mutex in the
+// The claim on "one copy per session" through kernel32: a named mutex in the
 // session's namespace. The handles of claims made here are never closed; the
 // system closes them when the process ends, and with the last one the name is
 // free again.

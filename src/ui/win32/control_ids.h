@@ -1,6 +1,6 @@
 // Control IDs of the main window's children. Other processes and the
 // end-to-end tests find controls by these numbers, so they are part of the
-// program's outward face: change them only together with the README table.
+// program's outward face: change them only together with the table in docs/win32-ui.md.
 #pragma once
 
 namespace sc {
