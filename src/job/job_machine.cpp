@@ -1,0 +1,299 @@
+// Every transition of the job, in one place: first the table of what each
+// event does in each phase, then what each of those moves consists of. Nothing
+// here performs anything; the main window carries out the effects.
+#include "job/job_machine.h"
+
+namespace sc {
+
+namespace {
+
+// The moves, named as the table uses them.
+enum class Move {
+  Ignore,            // nothing at all
+  Stray,             // a notice that answers no command that is out: it only lets the user go
+  StartJob,          // "Ripping": the player, the controls, the first load
+  ArmResponder,      // the disc is loaded: the responder may answer its dialogs
+  UnloadLeftDisc,    // loaded, but the disc already came and went: unload it at once
+  RefuseOccupied,    // another program holds the robot: say so, back to "Ready"
+  EndJob,            // no more discs: "Job Done", everything enabled, the writer released
+  LoadNext,          // the writer is empty again: load the next disc
+  StopQuietly,       // the unload failed: the cycle stops where it is
+  Recheck,           // read the robot's report again
+  Halt,              // the status line stops on the conflict
+  NoteArrival,       // outside a job a disc only leaves a memo line
+  DiscArrived,       // during a job the disc's arrival shows "Disc Loaded"
+  NoteRemoval,       // a removal that unloads nothing
+  DiscLeftEarly,     // the disc left before the load's answer: that answer unloads it
+  UnloadRemoved,     // the loaded disc left the drive: unload or reject it
+  NoDevice,          // the writer's drive itself has gone
+  UnloadDeclined,    // the responder declined the loaded disc: unload or reject it
+  ForgetDecline,     // a decline for a disc whose unload is already decided
+  ManagerGone,       // the manager could not be started for the command that was to be out
+  ShowReady,         // the robot's report lists writers: "Ready"
+  ShowNoDevice,      // the robot's report lists none: "No Device"
+  KeepJob,           // a report during a job changes nothing of the job
+  AfterOccupiedBox,  // the "Occupied" box was dismissed
+};
+
+using P = JobPhase;
+using M = Move;
+
+// Rows: phases. Columns: events, in the order of JobEventKind:
+//  Ripping  LoadOk  Occupied  Refused  UnloadOk  UnloadFailed  Recheck  Terminate  Other
+//  Arrived  Left  DriveGone  Declined  NotStarted  ReportWriters  ReportNone  BoxClosed
+constexpr Move kTable[kJobPhaseCount][kJobEventKindCount] = {
+    /* Idle */
+    {M::StartJob, M::Stray, M::Stray, M::Stray, M::Stray, M::Stray, M::Recheck, M::Halt, M::Stray,
+     M::NoteArrival, M::NoteRemoval, M::NoDevice, M::ForgetDecline, M::ManagerGone, M::ShowReady,
+     M::ShowNoDevice, M::AfterOccupiedBox},
+    /* Loading */
+    {M::Ignore, M::ArmResponder, M::RefuseOccupied, M::EndJob, M::Stray, M::Stray, M::Recheck,
+     M::Halt, M::Stray, M::DiscArrived, M::NoteRemoval, M::NoDevice, M::ForgetDecline,
+     M::ManagerGone, M::KeepJob, M::KeepJob, M::AfterOccupiedBox},
+    /* LoadingDiscIn */
+    {M::Ignore, M::ArmResponder, M::RefuseOccupied, M::EndJob, M::Stray, M::Stray, M::Recheck,
+     M::Halt, M::Stray, M::DiscArrived, M::DiscLeftEarly, M::NoDevice, M::ForgetDecline,
+     M::ManagerGone, M::KeepJob, M::KeepJob, M::AfterOccupiedBox},
+    /* LoadingDiscLeft */
+    {M::Ignore, M::UnloadLeftDisc, M::RefuseOccupied, M::EndJob, M::Stray, M::Stray, M::Recheck,
+     M::Halt, M::Stray, M::DiscArrived, M::NoteRemoval, M::NoDevice, M::ForgetDecline,
+     M::ManagerGone, M::KeepJob, M::KeepJob, M::AfterOccupiedBox},
+    /* Loaded */
+    {M::Ignore, M::Stray, M::Stray, M::Stray, M::Stray, M::Stray, M::Recheck, M::Halt, M::Stray,
+     M::DiscArrived, M::UnloadRemoved, M::NoDevice, M::UnloadDeclined, M::ManagerGone, M::KeepJob,
+     M::KeepJob, M::AfterOccupiedBox},
+    /* Unloading: an unload already out makes any removal moot */
+    {M::Ignore, M::Stray, M::Stray, M::Stray, M::LoadNext, M::StopQuietly, M::Recheck, M::Halt,
+     M::Stray, M::DiscArrived, M::Ignore, M::Ignore, M::ForgetDecline, M::ManagerGone, M::KeepJob,
+     M::KeepJob, M::AfterOccupiedBox},
+};
+
+// --- The effects, as the moves use them.
+
+JobEffect Effect(EffectKind kind) { return JobEffect{kind}; }
+
+JobEffect Send(JobCommand command) {
+  JobEffect effect{EffectKind::SendCommand};
+  effect.command = command;
+  return effect;
+}
+
+JobEffect Enable(JobControl control, bool on) {
+  JobEffect effect{EffectKind::Enable};
+  effect.control = control;
+  effect.on = on;
+  return effect;
+}
+
+JobEffect Status(EffectKind kind, int status) {
+  JobEffect effect{kind};
+  effect.status = status;
+  return effect;
+}
+
+JobEffect Memo(MemoLine line) {
+  JobEffect effect{EffectKind::WriteMemo};
+  effect.line = line;
+  return effect;
+}
+
+JobEffect WatchActive(bool on) {
+  JobEffect effect{EffectKind::SetWatchActive};
+  effect.on = on;
+  return effect;
+}
+
+JobEffect Player(JobPlayer player) {
+  JobEffect effect{EffectKind::StartPlayer};
+  effect.player = player;
+  return effect;
+}
+
+// Builds one step; the state's status follows the status effects.
+class Step {
+ public:
+  explicit Step(const JobState& state) { step_.next = state; }
+  Step& operator<<(const JobEffect& effect) {
+    if (effect.kind == EffectKind::EnterStatus || effect.kind == EffectKind::SetStatusCode)
+      step_.next.status = effect.status;
+    step_.effects.push(effect);
+    return *this;
+  }
+  Step& To(JobPhase phase) {
+    step_.next.phase = phase;
+    return *this;
+  }
+  JobState& State() { return step_.next; }
+  JobStep Done() const { return step_; }
+
+ private:
+  JobStep step_;
+};
+
+// The responder stops, the status says so, nothing can be clicked until the
+// answer, and the disc's unidentified mark goes with the command that takes the
+// disc away. Only a disc the responder was armed for can have been marked.
+void SendUnload(Step& step, bool reject) {
+  step << WatchActive(false) << Status(EffectKind::EnterStatus, kStatusDiscUnloading)
+       << Enable(JobControl::ExitAndOptions, false) << Effect(EffectKind::ForgetUnknownDisc)
+       << Send(reject ? JobCommand::Reject : JobCommand::Unload);
+  step.To(P::Unloading);
+}
+
+void SendLoad(Step& step) {
+  step << Status(EffectKind::EnterStatus, kStatusDiscLoading)
+       << Enable(JobControl::ExitAndOptions, false) << Send(JobCommand::Load);
+  step.To(P::Loading);
+}
+
+// With no manager running no answer will come: waiting for one would keep
+// "Exit" disabled for ever, so the window says why and lets the user go.
+void ManagerNotStarted(Step& step, const JobObservation& seen) {
+  step << Status(EffectKind::EnterStatus, kStatusNoManager) << Enable(JobControl::Players, true)
+       << Enable(JobControl::ExitAndOptions, true)
+       << Enable(JobControl::Ripping, seen.writersListed);
+  step.To(P::Idle);
+}
+
+bool AwaitsAnswerTo(JobPhase phase, JobCommand command) {
+  switch (phase) {
+    case P::Idle:
+      return command == JobCommand::Check;
+    case P::Loading:
+    case P::LoadingDiscIn:
+    case P::LoadingDiscLeft:
+      return command == JobCommand::Load;
+    case P::Unloading:
+      return command == JobCommand::Unload || command == JobCommand::Reject;
+    case P::Loaded:
+      break;
+  }
+  return false;
+}
+
+void StartJob(Step& step, const JobEvent& event, const JobObservation& seen) {
+  // Without a chosen player or a writer there is nothing to start: starting
+  // would disable "Exit" and send nothing that could enable it again.
+  if (event.player == JobPlayer::None || !seen.writersListed) return;
+  // Without a manager to ask for a disc the player would start for nothing.
+  if (!event.managerFound) return ManagerNotStarted(step, seen);
+  AssignCut(step.State().writer, event.writer);
+  step << Player(event.player) << Enable(JobControl::Players, false)
+       << Enable(JobControl::Ripping, false) << Enable(JobControl::Exit, false);
+  SendLoad(step);
+}
+
+void Apply(Move move, Step& step, const JobState& state, const JobEvent& event,
+           const JobObservation& seen) {
+  const JobEffect exitOn = Enable(JobControl::Exit, true);
+  switch (move) {
+    case M::Ignore:
+      return;
+    case M::Stray:
+      step << exitOn;
+      return;
+    case M::StartJob:
+      return StartJob(step, event, seen);
+    case M::ArmResponder:
+      // A fresh disc: whatever the responder marked before belonged to another.
+      step << Memo(MemoLine::WriterLoaded) << Effect(EffectKind::ForgetUnknownDisc)
+           << WatchActive(true) << exitOn;
+      step.To(P::Loaded);
+      return;
+    case M::UnloadLeftDisc:
+      step << Memo(MemoLine::WriterLoaded);
+      return SendUnload(step, false);
+    case M::RefuseOccupied:
+      step << Status(EffectKind::SetStatusCode, kStatusReady) << Effect(EffectKind::ShowOccupiedBox)
+           << exitOn;
+      step.To(P::Idle);
+      return;
+    case M::EndJob:
+      step << Enable(JobControl::Players, true) << Enable(JobControl::Ripping, seen.writersListed)
+           << exitOn << Status(EffectKind::EnterStatus, kStatusJobDone)
+           << Enable(JobControl::Options, true) << Send(JobCommand::Release);
+      step.To(P::Idle);
+      return;
+    case M::LoadNext:
+      step << Memo(MemoLine::WriterUnloaded);
+      return SendLoad(step);
+    case M::StopQuietly:
+      // The disc stays in the writer and the status on "Disc Unloading".
+      step << Memo(MemoLine::WriterUnloaded) << exitOn;
+      step.To(P::Idle);
+      return;
+    case M::Recheck:
+      step << Effect(EffectKind::StartPoll) << exitOn;
+      return;
+    case M::Halt:
+      step.State().halted = true;
+      step << Effect(EffectKind::ShowConflict) << exitOn;
+      return;
+    case M::NoteArrival:
+      step << Memo(MemoLine::VolumeArrived);
+      return;
+    case M::DiscArrived:
+      step << Memo(MemoLine::VolumeArrived) << Status(EffectKind::EnterStatus, kStatusDiscLoaded);
+      if (state.phase == P::Loading) step.To(P::LoadingDiscIn);
+      return;
+    case M::NoteRemoval:
+      step << Memo(MemoLine::VolumeRemoved);
+      return;
+    case M::DiscLeftEarly:
+      step << Memo(MemoLine::VolumeRemoved);
+      step.To(P::LoadingDiscLeft);
+      return;
+    case M::UnloadRemoved:
+      step << Memo(MemoLine::VolumeRemoved);
+      return SendUnload(step, seen.rejectUnknown);
+    case M::NoDevice:
+      // A job waits for its drive: the disc's arrival and removal carry it on
+      // when the drive returns.
+      step << Memo(MemoLine::VolumeRemoved) << Status(EffectKind::EnterStatus, kStatusNoDevice)
+           << Enable(JobControl::Ripping, false);
+      if (state.phase == P::LoadingDiscIn) step.To(P::Loading);
+      return;
+    case M::UnloadDeclined:
+      return SendUnload(step, seen.rejectUnknown);
+    case M::ForgetDecline:
+      step << WatchActive(false) << Effect(EffectKind::ForgetUnknownDisc);
+      return;
+    case M::ManagerGone:
+      if (AwaitsAnswerTo(state.phase, event.command)) ManagerNotStarted(step, seen);
+      return;
+    case M::ShowReady:
+      step << exitOn << Status(EffectKind::SetStatusCode, kStatusReady)
+           << Status(EffectKind::SetStatusText, kStatusReady) << Enable(JobControl::Ripping, true);
+      return;
+    case M::ShowNoDevice:
+      step << exitOn << Status(EffectKind::SetStatusCode, kStatusNoDevice);
+      // After "Terminate" the conflict keeps the line.
+      if (!state.halted) step << Status(EffectKind::SetStatusText, kStatusNoDevice);
+      // With no writer a job could not send anything, and with "Exit" disabled
+      // by its start the window could never close again.
+      step << Enable(JobControl::Ripping, false);
+      return;
+    case M::KeepJob:
+      step << exitOn;
+      return;
+    case M::AfterOccupiedBox:
+      step << Enable(JobControl::ExitAndOptions, true);
+      // Events kept coming while the box was open; a state they moved to (the
+      // drive gone, a new job) stands.
+      if (state.status == kStatusReady)
+        step << Enable(JobControl::Ripping, seen.writersListed)
+             << Status(EffectKind::SetStatusText, kStatusReady);
+      return;
+  }
+}
+
+}  // namespace
+
+JobStep NextJobStep(const JobState& state, const JobEvent& event, const JobObservation& seen) {
+  Step step(state);
+  Apply(kTable[static_cast<int>(state.phase)][static_cast<int>(event.kind)], step, state, event,
+        seen);
+  return step.Done();
+}
+
+}  // namespace sc

@@ -1,0 +1,166 @@
+// The machine's vocabulary: command words, memo lines, names for pictures and
+// messages, and the small questions the window asks of a state.
+#include "job/job_machine.h"
+
+namespace sc {
+
+const char* ActionOf(JobCommand command) {
+  switch (command) {
+    case JobCommand::Load:
+      return "load";
+    case JobCommand::Unload:
+      return "unload";
+    case JobCommand::Reject:
+      return "reject";
+    case JobCommand::Release:
+      return "Release";
+    case JobCommand::Check:
+      return "Check";
+  }
+  return "";
+}
+
+const char* TextOf(MemoLine line) {
+  switch (line) {
+    case MemoLine::WriterLoaded:
+      return "ProcessAutoladerMessage() Writer loaded";
+    case MemoLine::WriterUnloaded:
+      return "ProcessAutoladerMessage() Writer unloaded";
+    case MemoLine::VolumeArrived:
+      return "DBT_DEVICEARRIVAL";
+    case MemoLine::VolumeRemoved:
+      return "DBT_DEVICEREMOVECOMPLETE --> UnloadWriter";
+  }
+  return "";
+}
+
+bool operator==(const JobEffect& a, const JobEffect& b) { return Describe(a) == Describe(b); }
+
+void JobEffects::push(const JobEffect& effect) {
+  // The moves make at most seven effects; a longer list is a fault in them.
+  if (size_ < kCapacity) items_[size_++] = effect;
+}
+
+bool JobRuns(const JobState& state) { return state.phase != JobPhase::Idle; }
+
+std::string WatchedWriter(const JobState& state, const std::string& selectedWriter) {
+  return JobRuns(state) ? sc::TextOf(state.writer) : selectedWriter;
+}
+
+JobEventKind EventOfNotice(NoticeKind kind) {
+  switch (kind) {
+    case NoticeKind::Loaded:
+      return JobEventKind::LoadOk;
+    case NoticeKind::Occupied:
+      return JobEventKind::LoadOccupied;
+    case NoticeKind::LoadRefused:
+      return JobEventKind::LoadRefused;
+    case NoticeKind::Unloaded:
+      return JobEventKind::UnloadOk;
+    case NoticeKind::UnloadFailed:
+      return JobEventKind::UnloadFailed;
+    case NoticeKind::Recheck:
+      return JobEventKind::Recheck;
+    case NoticeKind::Terminate:
+      return JobEventKind::Terminate;
+    case NoticeKind::Ignored:
+      break;
+  }
+  return JobEventKind::OtherNotice;
+}
+
+const char* NameOf(JobPhase phase) {
+  static const char* const kNames[kJobPhaseCount] = {
+      "Idle", "Loading", "LoadingDiscIn", "LoadingDiscLeft", "Loaded", "Unloading"};
+  return kNames[static_cast<int>(phase)];
+}
+
+const char* NameOf(JobEventKind kind) {
+  static const char* const kNames[kJobEventKindCount] = {"RippingClicked",    "LoadOk",
+                                                         "LoadOccupied",      "LoadRefused",
+                                                         "UnloadOk",          "UnloadFailed",
+                                                         "Recheck",           "Terminate",
+                                                         "OtherNotice",       "VolumeArrived",
+                                                         "VolumeLeft",        "DriveGone",
+                                                         "DiscDeclined",      "CommandNotStarted",
+                                                         "ReportWithWriters", "ReportNoWriters",
+                                                         "OccupiedBoxClosed"};
+  return kNames[static_cast<int>(kind)];
+}
+
+namespace {
+
+const char* NameOf(JobControl control) {
+  switch (control) {
+    case JobControl::Players:
+      return "players";
+    case JobControl::Ripping:
+      return "ripping";
+    case JobControl::Exit:
+      return "exit";
+    case JobControl::ExitAndOptions:
+      return "exit+options";
+    case JobControl::Options:
+      return "options";
+  }
+  return "?";
+}
+
+const char* NameOf(JobPlayer player) {
+  switch (player) {
+    case JobPlayer::WindowsMediaPlayer:
+      return "wmp";
+    case JobPlayer::ITunes:
+      return "itunes";
+    case JobPlayer::None:
+      break;
+  }
+  return "none";
+}
+
+const char* NameOf(MemoLine line) {
+  static const char* const kNames[] = {"loaded", "unloaded", "arrival", "removal"};
+  return kNames[static_cast<int>(line)];
+}
+
+}  // namespace
+
+// Short words, so that a step's effects read as one line of a table.
+std::string Describe(const JobEffect& effect) {
+  const std::string status = std::to_string(effect.status);
+  switch (effect.kind) {
+    case EffectKind::SendCommand:
+      return std::string("send ") + ActionOf(effect.command);
+    case EffectKind::StartPlayer:
+      return std::string("player ") + NameOf(effect.player);
+    case EffectKind::EnterStatus:
+      return "status " + status;
+    case EffectKind::SetStatusCode:
+      return "code " + status;
+    case EffectKind::SetStatusText:
+      return "text " + status;
+    case EffectKind::ShowConflict:
+      return "conflict";
+    case EffectKind::Enable:
+      return std::string(effect.on ? "+" : "-") + NameOf(effect.control);
+    case EffectKind::ShowOccupiedBox:
+      return "box";
+    case EffectKind::WriteMemo:
+      return std::string("memo ") + NameOf(effect.line);
+    case EffectKind::SetWatchActive:
+      return effect.on ? "watch" : "unwatch";
+    case EffectKind::ForgetUnknownDisc:
+      return "forget";
+    case EffectKind::StartPoll:
+      return "poll";
+  }
+  return "?";
+}
+
+std::string Describe(const JobEffects& effects) {
+  std::string text;
+  for (const JobEffect& effect : effects) text += (text.empty() ? "" : ", ") + Describe(effect);
+  return text;
+}
+
+}  // namespace sc
