@@ -1,0 +1,274 @@
+// The job machine's whole table: for every phase and every event, the next
+// phase and the exact effects, in order. Effects read as short words:
+// "+exit" enables "Exit", "status 3" enters code 3 with its text, "code 1"
+// and "text 1" set the code or the text alone, "forget" drops the responder's
+// unidentified-disc mark, "watch"/"unwatch" arm or disarm the responder.
+#include "job/job_machine.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+
+namespace sc {
+namespace {
+
+using P = JobPhase;
+using K = JobEventKind;
+
+constexpr const char* kStart = "-players, -ripping, -exit, status 3, -exit+options, send load";
+constexpr const char* kNoManager = "status 7, +players, +exit+options, +ripping";
+constexpr const char* kUnload = "unwatch, status 5, -exit+options, forget, send unload";
+constexpr const char* kReject = "unwatch, status 5, -exit+options, forget, send reject";
+
+JobEvent Click(JobPlayer player, bool managerFound = true) {
+  JobEvent event(K::RippingClicked);
+  event.player = player;
+  event.writer = "F: Writer 2";
+  event.managerFound = managerFound;
+  return event;
+}
+
+JobEvent NotStarted(JobCommand command) {
+  JobEvent event(K::CommandNotStarted);
+  event.command = command;
+  return event;
+}
+
+// The status each phase shows when nothing unusual happened.
+int UsualStatus(JobPhase phase) {
+  switch (phase) {
+    case P::Idle:
+      return kStatusReady;
+    case P::Loading:
+      return kStatusDiscLoading;
+    case P::Unloading:
+      return kStatusDiscUnloading;
+    default:
+      return kStatusDiscLoaded;
+  }
+}
+
+struct Row {
+  JobPhase from;
+  JobEvent event;
+  JobPhase to;
+  std::string effects;
+  // What the window observes: writers listed, the disc marked for the reject bin.
+  JobObservation seen{true, false};
+  int status = -1;  // -1: the phase's usual status
+  bool halted = false;
+};
+
+std::string Joined(const char* a, const char* b) { return std::string(a) + ", " + b; }
+
+const std::vector<Row>& Table() {
+  static const std::vector<Row> rows = {
+      // "Ripping": only from Idle, with a player, a writer and the manager.
+      {P::Idle, Click(JobPlayer::WindowsMediaPlayer), P::Loading, Joined("player wmp", kStart)},
+      {P::Idle, Click(JobPlayer::ITunes), P::Loading, Joined("player itunes", kStart)},
+      {P::Idle, Click(JobPlayer::None), P::Idle, ""},
+      {P::Idle, Click(JobPlayer::ITunes), P::Idle, "", {false, false}},
+      {P::Idle, Click(JobPlayer::ITunes, false), P::Idle, kNoManager},
+      {P::Idle, Click(JobPlayer::ITunes, false), P::Idle, "", {false, false}},
+      {P::Loading, Click(JobPlayer::ITunes), P::Loading, ""},
+      {P::LoadingDiscIn, Click(JobPlayer::ITunes), P::LoadingDiscIn, ""},
+      {P::LoadingDiscLeft, Click(JobPlayer::ITunes), P::LoadingDiscLeft, ""},
+      {P::Loaded, Click(JobPlayer::ITunes), P::Loaded, ""},
+      {P::Unloading, Click(JobPlayer::ITunes), P::Unloading, ""},
+
+      // The load's answer: only while a load is out.
+      {P::Idle, K::LoadOk, P::Idle, "+exit"},
+      {P::Loading, K::LoadOk, P::Loaded, "memo loaded, forget, watch, +exit"},
+      {P::LoadingDiscIn, K::LoadOk, P::Loaded, "memo loaded, forget, watch, +exit"},
+      // The disc came and went before the answer: unloaded, never rejected,
+      // since the responder was never armed for it.
+      {P::LoadingDiscLeft, K::LoadOk, P::Unloading, Joined("memo loaded", kUnload), {true, true}},
+      {P::Loaded, K::LoadOk, P::Loaded, "+exit"},
+      {P::Unloading, K::LoadOk, P::Unloading, "+exit"},
+
+      {P::Idle, K::LoadOccupied, P::Idle, "+exit"},
+      {P::Loading, K::LoadOccupied, P::Idle, "code 1, box, +exit"},
+      {P::LoadingDiscIn, K::LoadOccupied, P::Idle, "code 1, box, +exit"},
+      {P::LoadingDiscLeft, K::LoadOccupied, P::Idle, "code 1, box, +exit"},
+      {P::Loaded, K::LoadOccupied, P::Loaded, "+exit"},
+      {P::Unloading, K::LoadOccupied, P::Unloading, "+exit"},
+
+      {P::Idle, K::LoadRefused, P::Idle, "+exit"},
+      {P::Loading, K::LoadRefused, P::Idle,
+       "+players, +ripping, +exit, status 6, +options, send Release"},
+      {P::LoadingDiscIn,
+       K::LoadRefused,
+       P::Idle,
+       "+players, -ripping, +exit, status 6, +options, send Release",
+       {false, false}},
+      {P::LoadingDiscLeft, K::LoadRefused, P::Idle,
+       "+players, +ripping, +exit, status 6, +options, send Release"},
+      {P::Loaded, K::LoadRefused, P::Loaded, "+exit"},
+      {P::Unloading, K::LoadRefused, P::Unloading, "+exit"},
+
+      // The unload's answer: only while an unload is out.
+      {P::Idle, K::UnloadOk, P::Idle, "+exit"},
+      {P::Loading, K::UnloadOk, P::Loading, "+exit"},
+      {P::LoadingDiscIn, K::UnloadOk, P::LoadingDiscIn, "+exit"},
+      {P::LoadingDiscLeft, K::UnloadOk, P::LoadingDiscLeft, "+exit"},
+      {P::Loaded, K::UnloadOk, P::Loaded, "+exit"},
+      {P::Unloading, K::UnloadOk, P::Loading, "memo unloaded, status 3, -exit+options, send load"},
+
+      {P::Idle, K::UnloadFailed, P::Idle, "+exit"},
+      {P::Loading, K::UnloadFailed, P::Loading, "+exit"},
+      {P::LoadingDiscIn, K::UnloadFailed, P::LoadingDiscIn, "+exit"},
+      {P::LoadingDiscLeft, K::UnloadFailed, P::LoadingDiscLeft, "+exit"},
+      {P::Loaded, K::UnloadFailed, P::Loaded, "+exit"},
+      {P::Unloading, K::UnloadFailed, P::Idle, "memo unloaded, +exit"},
+
+      // Notices that answer no command act the same in every phase.
+      {P::Idle, K::Recheck, P::Idle, "poll, +exit"},
+      {P::Loading, K::Recheck, P::Loading, "poll, +exit"},
+      {P::LoadingDiscIn, K::Recheck, P::LoadingDiscIn, "poll, +exit"},
+      {P::LoadingDiscLeft, K::Recheck, P::LoadingDiscLeft, "poll, +exit"},
+      {P::Loaded, K::Recheck, P::Loaded, "poll, +exit"},
+      {P::Unloading, K::Recheck, P::Unloading, "poll, +exit"},
+      {P::Idle, K::Terminate, P::Idle, "conflict, +exit"},
+      {P::Loading, K::Terminate, P::Loading, "conflict, +exit"},
+      {P::LoadingDiscIn, K::Terminate, P::LoadingDiscIn, "conflict, +exit"},
+      {P::LoadingDiscLeft, K::Terminate, P::LoadingDiscLeft, "conflict, +exit"},
+      {P::Loaded, K::Terminate, P::Loaded, "conflict, +exit"},
+      {P::Unloading, K::Terminate, P::Unloading, "conflict, +exit"},
+      {P::Idle, K::OtherNotice, P::Idle, "+exit"},
+      {P::Loading, K::OtherNotice, P::Loading, "+exit"},
+      {P::LoadingDiscIn, K::OtherNotice, P::LoadingDiscIn, "+exit"},
+      {P::LoadingDiscLeft, K::OtherNotice, P::LoadingDiscLeft, "+exit"},
+      {P::Loaded, K::OtherNotice, P::Loaded, "+exit"},
+      {P::Unloading, K::OtherNotice, P::Unloading, "+exit"},
+
+      // The disc in the writer's drive.
+      {P::Idle, K::VolumeArrived, P::Idle, "memo arrival"},
+      {P::Loading, K::VolumeArrived, P::LoadingDiscIn, "memo arrival, status 4"},
+      {P::LoadingDiscIn, K::VolumeArrived, P::LoadingDiscIn, "memo arrival, status 4"},
+      {P::LoadingDiscLeft, K::VolumeArrived, P::LoadingDiscLeft, "memo arrival, status 4"},
+      {P::Loaded, K::VolumeArrived, P::Loaded, "memo arrival, status 4"},
+      {P::Unloading, K::VolumeArrived, P::Unloading, "memo arrival, status 4"},
+
+      {P::Idle, K::VolumeLeft, P::Idle, "memo removal"},
+      {P::Loading, K::VolumeLeft, P::Loading, "memo removal"},
+      {P::LoadingDiscIn, K::VolumeLeft, P::LoadingDiscLeft, "memo removal"},
+      {P::LoadingDiscLeft, K::VolumeLeft, P::LoadingDiscLeft, "memo removal"},
+      {P::Loaded, K::VolumeLeft, P::Unloading, Joined("memo removal", kUnload)},
+      {P::Loaded, K::VolumeLeft, P::Unloading, Joined("memo removal", kReject), {true, true}},
+      {P::Unloading, K::VolumeLeft, P::Unloading, ""},
+
+      {P::Idle, K::DriveGone, P::Idle, "memo removal, status 2, -ripping"},
+      {P::Loading, K::DriveGone, P::Loading, "memo removal, status 2, -ripping"},
+      {P::LoadingDiscIn, K::DriveGone, P::Loading, "memo removal, status 2, -ripping"},
+      {P::LoadingDiscLeft, K::DriveGone, P::LoadingDiscLeft, "memo removal, status 2, -ripping"},
+      {P::Loaded, K::DriveGone, P::Loaded, "memo removal, status 2, -ripping"},
+      {P::Unloading, K::DriveGone, P::Unloading, ""},
+
+      // The responder's decline unloads only the disc it was armed for.
+      {P::Idle, K::DiscDeclined, P::Idle, "unwatch, forget", {true, true}},
+      {P::Loading, K::DiscDeclined, P::Loading, "unwatch, forget", {true, true}},
+      {P::LoadingDiscIn, K::DiscDeclined, P::LoadingDiscIn, "unwatch, forget", {true, true}},
+      {P::LoadingDiscLeft, K::DiscDeclined, P::LoadingDiscLeft, "unwatch, forget", {true, true}},
+      {P::Loaded, K::DiscDeclined, P::Unloading, kReject, {true, true}},
+      {P::Loaded, K::DiscDeclined, P::Unloading, kUnload, {true, false}},
+      {P::Unloading, K::DiscDeclined, P::Unloading, "unwatch, forget", {true, true}},
+
+      // A manager that cannot be started ends the wait for its answer only.
+      {P::Idle, NotStarted(JobCommand::Check), P::Idle, kNoManager},
+      {P::Idle, NotStarted(JobCommand::Release), P::Idle, ""},
+      {P::Loading, NotStarted(JobCommand::Load), P::Idle, kNoManager},
+      {P::LoadingDiscIn, NotStarted(JobCommand::Load), P::Idle, kNoManager},
+      {P::LoadingDiscLeft,
+       NotStarted(JobCommand::Load),
+       P::Idle,
+       "status 7, +players, +exit+options, -ripping",
+       {false, false}},
+      {P::LoadingDiscLeft, NotStarted(JobCommand::Unload), P::LoadingDiscLeft, ""},
+      {P::Loaded, NotStarted(JobCommand::Load), P::Loaded, ""},
+      {P::Unloading, NotStarted(JobCommand::Reject), P::Idle, kNoManager},
+      {P::Unloading, NotStarted(JobCommand::Unload), P::Idle, kNoManager},
+      {P::Unloading, NotStarted(JobCommand::Load), P::Unloading, ""},
+
+      // The robot's report: "Ready" or "No Device" outside a job only, and
+      // never "No Device" over the conflict.
+      {P::Idle, K::ReportWithWriters, P::Idle, "+exit, code 1, text 1, +ripping"},
+      {P::Loading, K::ReportWithWriters, P::Loading, "+exit"},
+      {P::LoadingDiscIn, K::ReportWithWriters, P::LoadingDiscIn, "+exit"},
+      {P::LoadingDiscLeft, K::ReportWithWriters, P::LoadingDiscLeft, "+exit"},
+      {P::Loaded, K::ReportWithWriters, P::Loaded, "+exit"},
+      {P::Unloading, K::ReportWithWriters, P::Unloading, "+exit"},
+      {P::Idle, K::ReportNoWriters, P::Idle, "+exit, code 2, text 2, -ripping"},
+      {P::Idle, K::ReportNoWriters, P::Idle, "+exit, code 2, -ripping", {}, kStatusJobDone, true},
+      {P::Loading, K::ReportNoWriters, P::Loading, "+exit"},
+      {P::LoadingDiscIn, K::ReportNoWriters, P::LoadingDiscIn, "+exit"},
+      {P::LoadingDiscLeft, K::ReportNoWriters, P::LoadingDiscLeft, "+exit"},
+      {P::Loaded, K::ReportNoWriters, P::Loaded, "+exit"},
+      {P::Unloading, K::ReportNoWriters, P::Unloading, "+exit"},
+
+      // After the "Occupied" box: "Ready" again unless events in its loop
+      // moved the status on.
+      {P::Idle, K::OccupiedBoxClosed, P::Idle, "+exit+options, +ripping, text 1"},
+      {P::Idle, K::OccupiedBoxClosed, P::Idle, "+exit+options, -ripping, text 1", {false, false}},
+      {P::Idle, K::OccupiedBoxClosed, P::Idle, "+exit+options", {}, kStatusNoDevice},
+      {P::Loading, K::OccupiedBoxClosed, P::Loading, "+exit+options"},
+      {P::LoadingDiscIn, K::OccupiedBoxClosed, P::LoadingDiscIn, "+exit+options"},
+      {P::LoadingDiscLeft, K::OccupiedBoxClosed, P::LoadingDiscLeft, "+exit+options"},
+      {P::Loaded, K::OccupiedBoxClosed, P::Loaded, "+exit+options"},
+      {P::Unloading, K::OccupiedBoxClosed, P::Unloading, "+exit+options"},
+  };
+  return rows;
+}
+
+JobState StateFor(const Row& row) {
+  JobState state;
+  state.phase = row.from;
+  state.status = row.status >= 0 ? row.status : UsualStatus(row.from);
+  state.halted = row.halted;
+  AssignCut(state.writer, "E: Writer 1");
+  return state;
+}
+
+TEST(JobMachineTest, EveryPhaseAndEventGivesItsNextPhaseAndExactEffects) {
+  std::set<std::pair<int, int>> covered;
+  for (const Row& row : Table()) {
+    const JobState state = StateFor(row);
+    const JobStep step = NextJobStep(state, row.event, row.seen);
+    const std::string where = std::string(NameOf(row.from)) + " x " + NameOf(row.event.kind) +
+                              " (row effects \"" + row.effects + "\")";
+    EXPECT_EQ(NameOf(step.next.phase), std::string(NameOf(row.to))) << where;
+    EXPECT_EQ(Describe(step.effects), row.effects) << where;
+    covered.insert({static_cast<int>(row.from), static_cast<int>(row.event.kind)});
+  }
+  EXPECT_EQ(covered.size(), static_cast<std::size_t>(kJobPhaseCount * kJobEventKindCount));
+}
+
+// The state beyond the phase: the status follows the status effects, the
+// writer is fixed by the click that starts the job, and "Terminate" halts.
+TEST(JobMachineTest, StatusWriterAndHaltFollowTheStep) {
+  JobState idle;
+  AssignCut(idle.writer, "E: Writer 1");
+  const JobStep started = NextJobStep(idle, Click(JobPlayer::ITunes), {true, false});
+  EXPECT_EQ(TextOf(started.next.writer), "F: Writer 2");
+  EXPECT_EQ(started.next.status, kStatusDiscLoading);
+  const JobStep again = NextJobStep(started.next, Click(JobPlayer::WindowsMediaPlayer), {});
+  EXPECT_EQ(TextOf(again.next.writer), "F: Writer 2");
+
+  const JobStep occupied = NextJobStep(started.next, K::LoadOccupied, {});
+  EXPECT_EQ(occupied.next.status, kStatusReady);
+  const JobStep halted = NextJobStep(started.next, K::Terminate, {});
+  EXPECT_TRUE(halted.next.halted);
+  EXPECT_EQ(halted.next.status, kStatusDiscLoading);
+  EXPECT_TRUE(NextJobStep(halted.next, K::LoadRefused, {}).next.halted);
+}
+
+TEST(JobMachineTest, TheWatchedWriterIsTheJobsOwnDuringAJob) {
+  JobState state;
+  AssignCut(state.writer, "E: Writer 1");
+  EXPECT_EQ(WatchedWriter(state, "F: Writer 2"), "F: Writer 2");
+  state.phase = P::Unloading;
+  EXPECT_EQ(WatchedWriter(state, "F: Writer 2"), "E: Writer 1");
+}
+
+}  // namespace
+}  // namespace sc
