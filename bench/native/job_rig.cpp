@@ -56,6 +56,6 @@ Nanoseconds JobRig::RunDisc(std::array<Nanoseconds, kSteps>& spent) {
 
 void JobRig::EndJob() { NotifyAndSettle({"Autoloader", "load", "Error", "No disc"}); }
 
-bool JobRig::JobDone() const { return form->StatusCode == kStatusJobDone && !form->JobRunning; }
+bool JobRig::JobDone() const { return form->StatusCode == kStatusJobDone && !JobRuns(form->Job()); }
 
 }  // namespace sc::bench

@@ -84,7 +84,6 @@ TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& applica
   // Start-up, first stage.
   ChooseRegistryRoot();
   setCaption(kMainCaption);
-  Halted = false;
   watch_.WatchActive = false;
   watcherThread_ = platform_.threads.create(&DialogWatcher, &watcher_);
   application_.title = kApplicationTitle;
@@ -99,7 +98,6 @@ TfrmMain::~TfrmMain() = default;
 void TfrmMain::FormCreate() {
   const bool checkSent = RunManagerCommand({{"caller", caption()}, {"action", "Check"}});
   watch_.MainWindow = handle();
-  UnloadPending = false;
   ckxRippingNoneCDB.setChecked(ImportUnknownCd != 0);
   ckxAlternateOutputt.setChecked(UnloadUnknownToAlternate != 0);
   ckxReplaceExitFile.setChecked(ReplaceExistingSongs != 0);
@@ -107,7 +105,11 @@ void TfrmMain::FormCreate() {
   cbxWriters.clear();
   LayOutForm();
   // Without the manager's answer nothing would ever enable "Exit".
-  if (!checkSent) ManagerNotStarted();
+  if (!checkSent) {
+    JobEvent notStarted{JobEventKind::CommandNotStarted};
+    notStarted.command = JobCommand::Check;
+    HandleJobEvent(notStarted);
+  }
 }
 
 void TfrmMain::FormCloseQuery(bool& canClose) { canClose = btnExit.enabled(); }

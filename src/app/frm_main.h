@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "job/job_machine.h"
 #include "platform/platform.h"
 #include "player/dialog_watcher.h"
 #include "player/player_discovery.h"
@@ -93,6 +94,10 @@ class TfrmMain : public Form {
   void FormMouseMove() override;
   void FormPaint() override;
 
+  // The job: its phase, writer and status, decided by the job machine.
+  const JobState& Job() const { return job_; }
+  bool Halted() const { return job_.halted; }
+
   // State, readable by tests.
   RegRoot RegistryRoot = RegRoot::LocalMachine;
   FixedText<260> ManagerPath{};
@@ -103,23 +108,10 @@ class TfrmMain : public Form {
   std::int32_t ImportUnknownCd = 0;
   std::int32_t UnloadUnknownToAlternate = 0;
   std::int32_t ReplaceExistingSongs = 0;
+  // The status code shown, as the job machine last set it; the animation
+  // reads it.
   std::int32_t StatusCode = 0;
   std::int32_t DotCount = 0;
-  bool UnloadPending = false;
-  // A job runs from the "Ripping" click that sends its first load until the
-  // job ends ("Job Done"), the robot is "Occupied", an unload fails or the
-  // manager cannot be started. The controls only show it; this decides.
-  bool JobRunning = false;
-  // A load awaits its notice. With UnloadPending: at most one command is out,
-  // and a notice acts only as the answer to the command that is out.
-  bool LoadPending = false;
-  // The job's disc arrived and left again while its load's answer waited to
-  // be handed on: that answer unloads it at once.
-  bool DiscLeftBeforeLoadAnswer = false;
-  // The writer the job works on, fixed at its start: a robot report read
-  // during the job may change the list but not the job's writer.
-  FixedText<128> JobWriter{};
-  bool Halted = false;
   bool PlayerIsITunes = false;
   bool StartedBare = false;
   bool PaintToggle = false;
@@ -140,17 +132,19 @@ class TfrmMain : public Form {
   // False when the manager could not be started (no path, or the shell
   // refused): no notice will come.
   bool RunManagerCommand(const std::vector<CommandPair>& pairs);
-  bool RunJobCommand(const char* action);
-  void ManagerNotStarted();
 
-  // The job.
+  // The job: each event goes to the job machine, and what it decides is done
+  // here, in order.
+  void HandleJobEvent(const JobEvent& event);
+  JobObservation Observe() const;
+  void ApplyJobEffect(const JobEffect& effect);
+  void EnableControl(JobControl control, bool on);
   void SetOptionsEnabled(bool enabled);
   void LoadWriter();
-  void UnloadWriter();
+  void UnloadWriter(JobCommand action);
+  void ReleaseWriter();
   void ProcessAutoladerMessage();
   void ShowOccupiedBox();
-  void EndJob();
-  void EnableStart();
 
   // Players.
   void DiscoverPlayers();
@@ -174,6 +168,7 @@ class TfrmMain : public Form {
   // Taken once the window has its run-time size; the layout is a function of
   // them and of the chosen player.
   std::optional<LayoutMeasures> measures_;
+  JobState job_;
 };
 
 }  // namespace sc

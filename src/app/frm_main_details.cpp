@@ -15,7 +15,7 @@ constexpr const char* kMakerSite = "https://www.venmora.example/";
 
 void TfrmMain::tmrStatusTimer() {
   tmrStatus.setEnabled(false);
-  if (Halted) return;
+  if (job_.halted) return;
   DotCount = (DotCount + 1) % 4;
   if (const auto text = AnimatedStatusText(StatusCode, DotCount)) lblStatus.setText(*text);
   tmrStatus.setEnabled(true);

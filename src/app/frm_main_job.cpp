@@ -1,7 +1,7 @@
-// The ripping cycle: start, load, unload or reject, the next load, and the
-// manager's answers that move it on or end it.
+// The ripping cycle as the window sees it: each handler hands its event to the
+// job machine (job/job_machine.h), which decides; what it decides is carried
+// out here, in order, and nothing more.
 #include "app/frm_main.h"
-#include "job/status_text.h"
 #include "player/player_discovery.h"
 
 namespace sc {
@@ -10,78 +10,31 @@ namespace {
 constexpr const char* kOccupiedMessage =
     "Some Autoloader applications interfere with KETMGR;\n"
     "please disable/close other Autoloader applications first and try again.";
+
+JobEvent NotStarted(JobCommand command) {
+  JobEvent event{JobEventKind::CommandNotStarted};
+  event.command = command;
+  return event;
+}
+
+JobPlayer PlayerNamed(const std::string& name) {
+  if (name == kWmpName) return JobPlayer::WindowsMediaPlayer;
+  if (name == kITunesName) return JobPlayer::ITunes;
+  return JobPlayer::None;
+}
 }  // namespace
 
 void TfrmMain::btnWMPClick() {
-  if (JobRunning || RadioGroup1.itemIndex() < 0) return;
-  // With no writer there is nothing to load: starting would disable "Exit"
-  // and send nothing that could enable it again.
-  if (cbxWriters.count() == 0) return;
-  // Without a manager to ask for a disc the player would start for nothing.
-  if (ManagerPath[0] == 0) {
-    ManagerNotStarted();
-    return;
-  }
-  PlayerIsITunes = false;
-  const std::string player = RadioGroup1.selectedText();
-  if (player == kWmpName) {
-    StartPlayer(Player::WindowsMediaPlayer);
-  } else if (player == kITunesName) {
-    PlayerIsITunes = true;
-    StartPlayer(Player::ITunes);
-  } else {
-    return;
-  }
-  AssignCut(JobWriter, cbxWriters.text());
-  JobRunning = true;
-  RadioGroup1.setEnabled(false);
-  btnWMP.setEnabled(false);
-  btnExit.setEnabled(false);
-  SetOptionsEnabled(false);
-  LoadWriter();
-}
-
-void TfrmMain::SetOptionsEnabled(bool enabled) {
-  btnExit.setEnabled(enabled);
-  ckxAlternateOutputt.setEnabled(enabled);
-  ckxReplaceExitFile.setEnabled(enabled);
-  ckxRippingNoneCDB.setEnabled(enabled);
-}
-
-// "Ripping" is offered only with a writer to load.
-void TfrmMain::EnableStart() { btnWMP.setEnabled(cbxWriters.count() > 0); }
-
-bool TfrmMain::RunJobCommand(const char* action) {
-  return RunManagerCommand(
-      {{"caller", caption()}, {"action", action}, {"target", TextOf(JobWriter)}});
-}
-
-void TfrmMain::LoadWriter() {
-  if (!JobRunning || LoadPending || UnloadPending) return;
-  ShowState(kStatusDiscLoading);
-  SetOptionsEnabled(false);
-  DiscLeftBeforeLoadAnswer = false;
-  LoadPending = RunJobCommand("load");
-  if (!LoadPending) ManagerNotStarted();
-}
-
-void TfrmMain::UnloadWriter() {
-  watch_.WatchActive = false;
-  // Only a job's loaded disc is unloaded, and only once: a removal or a
-  // declined disc while a command is out waits for that command's answer.
-  if (!JobRunning || LoadPending || UnloadPending) return;
-  ShowState(kStatusDiscUnloading);
-  const char* action =
-      ckxAlternateOutputt.checked() && watch_.UnknownDiscSeen ? "reject" : "unload";
-  SetOptionsEnabled(false);
-  UnloadPending = RunJobCommand(action);
-  watch_.UnknownDiscSeen = false;
-  if (!UnloadPending) ManagerNotStarted();
+  JobEvent event{JobEventKind::RippingClicked};
+  if (RadioGroup1.itemIndex() >= 0) event.player = PlayerNamed(RadioGroup1.selectedText());
+  if (cbxWriters.count() > 0) event.writer = cbxWriters.text();
+  event.managerFound = ManagerPath[0] != 0;
+  HandleJobEvent(event);
 }
 
 void TfrmMain::tmrUnloadTimer() {
   tmrUnload.setEnabled(false);
-  UnloadWriter();
+  HandleJobEvent({JobEventKind::DiscDeclined});
 }
 
 // The responder declined a disc on its own thread and woke the window: the
@@ -92,92 +45,109 @@ void TfrmMain::OnWake() {
 }
 
 void TfrmMain::ProcessAutoladerMessage() {
-  // A copy: while the "Occupied" box is open a further notice replaces the
-  // buffer and is handled by a nested call; this call keeps its own.
-  const ManagerNotice notice = Notice;
-  const NoticeKind kind = ClassifyNotice(notice);
-  bool sentCommand = false;
-  switch (kind) {
-    // A load or unload notice is an answer; one that answers no command of
-    // ours (a second copy of an answer, a stray) changes nothing. This also
-    // keeps "Occupied" boxes from piling up while one is open.
-    case NoticeKind::Loaded:
-      if (!LoadPending) break;
-      LoadPending = false;
-      Memo1.append("ProcessAutoladerMessage() Writer loaded");
-      watch_.WatchActive = true;
-      if (DiscLeftBeforeLoadAnswer) {
-        UnloadWriter();
-        sentCommand = UnloadPending;
-      }
-      break;
-    case NoticeKind::Occupied:
-      if (!LoadPending) break;
-      LoadPending = false;
-      JobRunning = false;
-      ShowOccupiedBox();
-      break;
-    case NoticeKind::LoadRefused:
-      if (!LoadPending) break;
-      LoadPending = false;
-      EndJob();
-      break;
-    case NoticeKind::Unloaded:
-    case NoticeKind::UnloadFailed:
-      if (!UnloadPending) break;
-      Memo1.append("ProcessAutoladerMessage() Writer unloaded");
-      UnloadPending = false;
-      if (kind == NoticeKind::Unloaded) {
-        LoadWriter();
-        sentCommand = LoadPending;
-      } else {
-        // The cycle stops quietly; the disc stays in the writer.
-        JobRunning = false;
-      }
-      break;
-    case NoticeKind::Recheck:
-      tmrInit.setEnabled(true);
-      break;
-    case NoticeKind::Terminate:
-      Halted = true;
-      lblStatus.setText(kConflictText);
-      break;
-    case NoticeKind::Ignored:
-      break;
+  HandleJobEvent({EventOfNotice(ClassifyNotice(Notice))});
+}
+
+void TfrmMain::HandleJobEvent(const JobEvent& event) {
+  const JobStep step = NextJobStep(job_, event, Observe());
+  // Stored first: an event that arrives while an effect runs (a message box's
+  // loop, the shell starting the manager) finds the job as decided.
+  job_ = step.next;
+  for (const JobEffect& effect : step.effects) ApplyJobEffect(effect);
+}
+
+JobObservation TfrmMain::Observe() const {
+  return {cbxWriters.count() > 0, ckxAlternateOutputt.checked() && watch_.UnknownDiscSeen};
+}
+
+void TfrmMain::ApplyJobEffect(const JobEffect& effect) {
+  switch (effect.kind) {
+    case EffectKind::SendCommand:
+      if (effect.command == JobCommand::Load) return LoadWriter();
+      if (effect.command == JobCommand::Release) return ReleaseWriter();
+      return UnloadWriter(effect.command);
+    case EffectKind::StartPlayer:
+      PlayerIsITunes = effect.player == JobPlayer::ITunes;
+      return StartPlayer(PlayerIsITunes ? Player::ITunes : Player::WindowsMediaPlayer);
+    case EffectKind::EnterStatus:
+      return ShowState(effect.status);
+    case EffectKind::SetStatusCode:
+      StatusCode = effect.status;
+      return;
+    case EffectKind::SetStatusText:
+      return lblStatus.setText(StatusText(effect.status));
+    case EffectKind::ShowConflict:
+      return lblStatus.setText(kConflictText);
+    case EffectKind::Enable:
+      return EnableControl(effect.control, effect.on);
+    case EffectKind::ShowOccupiedBox:
+      return ShowOccupiedBox();
+    case EffectKind::WriteMemo:
+      return Memo1.append(TextOf(effect.line));
+    case EffectKind::SetWatchActive:
+      watch_.WatchActive = effect.on;
+      return;
+    case EffectKind::ForgetUnknownDisc:
+      watch_.UnknownDiscSeen = false;
+      return;
+    case EffectKind::StartPoll:
+      return tmrInit.setEnabled(true);
   }
-  // Every notice lets the user go (a restarted manager's "Check" while a load
-  // waits in vain included), but not past a command this one has just sent:
-  // like the job's first load, it keeps "Exit" disabled until its answer.
-  if (!sentCommand) btnExit.setEnabled(true);
+}
+
+void TfrmMain::EnableControl(JobControl control, bool on) {
+  switch (control) {
+    case JobControl::Players:
+      return RadioGroup1.setEnabled(on);
+    case JobControl::Ripping:
+      return btnWMP.setEnabled(on);
+    case JobControl::Exit:
+      return btnExit.setEnabled(on);
+    case JobControl::ExitAndOptions:
+      return SetOptionsEnabled(on);
+    case JobControl::Options:
+      ckxAlternateOutputt.setEnabled(on);
+      ckxReplaceExitFile.setEnabled(on);
+      ckxRippingNoneCDB.setEnabled(on);
+      return;
+  }
+}
+
+void TfrmMain::SetOptionsEnabled(bool enabled) {
+  btnExit.setEnabled(enabled);
+  ckxAlternateOutputt.setEnabled(enabled);
+  ckxReplaceExitFile.setEnabled(enabled);
+  ckxRippingNoneCDB.setEnabled(enabled);
+}
+
+// The disc commands name the job's writer, fixed when the job started. A
+// command whose manager could not be started is reported back: no answer will
+// come for it.
+void TfrmMain::LoadWriter() {
+  if (!RunManagerCommand(
+          {{"caller", caption()}, {"action", "load"}, {"target", TextOf(job_.writer)}}))
+    HandleJobEvent(NotStarted(JobCommand::Load));
+}
+
+void TfrmMain::UnloadWriter(JobCommand action) {
+  if (!RunManagerCommand(
+          {{"caller", caption()}, {"action", ActionOf(action)}, {"target", TextOf(job_.writer)}}))
+    HandleJobEvent(NotStarted(action));
+}
+
+// The job is over; nothing answers a release.
+void TfrmMain::ReleaseWriter() {
+  RunManagerCommand(
+      {{"caller", caption()}, {"target", TextOf(job_.writer)}, {"action", "Release"}});
 }
 
 // Another autoloader program holds the robot: say so on top of everything,
 // then return to Ready with the same player for another try.
 void TfrmMain::ShowOccupiedBox() {
-  StatusCode = kStatusReady;
   setTopMost(true);
   ui_.boxes().showMessage(handle(), application_.title, kOccupiedMessage);
-  SetOptionsEnabled(true);
-  // Messages keep coming while the box is open; a state they moved to (the
-  // drive gone, no writer left) stands.
-  if (StatusCode == kStatusReady) {
-    EnableStart();
-    lblStatus.setText(StatusText(kStatusReady));
-  }
+  HandleJobEvent({JobEventKind::OccupiedBoxClosed});
   setTopMost(false);
-}
-
-// No more discs: everything is enabled again and the job's writer released.
-void TfrmMain::EndJob() {
-  JobRunning = false;
-  RadioGroup1.setEnabled(true);
-  EnableStart();
-  btnExit.setEnabled(true);
-  ShowState(kStatusJobDone);
-  ckxAlternateOutputt.setEnabled(true);
-  ckxReplaceExitFile.setEnabled(true);
-  ckxRippingNoneCDB.setEnabled(true);
-  RunManagerCommand({{"caller", caption()}, {"target", TextOf(JobWriter)}, {"action", "Release"}});
 }
 
 }  // namespace sc

@@ -1,7 +1,6 @@
 // The manager link: locating the manager, sending it commands, receiving its
 // notices and polling the robot's report.
 #include "app/frm_main.h"
-#include "job/status_text.h"
 #include "robot/manager_locator.h"
 #include "robot/robot_status.h"
 
@@ -24,18 +23,6 @@ bool TfrmMain::RunManagerCommand(const std::vector<CommandPair>& pairs) {
                                  kSwHide) > kShellStarted;
 }
 
-// With no manager running no notice will come: waiting for one would keep
-// "Exit" disabled for ever, so the window says why and lets the user go.
-void TfrmMain::ManagerNotStarted() {
-  JobRunning = false;
-  LoadPending = false;
-  UnloadPending = false;
-  ShowState(kStatusNoManager);
-  RadioGroup1.setEnabled(true);
-  SetOptionsEnabled(true);
-  EnableStart();
-}
-
 // The payload is copied before the sender's call returns; the notice is
 // handed on 10 ms later, outside that call.
 void TfrmMain::OnCopyData(const std::uint8_t* data, std::uint32_t size) {
@@ -56,27 +43,9 @@ void TfrmMain::tmrInitTimer() {
 
   cbxWriters.clear();
   for (const std::string& writer : report.writers) cbxWriters.addItem(writer);
-  btnExit.setEnabled(true);
-  if (JobRunning) {
-    // The job keeps its writer, its status and "Ripping" disabled.
-    if (cbxWriters.count() > 0) cbxWriters.setItemIndex(0);
-    return;
-  }
-  if (cbxWriters.count() > 0) {
-    StatusCode = kStatusReady;
-    lblStatus.setText(StatusText(kStatusReady));
-    cbxWriters.setItemIndex(0);
-    btnWMP.setEnabled(true);
-  } else {
-    StatusCode = kStatusNoDevice;
-    // After "Terminate" the conflict stays on the line; a state's text
-    // written since then gives way, so the line never shows another state.
-    if (!Halted || lblStatus.text() != kConflictText)
-      lblStatus.setText(StatusText(kStatusNoDevice));
-    // With no writer a job could not send anything, and with "Exit" disabled
-    // by its start the window could never close again.
-    btnWMP.setEnabled(false);
-  }
+  if (cbxWriters.count() > 0) cbxWriters.setItemIndex(0);
+  HandleJobEvent(
+      {cbxWriters.count() > 0 ? JobEventKind::ReportWithWriters : JobEventKind::ReportNoWriters});
 }
 
 }  // namespace sc

@@ -56,6 +56,16 @@ bool TextFitsCode(int code, const std::string& text) {
   return dots.size() <= 3 && dots.find_first_not_of('.') == std::string::npos;
 }
 
+// After "Terminate" the line shows the conflict or a state's text written
+// since, whatever the code: a robot report never writes "No Device" over it.
+bool LineFitsCode(const TfrmMain& form, const std::string& text) {
+  if (!form.Halted()) return TextFitsCode(form.StatusCode, text);
+  if (text == kConflictText) return true;
+  for (int code = kStatusInitializing; code <= kStatusNoManager; ++code)
+    if (text == StatusText(code)) return true;
+  return false;
+}
+
 std::string Listed(const std::vector<std::string>& actions) {
   if (actions.empty()) return "none";
   std::string text;
@@ -240,9 +250,9 @@ void WalkModel::CheckState(const WalkWorld& world, int boxesOpen) {
   }
   // The "Occupied" box comes between the code of "Ready" and its text.
   if (boxesOpen > 0) return;
-  if (!(form.Halted && text == kConflictText) && !TextFitsCode(form.StatusCode, text)) {
+  if (!LineFitsCode(form, text)) {
     const std::string code = std::to_string(form.StatusCode);
-    const std::string symptom = form.Halted ? "after Terminate"
+    const std::string symptom = form.Halted() ? "after Terminate"
                                 : Steady(text) == "Ready"
                                     ? "\"Ready\" over another code"
                                     : "code " + code + " shows \"" + Steady(text) + "\"";

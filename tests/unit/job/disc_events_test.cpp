@@ -19,13 +19,6 @@ TEST(DriveLetterTest, LowestSetBitAmongTheTwentySixDrives) {
 
 using DiscEventsTest = MainWindowTest;
 
-TEST_F(DiscEventsTest, ArrivalOutsideAJobOnlyWritesTheMemo) {
-  StartReady();
-  Volume(kDbtDeviceArrival, kDriveE);
-  EXPECT_THAT(form->Memo1.lines(), ::testing::ElementsAre("DBT_DEVICEARRIVAL"));
-  EXPECT_EQ(form->lblStatus.text(), "Ready");
-}
-
 TEST_F(DiscEventsTest, ArrivalDuringAJobShowsDiscLoaded) {
   StartJob();
   form->DotCount = 2;
@@ -88,25 +81,6 @@ TEST_F(DiscEventsTest, ADiscGoneBeforeItsLoadAnswerIsHandedOnIsUnloadedByThatAns
   EXPECT_EQ(LastManagerCommand(), "--caller Spoolcat: --action load --target E: Writer 1");
   EXPECT_EQ(ManagerCommands().size(), 4u);
   EXPECT_TRUE(form->btnExit.enabled());
-}
-
-TEST_F(DiscEventsTest, RemovalWhileAlreadyUnloadingWritesTheMemoAndSendsNothing) {
-  StartJob();
-  form->tmrUnload.setEnabled(true);
-  Advance(20);
-  NotifyAndSettle({"Autoloader", "unload", "Jammed", ""});
-  ASSERT_FALSE(form->UnloadPending);
-  const auto commands = ManagerCommands().size();
-  Volume(kDbtDeviceRemoveComplete, kDriveE);
-  EXPECT_EQ(form->Memo1.lines().back(), "DBT_DEVICEREMOVECOMPLETE --> UnloadWriter");
-  EXPECT_EQ(ManagerCommands().size(), commands);
-}
-
-TEST_F(DiscEventsTest, RemovalOutsideAJobSendsNothing) {
-  StartReady();
-  Volume(kDbtDeviceRemoveComplete, kDriveE);
-  EXPECT_EQ(form->Memo1.lines().back(), "DBT_DEVICEREMOVECOMPLETE --> UnloadWriter");
-  EXPECT_EQ(ManagerCommands().size(), 1u);
 }
 
 TEST_F(DiscEventsTest, VanishedDriveShowsNoDeviceJobOrNot) {

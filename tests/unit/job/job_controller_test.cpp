@@ -53,7 +53,7 @@ TEST_F(JobControllerTest, RefusedLoadEndsTheJobAndReleasesTheWriter) {
     EXPECT_TRUE(form->btnWMP.enabled());
     EXPECT_TRUE(form->btnExit.enabled());
     EXPECT_TRUE(OptionsEnabled());
-    EXPECT_FALSE(form->JobRunning);
+    EXPECT_FALSE(JobRuns(form->Job()));
   }
 }
 
@@ -95,7 +95,7 @@ TEST_F(JobControllerTest, WhileTheOccupiedBoxIsOpenNoticesTakeANestedTurnButOpen
   };
   NotifyAndSettle({"Autoloader", "load", "Error", "Occupied"});
   EXPECT_EQ(ui.recordedBoxes.shown.size(), 1u);
-  EXPECT_TRUE(form->Halted);
+  EXPECT_TRUE(form->Halted());
   // The outer call finishes its own notice, not the one that replaced it.
   EXPECT_EQ(form->lblStatus.text(), "Ready");
   EXPECT_FALSE(form->topMost());
@@ -106,12 +106,12 @@ TEST_F(JobControllerTest, WhileTheOccupiedBoxIsOpenNoticesTakeANestedTurnButOpen
 TEST_F(JobControllerTest, UnloadOkLoadsTheNextDiscAndFailureStopsQuietly) {
   StartJob();
   Volume(kDbtDeviceRemoveComplete, 1u << 4);
-  EXPECT_TRUE(form->UnloadPending);
+  EXPECT_TRUE((form->Job().phase == JobPhase::Unloading));
   EXPECT_FALSE(watch.WatchActive);
   EXPECT_EQ(form->lblStatus.text(), "Disc Unloading");
   EXPECT_FALSE(form->btnExit.enabled());
   NotifyAndSettle({"Autoloader", "unload", "OK", ""});
-  EXPECT_FALSE(form->UnloadPending);
+  EXPECT_FALSE((form->Job().phase == JobPhase::Unloading));
   EXPECT_EQ(form->lblStatus.text(), "Disc Loading");
   EXPECT_EQ(LastManagerCommand(), "--caller Spoolcat: --action load --target E: Writer 1");
   // The next load waits for its answer as the first did: no closing meanwhile.

@@ -42,27 +42,12 @@ TEST_F(JobGuardsTest, AManagerThatCannotBeStartedMidJobEndsTheWait) {
   StartJob();
   sim.shell.failures().always("execute", 31, kManager);
   Volume(kDbtDeviceRemoveComplete, kDriveE);
-  EXPECT_FALSE(form->JobRunning);
-  EXPECT_FALSE(form->UnloadPending);
+  EXPECT_FALSE(JobRuns(form->Job()));
+  EXPECT_FALSE((form->Job().phase == JobPhase::Unloading));
   EXPECT_EQ(form->lblStatus.text(), "Robot software not found");
   EXPECT_TRUE(form->btnWMP.enabled());
   EXPECT_TRUE(form->RadioGroup1.enabled());
   ExpectCanLeave();
-}
-
-TEST_F(JobGuardsTest, ADriveThatVanishesAndReturnsOutsideAJobStartsNothing) {
-  StartReady();
-  sim.files.setDriveType('E', kDriveNoRootDir);
-  Volume(kDbtDeviceRemoveComplete, kDriveE);
-  EXPECT_EQ(form->lblStatus.text(), "No Device");
-  sim.files.setDriveType('E', kDriveCdrom);
-  Volume(kDbtDeviceArrival, kDriveE);
-  Volume(kDbtDeviceRemoveComplete, kDriveE);
-  NotifyAndSettle({"Autoloader", "unload", "OK", ""});
-  form->tmrUnload.setEnabled(true);  // a declined disc with no job
-  Advance(20);
-  EXPECT_EQ(ManagerCommands(), std::vector<std::string>{"--caller Spoolcat: --action Check"});
-  EXPECT_EQ(sim.shell.calls().size(), 1u);  // no player either
 }
 
 TEST_F(JobGuardsTest, AnEmptiedWriterListEndsTheJobOnItsOwnWriterAndStillLetsTheUserGo) {
@@ -82,24 +67,6 @@ TEST_F(JobGuardsTest, AnEmptiedWriterListEndsTheJobOnItsOwnWriterAndStillLetsThe
   form->btnWMPClick();  // nothing to load: changes nothing
   EXPECT_EQ(sim.shell.calls().size(), calls);
   ExpectCanLeave();
-}
-
-TEST_F(JobGuardsTest, ANoticeActsOnlyAsTheAnswerToTheCommandThatIsOut) {
-  StartReady();
-  form->btnWMP.click();
-  NotifyAndSettle({"Autoloader", "unload", "OK", ""});  // while the load is out
-  EXPECT_EQ(ManagerCommands().size(), 2u);
-  NotifyAndSettle({"Autoloader", "load", "OK", ""});
-  Volume(kDbtDeviceRemoveComplete, kDriveE);
-  ASSERT_TRUE(form->UnloadPending);
-  NotifyAndSettle({"Autoloader", "load", "Error", "Occupied"});  // while the unload is out
-  NotifyAndSettle({"Autoloader", "load", "Error", "No more discs"});
-  EXPECT_TRUE(ui.recordedBoxes.shown.empty());
-  EXPECT_TRUE(form->JobRunning);
-  EXPECT_EQ(form->lblStatus.text(), "Disc Unloading");
-  NotifyAndSettle({"Autoloader", "unload", "OK", ""});
-  EXPECT_EQ(LastManagerCommand(), "--caller Spoolcat: --action load --target E: Writer 1");
-  EXPECT_EQ(ManagerCommands().size(), 4u);
 }
 
 }  // namespace

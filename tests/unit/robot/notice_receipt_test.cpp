@@ -17,9 +17,9 @@ class NoticeReceiptTest : public MainWindowTest {
 TEST_F(NoticeReceiptTest, IsHandedOnTenMillisecondsLater) {
   Notify({"Autoloader", "Terminate", "", ""});
   Advance(9);
-  EXPECT_FALSE(form->Halted);
+  EXPECT_FALSE(form->Halted());
   Advance(1);
-  EXPECT_TRUE(form->Halted);
+  EXPECT_TRUE(form->Halted());
   EXPECT_FALSE(form->tmrMessaging.enabled());
 }
 
@@ -29,7 +29,7 @@ TEST_F(NoticeReceiptTest, TwoNoticesWithinTheIntervalHandOnOnlyTheSecondOnce) {
   Notify({"Autoloader", "Terminate", "", ""});
   // The pending tick is not pushed back by the second notice.
   Advance(4);
-  EXPECT_TRUE(form->Halted);
+  EXPECT_TRUE(form->Halted());
   EXPECT_FALSE(form->tmrInit.enabled());
   EXPECT_TRUE(form->btnExit.enabled());
   form->btnExit.setEnabled(false);
@@ -40,14 +40,14 @@ TEST_F(NoticeReceiptTest, TwoNoticesWithinTheIntervalHandOnOnlyTheSecondOnce) {
 TEST_F(NoticeReceiptTest, SourceMustBeExactlyAutoloader) {
   for (const char* source : {"autoloader", "Autoloader ", "", "AUTOLOADER"}) {
     NotifyAndSettle({source, "Terminate", "", ""});
-    EXPECT_FALSE(form->Halted) << source;
+    EXPECT_FALSE(form->Halted()) << source;
     EXPECT_FALSE(form->btnExit.enabled()) << source;
   }
   auto bytes = MakeNotice({"Autoloader", "Terminate", "", ""});
   std::fill(bytes.begin(), bytes.begin() + 64, 'A');
   Send(bytes);
   Advance(10);
-  EXPECT_FALSE(form->Halted);
+  EXPECT_FALSE(form->Halted());
 }
 
 TEST_F(NoticeReceiptTest, ShortPayloadLeavesItsMissingFieldsEmpty) {
@@ -70,7 +70,7 @@ TEST_F(NoticeReceiptTest, LongPayloadIsCutToTheRecord) {
   // The detail fills its field without a zero; nothing past the record is kept.
   EXPECT_EQ(TextOf(form->Notice.Detail, 260), std::string(260, 'x'));
   Advance(10);
-  EXPECT_TRUE(form->Halted);
+  EXPECT_TRUE(form->Halted());
 }
 
 TEST_F(NoticeReceiptTest, UnknownActionOnlyEnablesExit) {
