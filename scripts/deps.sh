@@ -11,6 +11,7 @@
 #                            document (the default)
 #   scripts/deps.sh bench    wine + Xlib's headers (scripts/bench.sh)
 #   scripts/deps.sh package  wine + NSIS and zip (scripts/package.sh)
+#   scripts/deps.sh graph    native + Graphviz (scripts/job-graph.sh)
 #
 # Installing needs root; sudo is used when it is there and we are not root.
 set -euo pipefail
@@ -33,6 +34,8 @@ tool_pkgs=(xvfb xauth x11-utils imagemagick fp-utils python3)
 package_pkgs=(nsis zip)
 # The benchmark's pointer parking, built against Xlib.
 bench_pkgs=(libx11-dev)
+# The job machine's picture.
+graph_pkgs=(graphviz)
 
 case "$level" in
   native) wanted=("${native_pkgs[@]}") ;;
@@ -40,8 +43,9 @@ case "$level" in
   wine | all) wanted=("${native_pkgs[@]}" "${wine_pkgs[@]}" "${tool_pkgs[@]}") ;;
   bench) wanted=("${native_pkgs[@]}" "${wine_pkgs[@]}" "${tool_pkgs[@]}" "${bench_pkgs[@]}") ;;
   package) wanted=("${native_pkgs[@]}" "${wine_pkgs[@]}" "${tool_pkgs[@]}" "${package_pkgs[@]}") ;;
+  graph) wanted=("${native_pkgs[@]}" "${graph_pkgs[@]}") ;;
   *)
-    echo "usage: $0 [native|fuzz|wine|bench|package]" >&2
+    echo "usage: $0 [native|fuzz|wine|bench|package|graph]" >&2
     exit 64
     ;;
 esac
@@ -87,7 +91,7 @@ echo "deps: apt-get update"
 with_recommends=()
 plain=()
 for p in "${missing[@]}"; do
-  if printf '%s\n' "${tool_pkgs[@]}" "${package_pkgs[@]}" | grep -qx "$p"; then
+  if printf '%s\n' "${tool_pkgs[@]}" "${package_pkgs[@]}" "${graph_pkgs[@]}" | grep -qx "$p"; then
     plain+=("$p")
   else
     with_recommends+=("$p")

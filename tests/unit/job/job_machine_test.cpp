@@ -7,8 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
+#include <sstream>
 #include <utility>
+
+#include "job_graph.h"
 
 namespace sc {
 namespace {
@@ -268,6 +272,15 @@ TEST(JobMachineTest, TheWatchedWriterIsTheJobsOwnDuringAJob) {
   EXPECT_EQ(WatchedWriter(state, "F: Writer 2"), "F: Writer 2");
   state.phase = P::Unloading;
   EXPECT_EQ(WatchedWriter(state, "F: Writer 2"), "E: Writer 1");
+}
+
+// The picture in the docs is drawn from the machine; after a change to the
+// machine, scripts/job-graph.sh draws it again.
+TEST(JobMachineTest, TheCommittedPictureIsDrawnFromTheMachine) {
+  std::ifstream committed(SPOOLCAT_DOCS_DIR "/images/job-machine.dot");
+  std::stringstream text;
+  text << committed.rdbuf();
+  EXPECT_EQ(text.str(), JobMachineDot()) << "run scripts/job-graph.sh";
 }
 
 }  // namespace
