@@ -1,7 +1,7 @@
 // Answers, marks and reports that cross the job's commands: a manager that
 // answers while the shell is still starting it, a responder pass that marks a
 // disc after its unload was sent, and a report after "Terminate".
-#include "unit/app/main_window_fixture.h"
+#include "support/main_window_fixture.h"
 
 namespace sc::testing {
 namespace {
