@@ -14,7 +14,9 @@ namespace sc::fuzz {
 // (raw payloads and well-formed ones cut at any length), time, clicks, volume
 // broadcasts (well-formed and raw, through the record decoder), the robot's
 // registry changing, the responder declining a disc, and turns inside the
-// "Occupied" box. The walker's invariants are checked after every operation.
+// "Occupied" box. The walker's invariants are checked after every operation,
+// over the whole window and over the job machine alone, and the two must send
+// the same commands.
 std::string PlayNoticeProgram(const std::uint8_t* data, std::size_t size);
 
 // A registry filled from the input (any type, size and bytes, names longer

@@ -10,6 +10,7 @@
 namespace sc::fuzz {
 
 // Plays the input as PlayNoticeProgram does, up to the first violation.
-testing::WalkRun RunNoticeProgram(const std::uint8_t* data, std::size_t size);
+testing::WalkRun RunNoticeProgram(const std::uint8_t* data, std::size_t size,
+                                  testing::Driven driven = testing::Driven::Window);
 
 }  // namespace sc::fuzz

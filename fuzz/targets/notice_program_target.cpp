@@ -220,11 +220,9 @@ class OperationEvents final : public testing::EventSource {
   std::size_t next_ = 0;
 };
 
-std::string Failure(const testing::WalkRun& run) {
-  const testing::Violation& violation = run.found.front().violation;
-  std::string text = std::string("breaks \"") + testing::NameOf(violation.invariant) + "\" [" +
-                     violation.symptom + "]: " + violation.detail +
-                     "\n  set-up: " + testing::Describe(run.walk.setup) + "\n";
+// The set-up and the events played, one a line.
+std::string Played(const testing::WalkRun& run) {
+  std::string text = "  set-up: " + testing::Describe(run.walk.setup) + "\n";
   for (std::size_t i = 0; i < run.walk.events.size(); ++i) {
     const WalkEvent& event = run.walk.events[i];
     text += "  " + std::to_string(i + 1) + ". ";
@@ -234,21 +232,36 @@ std::string Failure(const testing::WalkRun& run) {
   return text;
 }
 
+std::string Failure(const testing::WalkRun& run) {
+  const testing::Violation& violation = run.found.front().violation;
+  return std::string("breaks \"") + testing::NameOf(violation.invariant) + "\" [" +
+         violation.symptom + "]: " + violation.detail + "\n" + Played(run);
+}
+
 }  // namespace
 
-testing::WalkRun RunNoticeProgram(const std::uint8_t* data, std::size_t size) {
+testing::WalkRun RunNoticeProgram(const std::uint8_t* data, std::size_t size,
+                                  testing::Driven driven) {
   FuzzInput in(data, size);
   const WalkSetup setup = SetupFrom(in);
   std::vector<Operation> operations;
   while (!in.empty() && operations.size() < kMaxOperations) operations.push_back(OperationFrom(in));
   OperationEvents events(std::move(operations));
-  testing::WalkStage stage(setup);
-  return stage.Run(events, [](const testing::Violation&) { return true; });
+  return testing::MakeStage(setup, driven)->Run(events, [](const testing::Violation&) {
+    return true;
+  });
 }
 
+// The same program against the whole window and against the job machine
+// alone: the two must keep the invariants and send the same commands.
 std::string PlayNoticeProgram(const std::uint8_t* data, std::size_t size) {
-  const testing::WalkRun run = RunNoticeProgram(data, size);
-  return run.found.empty() ? std::string() : Failure(run);
+  const testing::WalkRun window = RunNoticeProgram(data, size, testing::Driven::Window);
+  if (!window.found.empty()) return "the main window " + Failure(window);
+  const testing::WalkRun machine = RunNoticeProgram(data, size, testing::Driven::Machine);
+  if (!machine.found.empty()) return "the job machine alone " + Failure(machine);
+  if (machine.managerCommands != window.managerCommands)
+    return "the job machine alone sent other commands than the main window:\n" + Played(window);
+  return std::string();
 }
 
 }  // namespace sc::fuzz

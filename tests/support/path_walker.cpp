@@ -5,6 +5,7 @@
 
 #include "platform/device_broadcast.h"
 #include "player/dialog_responder.h"
+#include "support/machine_stage.h"
 
 namespace sc::testing {
 
@@ -39,7 +40,11 @@ class ScriptedEvents final : public EventSource {
   std::size_t next_ = 0;
 };
 
-std::string UnitKey(int unit) { return std::string(kRobotKey) + "\\Unit" + std::to_string(unit); }
+bool Matches(const Violation& seen, const Violation& sought, bool sameSymptom) {
+  return seen.invariant == sought.invariant && (!sameSymptom || seen.symptom == sought.symptom);
+}
+
+}  // namespace
 
 // A heap block of exactly the bytes' size, so that a read past their end is
 // caught (under AddressSanitizer) where it happens.
@@ -49,15 +54,19 @@ std::unique_ptr<std::uint8_t[]> ExactCopy(const std::vector<std::uint8_t>& bytes
   return block;
 }
 
-bool Matches(const Violation& seen, const Violation& sought, bool sameSymptom) {
-  return seen.invariant == sought.invariant && (!sameSymptom || seen.symptom == sought.symptom);
+std::string RobotUnitKey(int unit) {
+  return std::string(kRobotKey) + "\\Unit" + std::to_string(unit);
 }
 
-}  // namespace
-
-WalkStage::WalkStage(const WalkSetup& setup) : setup_(setup), model_(setup) {
-  if (setup.players != PlayersInstalled::ITunes) InstallWmp();
-  if (setup.players != PlayersInstalled::Wmp) InstallITunes();
+void SetUpWalkWorld(sim::SimPlatform& sim, const WalkSetup& setup) {
+  sim.system.setModulePath(std::string(kProgramDir) + "\\spoolcat.exe");
+  sim.files.setDriveType('C', kDriveFixed);
+  sim.files.setDriveType('E', kDriveCdrom);
+  if (setup.players != PlayersInstalled::ITunes)
+    sim.registry.putString(kMachine, kWmpKey, "Installation Directory",
+                           "C:\\Program Files\\Windows Media Player");
+  if (setup.players != PlayersInstalled::Wmp)
+    sim.registry.putString(kMachine, kITunesKey, "", kITunesPath);
   if (!setup.savedPlayer.empty())
     sim.registry.putString(kUser, kOwnKey, "Ripping Application", setup.savedPlayer);
   const std::string manager = ManagerPathOf(setup);
@@ -66,23 +75,26 @@ WalkStage::WalkStage(const WalkSetup& setup) : setup_(setup), model_(setup) {
     sim.registry.putString(kUser, kRobotKey, "", manager);
   for (int unit = 1; unit <= setup.units; ++unit) {
     const char drive = static_cast<char>('D' + unit);
-    sim.registry.putDword(kUser, UnitKey(unit), "Writers", 1);
-    sim.registry.putString(kUser, UnitKey(unit) + "\\Writer1", "",
+    sim.registry.putDword(kUser, RobotUnitKey(unit), "Writers", 1);
+    sim.registry.putString(kUser, RobotUnitKey(unit) + "\\Writer1", "",
                            std::string(1, drive) + ": Writer " + std::to_string(unit));
   }
-  SetRobotRegistry(setup.reportReady, (1u << setup.units) - 1);
-  Start();
-  // The responder walks the desktop from the main window's place in it.
-  watch.MainWindow = sim.desktop.addWindow(kMainCaption);
-  ui.recordedBoxes.whileOpen = [this] { BoxTurn(); };
-  // One buffer and no queue: a notice replaced before its tick never reaches
-  // the window's logic, and one that arrives before a command is sent is
-  // still handled after it.
-  form->tmrMessaging.onTimer = [this, handOn = form->tmrMessaging.onTimer] {
-    if (lastNotice_) model_.NoticeArrives(World(), *lastNotice_);
-    handOn();
-  };
+  SetRobotRegistry(sim, setup, setup.reportReady, (1u << setup.units) - 1);
 }
+
+void SetRobotRegistry(sim::SimPlatform& sim, const WalkSetup& setup, bool ready,
+                      std::uint32_t unitsOnline) {
+  sim.registry.putString(kUser, kRobotKey, "Robot Report", ready ? "Ready" : "Wait");
+  for (int unit = 1; unit <= setup.units; ++unit)
+    sim.registry.putDword(kUser, RobotUnitKey(unit), "Online", (unitsOnline >> (unit - 1)) & 1);
+}
+
+void PutRobotValue(sim::SimPlatform& sim, const WalkEvent& event) {
+  const std::string key = event.key.empty() ? kRobotKey : std::string(kRobotKey) + "\\" + event.key;
+  sim.registry.putValue(kUser, key, event.valueName, {event.number, event.bytes});
+}
+
+WalkStage::WalkStage(const WalkSetup& setup) : setup_(setup), model_(setup) {}
 
 WalkRun WalkStage::Run(EventSource& source, const StopRule& stopAt) {
   source_ = &source;
@@ -90,8 +102,8 @@ WalkRun WalkStage::Run(EventSource& source, const StopRule& stopAt) {
   run_.walk.setup = setup_;
   Record(model_.AfterStart(World()));
   WalkEvent event;
-  while (!stopped_ && !form->isClosed() && source.Next(model_, 0, 0, &event)) Play(event);
-  run_.managerCommands = ManagerCommands();
+  while (!stopped_ && !Closed() && source.Next(model_, 0, 0, &event)) Play(event);
+  run_.managerCommands = ManagerLines();
   return std::move(run_);
 }
 
@@ -103,7 +115,44 @@ void WalkStage::Play(WalkEvent event) {
   Record(model_.AfterEvent(World(), event, boxesOpen_));
 }
 
-void WalkStage::Deliver(const WalkEvent& event) {
+void WalkStage::NoticeHandedOn() {
+  if (lastNotice_) model_.NoticeArrives(World(), *lastNotice_);
+}
+
+void WalkStage::BoxTurn() {
+  ++boxesOpen_;
+  model_.BoxOpens(boxesOpen_);
+  WalkEvent event;
+  for (int played = 0; !stopped_ && source_->Next(model_, boxesOpen_, played, &event); ++played)
+    Play(event);
+  --boxesOpen_;
+}
+
+void WalkStage::Record(const std::vector<Violation>& violations) {
+  for (const Violation& violation : violations) {
+    bool known = false;
+    for (const auto& found : run_.found) known |= Matches(found.violation, violation, true);
+    if (!known) run_.found.push_back({violation, run_.walk.events.size()});
+    if (stopAt_ && stopAt_(violation)) stopped_ = true;
+  }
+}
+
+WindowStage::WindowStage(const WalkSetup& setup) : WalkStage(setup) {
+  SetUpWalkWorld(sim, setup);
+  Start();
+  // The responder walks the desktop from the main window's place in it.
+  watch.MainWindow = sim.desktop.addWindow(kMainCaption);
+  ui.recordedBoxes.whileOpen = [this] { BoxTurn(); };
+  // One buffer and no queue: a notice replaced before its tick never reaches
+  // the window's logic, and one that arrives before a command is sent is
+  // still handled after it.
+  form->tmrMessaging.onTimer = [this, handOn = form->tmrMessaging.onTimer] {
+    NoticeHandedOn();
+    handOn();
+  };
+}
+
+void WindowStage::Deliver(const WalkEvent& event) {
   const std::uint32_t driveBit = 1u << (event.drive - 'A');
   switch (event.kind) {
     case EventKind::Notice:
@@ -116,7 +165,7 @@ void WalkStage::Deliver(const WalkEvent& event) {
       Advance(10);
       break;
     case EventKind::RobotRegistry:
-      SetRobotRegistry(event.ready, event.number);
+      SetRobotRegistry(sim, setup_, event.ready, event.number);
       break;
     case EventKind::VolumeArrives:
       Volume(kDbtDeviceArrival, driveBit);
@@ -153,7 +202,7 @@ void WalkStage::Deliver(const WalkEvent& event) {
       Advance(event.number);
       break;
     case EventKind::RawNotice: {
-      lastNotice_ = FieldsOfPayload(event.bytes);
+      NoticeReceived(FieldsOfPayload(event.bytes));
       const auto payload = ExactCopy(event.bytes);
       form->OnCopyData(payload.get(), static_cast<std::uint32_t>(event.bytes.size()));
       break;
@@ -161,37 +210,28 @@ void WalkStage::Deliver(const WalkEvent& event) {
     case EventKind::RawVolume:
       RawDeviceChange(event);
       break;
-    case EventKind::RegistryValue: {
-      const std::string key =
-          event.key.empty() ? kRobotKey : std::string(kRobotKey) + "\\" + event.key;
-      sim.registry.putValue(kUser, key, event.valueName, {event.number, event.bytes});
+    case EventKind::RegistryValue:
+      PutRobotValue(sim, event);
       break;
-    }
   }
 }
 
-void WalkStage::RawDeviceChange(const WalkEvent& event) {
+void WindowStage::RawDeviceChange(const WalkEvent& event) {
   std::unique_ptr<std::uint8_t[]> record;
   if (!event.noRecord) record = ExactCopy(event.bytes);
   const auto header = DecodeDeviceBroadcast(event.number, record.get());
   form->OnDeviceChange(event.number, header ? &*header : nullptr);
 }
 
-void WalkStage::DeliverNotice(const NoticeFields& notice) {
-  lastNotice_ = notice;
+void WindowStage::DeliverNotice(const NoticeFields& notice) {
+  NoticeReceived(notice);
   Notify(notice);
-}
-
-void WalkStage::SetRobotRegistry(bool ready, std::uint32_t unitsOnline) {
-  sim.registry.putString(kUser, kRobotKey, "Robot Report", ready ? "Ready" : "Wait");
-  for (int unit = 1; unit <= setup_.units; ++unit)
-    sim.registry.putDword(kUser, UnitKey(unit), "Online", (unitsOnline >> (unit - 1)) & 1);
 }
 
 // The one place that knows how the responder's decision reaches the window
 // thread: a pass on the context the window handed to its thread, then the
 // window thread takes the wake the pass posted to it.
-void WalkStage::ResponderDeclinesDisc() {
+void WindowStage::ResponderDeclinesDisc() {
   form->ckxRippingNoneCDB.setChecked(false);
   const WindowHandle dialog = sim.desktop.addTopLevel(kITunesDialogClass, "iTunes");
   sim.desktop.addChild(dialog, "Button", "Yes", true, 100);
@@ -201,34 +241,19 @@ void WalkStage::ResponderDeclinesDisc() {
   sim.desktop.removeWindow(dialog);
 }
 
-void WalkStage::BoxTurn() {
-  ++boxesOpen_;
-  model_.BoxOpens(boxesOpen_);
-  WalkEvent event;
-  for (int played = 0; !stopped_ && source_->Next(model_, boxesOpen_, played, &event); ++played)
-    Play(event);
-  --boxesOpen_;
+std::unique_ptr<WalkStage> MakeStage(const WalkSetup& setup, Driven driven) {
+  if (driven == Driven::Machine) return std::make_unique<MachineStage>(setup);
+  return std::make_unique<WindowStage>(setup);
 }
 
-void WalkStage::Record(const std::vector<Violation>& violations) {
-  for (const Violation& violation : violations) {
-    bool known = false;
-    for (const auto& found : run_.found) known |= Matches(found.violation, violation, true);
-    if (!known) run_.found.push_back({violation, run_.walk.events.size()});
-    if (stopAt_ && stopAt_(violation)) stopped_ = true;
-  }
-}
-
-WalkRun Explore(std::uint32_t seed, const StopRule& stopAt) {
+WalkRun Explore(std::uint32_t seed, const StopRule& stopAt, Driven driven) {
   GeneratedEvents events(seed);
-  WalkStage stage(events.Setup());
-  return stage.Run(events, stopAt);
+  return MakeStage(events.Setup(), driven)->Run(events, stopAt);
 }
 
-WalkRun Replay(const Walk& walk, const StopRule& stopAt) {
+WalkRun Replay(const Walk& walk, const StopRule& stopAt, Driven driven) {
   ScriptedEvents events(walk.events);
-  WalkStage stage(walk.setup);
-  return stage.Run(events, stopAt);
+  return MakeStage(walk.setup, driven)->Run(events, stopAt);
 }
 
 std::vector<WalkEvent> ShrinkEvents(
@@ -256,14 +281,14 @@ std::vector<WalkEvent> ShrinkEvents(
   return events;
 }
 
-Walk Shrink(const Walk& walk, const Violation& violation, bool sameSymptom) {
+Walk Shrink(const Walk& walk, const Violation& violation, bool sameSymptom, Driven driven) {
   const StopRule stop = [&](const Violation& seen) {
     return Matches(seen, violation, sameSymptom);
   };
   // Whatever comes after the failure is not needed for it.
-  const WalkRun first = Replay(walk, stop);
+  const WalkRun first = Replay(walk, stop, driven);
   const auto stillFails = [&](const std::vector<WalkEvent>& events) {
-    const WalkRun run = Replay({walk.setup, events}, stop);
+    const WalkRun run = Replay({walk.setup, events}, stop, driven);
     for (const auto& found : run.found)
       if (Matches(found.violation, violation, sameSymptom)) return true;
     return false;
@@ -284,7 +309,7 @@ Walk Shrink(const Walk& walk, const Violation& violation, bool sameSymptom) {
   }
   // Played once more, so each event shows where it now comes: inside a box
   // only if one still opens.
-  return Replay({walk.setup, events}, stop).walk;
+  return Replay({walk.setup, events}, stop, driven).walk;
 }
 
 std::string Report(std::uint32_t seed, std::size_t index, std::size_t originalLength,

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,25 +47,36 @@ class EventSource {
 // Ends a walk early when it returns true for a violation just seen.
 using StopRule = std::function<bool(const Violation&)>;
 
-// One walk on a window of its own, so each walk starts from a clean machine.
-class WalkStage final : public MainWindowRig {
+// What a walk drives: the whole main window on the simulated Windows, or the
+// job machine alone behind a stand-in for the window (machine_stage.h), which
+// is many times faster and is judged by the same model.
+enum class Driven { Window, Machine };
+
+// One walk on a world of its own, so each walk starts from a clean machine.
+class WalkStage {
  public:
   explicit WalkStage(const WalkSetup& setup);
+  virtual ~WalkStage() = default;
   WalkRun Run(EventSource& source, const StopRule& stopAt);
+
+ protected:
+  virtual void Deliver(const WalkEvent& event) = 0;
+  virtual WalkWorld World() = 0;
+  virtual bool Closed() const = 0;
+  virtual std::vector<std::string> ManagerLines() const = 0;
+  // Runs while a message box is open, as its modal loop would.
+  void BoxTurn();
+  // The window hands a notice on: the model learns of it now.
+  void NoticeHandedOn();
+  // The notice the manager last put into the window's one buffer.
+  void NoticeReceived(const NoticeFields& notice) { lastNotice_ = notice; }
+
+  const WalkSetup setup_;
 
  private:
   void Play(WalkEvent event);
-  void Deliver(const WalkEvent& event);
-  void DeliverNotice(const NoticeFields& notice);
-  void RawDeviceChange(const WalkEvent& event);
-  void SetRobotRegistry(bool ready, std::uint32_t unitsOnline);
-  void ResponderDeclinesDisc();
-  // Runs while a message box is open, as its modal loop would.
-  void BoxTurn();
   void Record(const std::vector<Violation>& violations);
-  WalkWorld World() { return {sim.shell, sim.files, *form}; }
 
-  WalkSetup setup_;
   WalkModel model_;
   EventSource* source_ = nullptr;
   StopRule stopAt_;
@@ -76,9 +88,52 @@ class WalkStage final : public MainWindowRig {
   std::optional<NoticeFields> lastNotice_;
 };
 
+// The whole main window.
+class WindowStage final : public WalkStage, public MainWindowRig {
+ public:
+  explicit WindowStage(const WalkSetup& setup);
+
+ private:
+  void Deliver(const WalkEvent& event) override;
+  WalkWorld World() override { return {sim.shell, sim.files, face_}; }
+  bool Closed() const override { return form->isClosed(); }
+  std::vector<std::string> ManagerLines() const override { return ManagerCommands(); }
+  void DeliverNotice(const NoticeFields& notice);
+  void RawDeviceChange(const WalkEvent& event);
+  void ResponderDeclinesDisc();
+
+  class FormFace final : public WalkFace {
+   public:
+    explicit FormFace(const std::unique_ptr<TfrmMain>& form) : form_(form) {}
+    bool ExitEnabled() const override { return form_->btnExit.enabled(); }
+    int StatusCode() const override { return form_->StatusCode; }
+    std::string StatusText() const override { return form_->lblStatus.text(); }
+    bool Halted() const override { return form_->Halted(); }
+
+   private:
+    const std::unique_ptr<TfrmMain>& form_;
+  } face_{form};
+};
+
+// The simulated machine a walk starts on: the players, the saved player, the
+// manager and the robot software's units, as `setup` says.
+void SetUpWalkWorld(sim::SimPlatform& sim, const WalkSetup& setup);
+// The robot software rewrites its report and which units are online.
+void SetRobotRegistry(sim::SimPlatform& sim, const WalkSetup& setup, bool ready,
+                      std::uint32_t unitsOnline);
+// The robot software's `key` gets a value of any type and bytes.
+void PutRobotValue(sim::SimPlatform& sim, const WalkEvent& event);
+std::string RobotUnitKey(int unit);
+
+std::unique_ptr<WalkStage> MakeStage(const WalkSetup& setup, Driven driven);
+
+// A heap block of exactly the bytes' size, so that a read past their end is
+// caught (under AddressSanitizer) where it happens.
+std::unique_ptr<std::uint8_t[]> ExactCopy(const std::vector<std::uint8_t>& bytes);
+
 // The walk a seed makes, played to the end or until `stopAt`.
-WalkRun Explore(std::uint32_t seed, const StopRule& stopAt);
-WalkRun Replay(const Walk& walk, const StopRule& stopAt);
+WalkRun Explore(std::uint32_t seed, const StopRule& stopAt, Driven driven = Driven::Window);
+WalkRun Replay(const Walk& walk, const StopRule& stopAt, Driven driven = Driven::Window);
 
 // Drops events, a chunk at a time and then one by one, for as long as
 // `stillFails` holds for what remains.
@@ -88,7 +143,8 @@ std::vector<WalkEvent> ShrinkEvents(
 
 // The shortest walk found that still shows `violation` (its invariant, and
 // its symptom too when `sameSymptom`).
-Walk Shrink(const Walk& walk, const Violation& violation, bool sameSymptom);
+Walk Shrink(const Walk& walk, const Violation& violation, bool sameSymptom,
+            Driven driven = Driven::Window);
 
 // Readable lines: the seed, the invariant, the set-up and the events, ready
 // to be turned into a hand-written test.

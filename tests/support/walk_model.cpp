@@ -58,8 +58,8 @@ bool TextFitsCode(int code, const std::string& text) {
 
 // After "Terminate" the line shows the conflict or a state's text written
 // since, whatever the code: a robot report never writes "No Device" over it.
-bool LineFitsCode(const TfrmMain& form, const std::string& text) {
-  if (!form.Halted()) return TextFitsCode(form.StatusCode, text);
+bool LineFitsCode(const WalkFace& face, const std::string& text) {
+  if (!face.Halted()) return TextFitsCode(face.StatusCode(), text);
   if (text == kConflictText) return true;
   for (int code = kStatusInitializing; code <= kStatusNoManager; ++code)
     if (text == StatusText(code)) return true;
@@ -236,10 +236,10 @@ void WalkModel::Flag(Invariant invariant, const std::string& symptom, const std:
 }
 
 void WalkModel::CheckState(const WalkWorld& world, int boxesOpen) {
-  const TfrmMain& form = world.form;
-  const std::string text = form.lblStatus.text();
+  const WalkFace& face = world.face;
+  const std::string text = face.StatusText();
   // While a box is open its OK button is the way out.
-  if (boxesOpen == 0 && !form.btnExit.enabled() && outstanding_.size() != 1) {
+  if (boxesOpen == 0 && !face.ExitEnabled() && outstanding_.size() != 1) {
     std::vector<std::string> waiting;
     for (const auto& command : outstanding_) waiting.push_back(command.action);
     const std::string symptom = outstanding_.size() > 1 ? "two commands awaited"
@@ -250,14 +250,14 @@ void WalkModel::CheckState(const WalkWorld& world, int boxesOpen) {
   }
   // The "Occupied" box comes between the code of "Ready" and its text.
   if (boxesOpen > 0) return;
-  if (!LineFitsCode(form, text)) {
-    const std::string code = std::to_string(form.StatusCode);
-    const std::string symptom = form.Halted() ? "after Terminate"
+  if (!LineFitsCode(face, text)) {
+    const std::string code = std::to_string(face.StatusCode());
+    const std::string symptom = face.Halted() ? "after Terminate"
                                 : Steady(text) == "Ready"
                                     ? "\"Ready\" over another code"
                                     : "code " + code + " shows \"" + Steady(text) + "\"";
     Flag(Invariant::StatusLineAgrees, symptom,
-         "status code " + code + " (\"" + StatusText(form.StatusCode) +
+         "status code " + code + " (\"" + StatusText(face.StatusCode()) +
              "\") but the status line reads \"" + text + "\"");
   }
 }

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "app/frm_main.h"
 #include "platform/sim/sim_platform.h"
 #include "support/walk_events.h"
 
@@ -35,11 +34,22 @@ struct Violation {
   std::string detail;   // what was seen, for a person
 };
 
+// What a user sees of the window: the main window itself, or the stand-in
+// that shows what the job machine decides.
+class WalkFace {
+ public:
+  virtual ~WalkFace() = default;
+  virtual bool ExitEnabled() const = 0;
+  virtual int StatusCode() const = 0;
+  virtual std::string StatusText() const = 0;
+  virtual bool Halted() const = 0;
+};
+
 // What the model may look at.
 struct WalkWorld {
   const sim::SimShell& shell;
   sim::SimFileSystem& files;
-  const TfrmMain& form;
+  const WalkFace& face;
 };
 
 class WalkModel {
