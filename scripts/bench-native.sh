@@ -2,7 +2,9 @@
 # The native benchmark of the job controller: a whole job of 10, 100 and
 # 1,000 discs on the simulated Windows, optimized (preset bench-native,
 # build/bench-native), with what the window thread spends per disc and per
-# step. Not part of the test command: timing is no test.
+# step; and the random walks over the whole window and over the job machine
+# alone, in events a second, with the machine's own steps a second. Not part
+# of the test command: timing is no test.
 #
 #   scripts/bench-native.sh [BENCHMARK OPTIONS...]
 #
