@@ -87,6 +87,9 @@ void MachineStage::Deliver(const WalkEvent& event) {
       return ResponderDeclines();
     case EventKind::TimePasses:
       return Advance(event.number);
+    case EventKind::ManagerVanishes:
+    case EventKind::ManagerReturns:
+      return InstallManager(sim_, setup_, event.kind == EventKind::ManagerReturns);
     case EventKind::RawNotice:
       NoticeReceived(FieldsOfPayload(event.bytes));
       return Receive(event.bytes);
@@ -242,6 +245,7 @@ void MachineStage::ResponderDeclines() {
   if (!watchActive_ || !ITunesChosen()) return;
   unknownDiscSeen_ = true;
   watchActive_ = false;
+  WalkStage::ResponderDeclined();
   Start(unload_, 20);
 }
 

@@ -34,6 +34,7 @@ class MachineStage final : public WalkStage {
    public:
     explicit Face(const MachineStage& stage) : stage_(stage) {}
     bool ExitEnabled() const override { return stage_.exit_; }
+    bool RippingEnabled() const override { return stage_.ripping_; }
     int StatusCode() const override { return stage_.statusCode_; }
     std::string StatusText() const override { return stage_.statusText_; }
     bool Halted() const override { return stage_.job_.halted; }

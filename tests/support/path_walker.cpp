@@ -94,6 +94,15 @@ void PutRobotValue(sim::SimPlatform& sim, const WalkEvent& event) {
   sim.registry.putValue(kUser, key, event.valueName, {event.number, event.bytes});
 }
 
+void InstallManager(sim::SimPlatform& sim, const WalkSetup& setup, bool installed) {
+  const std::string manager = ManagerPathOf(setup);
+  if (manager.empty()) return;
+  if (installed)
+    sim.files.addFile(manager);
+  else
+    sim.files.remove(manager);
+}
+
 WalkStage::WalkStage(const WalkSetup& setup) : setup_(setup), model_(setup) {}
 
 WalkRun WalkStage::Run(EventSource& source, const StopRule& stopAt) {
@@ -201,6 +210,10 @@ void WindowStage::Deliver(const WalkEvent& event) {
     case EventKind::TimePasses:
       Advance(event.number);
       break;
+    case EventKind::ManagerVanishes:
+    case EventKind::ManagerReturns:
+      InstallManager(sim, setup_, event.kind == EventKind::ManagerReturns);
+      break;
     case EventKind::RawNotice: {
       NoticeReceived(FieldsOfPayload(event.bytes));
       const auto payload = ExactCopy(event.bytes);
@@ -237,6 +250,7 @@ void WindowStage::ResponderDeclinesDisc() {
   sim.desktop.addChild(dialog, "Button", "Yes", true, 100);
   sim.desktop.addChild(dialog, "Button", "No", true, 300);
   ResponderPass(*static_cast<DialogWatcherContext*>(sim.threads.starts().back().argument));
+  if (watch.UnloadRequested) ResponderDeclined();
   DeliverWakes();
   sim.desktop.removeWindow(dialog);
 }

@@ -70,6 +70,8 @@ class WalkStage {
   void NoticeHandedOn();
   // The notice the manager last put into the window's one buffer.
   void NoticeReceived(const NoticeFields& notice) { lastNotice_ = notice; }
+  // The responder declined the disc in the writer.
+  void ResponderDeclined() { model_.ResponderDeclined(); }
 
   const WalkSetup setup_;
 
@@ -106,6 +108,7 @@ class WindowStage final : public WalkStage, public MainWindowRig {
    public:
     explicit FormFace(const std::unique_ptr<TfrmMain>& form) : form_(form) {}
     bool ExitEnabled() const override { return form_->btnExit.enabled(); }
+    bool RippingEnabled() const override { return form_->btnWMP.enabled(); }
     int StatusCode() const override { return form_->StatusCode; }
     std::string StatusText() const override { return form_->lblStatus.text(); }
     bool Halted() const override { return form_->Halted(); }
@@ -123,6 +126,8 @@ void SetRobotRegistry(sim::SimPlatform& sim, const WalkSetup& setup, bool ready,
                       std::uint32_t unitsOnline);
 // The robot software's `key` gets a value of any type and bytes.
 void PutRobotValue(sim::SimPlatform& sim, const WalkEvent& event);
+// The manager's file goes, or comes back, where the set-up put it.
+void InstallManager(sim::SimPlatform& sim, const WalkSetup& setup, bool installed);
 std::string RobotUnitKey(int unit);
 
 std::unique_ptr<WalkStage> MakeStage(const WalkSetup& setup, Driven driven);

@@ -109,6 +109,10 @@ std::string Describe(const WalkEvent& event) {
       return "the iTunes responder declines an unidentified disc";
     case EventKind::TimePasses:
       return std::to_string(event.number) + " ms pass";
+    case EventKind::ManagerVanishes:
+      return "the manager is uninstalled";
+    case EventKind::ManagerReturns:
+      return "the manager is installed again";
     case EventKind::RawNotice:
       return "payload of " + std::to_string(event.bytes.size()) +
              " bytes: " + DescribeNotice(FieldsOfPayload(event.bytes)) + " from " +
@@ -181,6 +185,8 @@ WalkEvent RandomEvents::AnyEvent(const std::string& outstanding, bool boxOpen) {
       3 * idle,        // ClickOption
       3 * idle,        // ResponderDeclines
       15,              // TimePasses
+      1,               // ManagerVanishes
+      2,               // ManagerReturns
   };
   WalkEvent event;
   event.kind = static_cast<EventKind>(random_.Weighted(weights));

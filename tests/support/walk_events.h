@@ -45,6 +45,8 @@ enum class EventKind {
   ClickOption,        // box `number`: 0 rip unidentified, 1 reject bin, 2 replace songs
   ResponderDeclines,  // the iTunes responder declines an unidentified disc
   TimePasses,         // `number` milliseconds
+  ManagerVanishes,    // the robot software's manager is uninstalled: it cannot be started
+  ManagerReturns,     // and installed again where it was
   // Made only by the fuzz targets, never by the generator below:
   RawNotice,      // `bytes` as a WM_COPYDATA payload of their length; no time passes
   RawVolume,      // WM_DEVICECHANGE with event `number` and the record `bytes` (none: `noRecord`)

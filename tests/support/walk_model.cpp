@@ -85,6 +85,8 @@ const char* NameOf(Invariant invariant) {
       "at most one message box open",
       "no shell start with an empty file",
       "the status text agrees with the status code",
+      "a job the robot ends releases its writer",
+      "an enabled \"Ripping\" starts a job",
   };
   return kNames[static_cast<int>(invariant)];
 }
@@ -106,9 +108,22 @@ std::vector<Violation> WalkModel::AfterStart(const WalkWorld& world) {
 void WalkModel::BeforeEvent(const WalkWorld& world, const WalkEvent& event) {
   AbsorbCalls(world, false);
   unloadsBeforeEvent_ = unloadsSent_;
-  removalNeedsUnload_ = event.kind == EventKind::VolumeLeaves && jobActive_ &&
-                        disc_ == Disc::Loaded && outstanding_.empty() &&
-                        event.drive == writerDrive_;
+  releasesBeforeEvent_ = releasesSent_;
+  jobStartedByClick_ = false;
+  const bool writers = jobActive_ && event.drive == writerDrive_;
+  removalNeedsUnload_ = event.kind == EventKind::VolumeLeaves && writers && disc_ == Disc::Loaded &&
+                        outstanding_.empty();
+  // What came and went while the load awaited its answer. A drive that goes
+  // away takes back an arrival, not a departure.
+  const char root[] = {writerDrive_, ':', '\\', 0};
+  const bool loadOut = writers && Outstanding() == "load";
+  const bool driveGone = event.kind == EventKind::DriveVanishes ||
+                         (event.kind == EventKind::VolumeLeaves &&
+                          world.files.driveType(root) != kDriveCdrom);
+  if (loadOut && event.kind == EventKind::VolumeArrives) arrivedDuringLoad_ = true;
+  if (loadOut && driveGone) arrivedDuringLoad_ = false;
+  if (loadOut && event.kind == EventKind::VolumeLeaves && arrivedDuringLoad_) leftDuringLoad_ = true;
+  clickMustStart_ = event.kind == EventKind::ClickRipping && world.face.RippingEnabled();
 }
 
 void WalkModel::NoticeArrives(const WalkWorld& world, const NoticeFields& notice) {
@@ -127,13 +142,22 @@ void WalkModel::NoticeArrives(const WalkWorld& world, const NoticeFields& notice
   outstanding_.erase(answered);
   const bool ok = notice.result == "OK";
   if (action == "load") {
-    if (ok)
+    if (ok) {
       disc_ = Disc::Loaded;
-    else
+      answerNeedsUnload_ = leftDuringLoad_;
+    } else {
       jobActive_ = false;  // the stack is done, or another program holds the robot
+      refusalNeedsRelease_ = notice.detail != "Occupied";
+    }
   } else if ((action == "unload" || action == "reject") && !ok) {
     jobActive_ = false;
   }
+}
+
+void WalkModel::ResponderDeclined() {
+  if (!jobActive_ || disc_ != Disc::Loaded || !outstanding_.empty()) return;
+  declineDue_ = now_ + 20;
+  unloadsAtDecline_ = unloadsSent_;
 }
 
 void WalkModel::BoxOpens(int boxesOpen) {
@@ -145,7 +169,10 @@ void WalkModel::BoxOpens(int boxesOpen) {
 std::vector<Violation> WalkModel::AfterEvent(const WalkWorld& world, const WalkEvent& event,
                                              int boxesOpen) {
   AbsorbCalls(world, event.kind == EventKind::ClickRipping);
-  if (removalNeedsUnload_ && unloadsSent_ == unloadsBeforeEvent_) {
+  if (event.kind == EventKind::TimePasses) now_ += event.number;
+  if (event.kind == EventKind::Notice || event.kind == EventKind::TwoNotices) now_ += 10;
+  const bool unloaded = unloadsSent_ > unloadsBeforeEvent_;
+  if (removalNeedsUnload_ && !unloaded) {
     const char root[] = {writerDrive_, ':', '\\', 0};
     if (world.files.driveType(root) == kDriveCdrom)
       Flag(Invariant::JobNeverStalls, "removal sent no unload",
@@ -153,6 +180,24 @@ std::vector<Violation> WalkModel::AfterEvent(const WalkWorld& world, const WalkE
                ": with no command outstanding, and no unload or reject was sent");
   }
   removalNeedsUnload_ = false;
+  if (answerNeedsUnload_ && !unloaded)
+    Flag(Invariant::JobNeverStalls, "disc gone before its load's answer",
+         "the load's \"OK\" came after its disc had arrived and left, and no unload was sent");
+  answerNeedsUnload_ = false;
+  if (declineDue_ && unloadsSent_ > unloadsAtDecline_) declineDue_.reset();
+  if (declineDue_ && now_ >= *declineDue_ && boxesOpen == 0) {
+    Flag(Invariant::JobNeverStalls, "declined disc not unloaded",
+         "the responder declined the loaded disc 20 ms ago and no unload or reject was sent");
+    declineDue_.reset();
+  }
+  if (refusalNeedsRelease_ && releasesSent_ == releasesBeforeEvent_)
+    Flag(Invariant::JobEndReleasesWriter, "no release",
+         "the robot refused a load for good and the writer was not released");
+  refusalNeedsRelease_ = false;
+  if (clickMustStart_ && !jobStartedByClick_ && world.face.StatusCode() != kStatusNoManager)
+    Flag(Invariant::RippingStartsAJob, "nothing started",
+         "a click on the enabled \"Ripping\" started no player and sent no load");
+  clickMustStart_ = false;
   CheckState(world, boxesOpen);
   std::vector<Violation> found;
   found.swap(found_);
@@ -171,6 +216,7 @@ void WalkModel::AbsorbCalls(const WalkWorld& world, bool byRippingClick) {
     loadSent |= ParseCommandLine(calls[i].parameters.value_or("")).action == "load";
   }
   const bool startsJob = byRippingClick && !jobActive_ && playerStarted && loadSent;
+  jobStartedByClick_ |= startsJob;
 
   for (std::size_t i = first; i < calls.size(); ++i) {
     const sim::ShellCall& call = calls[i];
@@ -195,6 +241,7 @@ void WalkModel::Sent(const WalkWorld& world, const sim::ShellCall& call, const C
                      bool byRippingClick, bool startsJob) {
   const std::string& action = command.action;
   if (action == "load") {
+    arrivedDuringLoad_ = leftDuringLoad_ = false;
     if (startsJob) {
       jobActive_ = true;
       disc_ = Disc::None;
@@ -217,11 +264,18 @@ void WalkModel::Sent(const WalkWorld& world, const sim::ShellCall& call, const C
            action + " sent for a disc that is not in the writer");
     disc_ = Disc::Unloaded;
   }
-  if (action == "Release") return;  // never answered
+  if (action == "Release") {
+    ++releasesSent_;
+    return;  // never answered
+  }
   // A command whose start failed will never be answered either.
   const std::string file = call.file.value_or("");
   lastStartFailed_ = file.empty() || file != managerPath_ || !world.files.lookup(file);
-  if (lastStartFailed_) return;
+  // No answer will come: the job cannot go on without the manager.
+  if (lastStartFailed_) {
+    if (action != "Check") jobActive_ = false;
+    return;
+  }
   std::vector<std::string> before;
   for (const auto& waiting : outstanding_) before.push_back(waiting.action);
   outstanding_.push_back(command);

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,12 +21,14 @@ enum class Invariant {
   OneCommandOutstanding,  // never two robot commands awaiting their notices
   CommandsNeedAJob,       // no load, unload, reject or player start without a job
   DiscUnloadedOnce,       // each loaded disc is unloaded or rejected once at most
-  JobNeverStalls,         // a loaded disc leaving the drive is unloaded
+  JobNeverStalls,         // a disc that left the drive, or that the responder declined, is unloaded
   OneMessageBox,          // never a message box over another
   NoEmptyShellFile,       // every shell start names a file
   StatusLineAgrees,       // the status text is the status code's text
+  JobEndReleasesWriter,   // a job the robot ends releases its writer
+  RippingStartsAJob,      // an enabled "Ripping" starts a job, or says why it cannot
 };
-constexpr int kInvariantCount = 8;
+constexpr int kInvariantCount = 10;
 
 const char* NameOf(Invariant invariant);
 
@@ -40,6 +44,7 @@ class WalkFace {
  public:
   virtual ~WalkFace() = default;
   virtual bool ExitEnabled() const = 0;
+  virtual bool RippingEnabled() const = 0;
   virtual int StatusCode() const = 0;
   virtual std::string StatusText() const = 0;
   virtual bool Halted() const = 0;
@@ -63,6 +68,8 @@ class WalkModel {
   void BeforeEvent(const WalkWorld& world, const WalkEvent& event);
   void NoticeArrives(const WalkWorld& world, const NoticeFields& notice);
   void BoxOpens(int boxesOpen);
+  // The responder clicked the "no" of the unidentified-disc question.
+  void ResponderDeclined();
   std::vector<Violation> AfterEvent(const WalkWorld& world, const WalkEvent& event, int boxesOpen);
 
   // The action of the first robot command awaiting its notice, "" when none.
@@ -93,6 +100,24 @@ class WalkModel {
   // Set before a volume removal that must be answered by an unload.
   bool removalNeedsUnload_ = false;
   std::size_t unloadsBeforeEvent_ = 0;
+  // Time as the events pass it: a notice takes 10 ms.
+  std::uint64_t now_ = 0;
+  // A disc arrived in the writer, and left again, while its load awaited
+  // its answer: that answer must unload it.
+  bool arrivedDuringLoad_ = false;
+  bool leftDuringLoad_ = false;
+  bool answerNeedsUnload_ = false;
+  // A load refused for good must release the writer.
+  bool refusalNeedsRelease_ = false;
+  std::size_t releasesSent_ = 0;
+  std::size_t releasesBeforeEvent_ = 0;
+  // "Ripping" was enabled when it was clicked.
+  bool clickMustStart_ = false;
+  bool jobStartedByClick_ = false;
+  // The responder declined the loaded disc: an unload or reject is due 20 ms
+  // later at the latest.
+  std::optional<std::uint64_t> declineDue_;
+  std::size_t unloadsAtDecline_ = 0;
   std::vector<Violation> found_;
 };
 
