@@ -69,7 +69,11 @@ class CloseTest : public MainWindowTest,
 
 INSTANTIATE_TEST_SUITE_P(Player, CloseTest,
                          ::testing::Values(sim::SimDesktop::OnClose::Closes,
-                                           sim::SimDesktop::OnClose::Hangs));
+                                           sim::SimDesktop::OnClose::Hangs),
+                         [](const auto& info) {
+                           return info.param == sim::SimDesktop::OnClose::Hangs ? "Hangs"
+                                                                                : "Closes";
+                         });
 
 TEST_P(CloseTest, StopsTheWatcherThenClosesThePlayerThenSaves) {
   InstallManagerAndPlayers();
