@@ -72,40 +72,26 @@ constexpr Move kTable[kJobPhaseCount][kJobEventKindCount] = {
 
 JobEffect Effect(EffectKind kind) { return JobEffect{kind}; }
 
-JobEffect Send(JobCommand command) {
-  JobEffect effect{EffectKind::SendCommand};
-  effect.command = command;
-  return effect;
-}
-
-JobEffect Enable(JobControl control, bool on) {
-  JobEffect effect{EffectKind::Enable};
-  effect.control = control;
-  effect.on = on;
-  return effect;
-}
-
-JobEffect Status(EffectKind kind, int status) {
+// An effect of `kind` with one of its fields set.
+template <typename T>
+JobEffect Effect(EffectKind kind, T JobEffect::*field, T value) {
   JobEffect effect{kind};
-  effect.status = status;
+  effect.*field = value;
   return effect;
 }
 
-JobEffect Memo(MemoLine line) {
-  JobEffect effect{EffectKind::WriteMemo};
-  effect.line = line;
-  return effect;
+JobEffect Send(JobCommand command) {
+  return Effect(EffectKind::SendCommand, &JobEffect::command, command);
 }
-
-JobEffect WatchActive(bool on) {
-  JobEffect effect{EffectKind::SetWatchActive};
-  effect.on = on;
-  return effect;
-}
-
+JobEffect Status(EffectKind kind, int status) { return Effect(kind, &JobEffect::status, status); }
+JobEffect Memo(MemoLine line) { return Effect(EffectKind::WriteMemo, &JobEffect::line, line); }
+JobEffect WatchActive(bool on) { return Effect(EffectKind::SetWatchActive, &JobEffect::on, on); }
 JobEffect Player(JobPlayer player) {
-  JobEffect effect{EffectKind::StartPlayer};
-  effect.player = player;
+  return Effect(EffectKind::StartPlayer, &JobEffect::player, player);
+}
+JobEffect Enable(JobControl control, bool on) {
+  JobEffect effect = Effect(EffectKind::Enable, &JobEffect::control, control);
+  effect.on = on;
   return effect;
 }
 

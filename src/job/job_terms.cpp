@@ -1,43 +1,29 @@
 // The machine's vocabulary: command words, memo lines, names for pictures and
 // messages, and the small questions the window asks of a state.
+#include <cassert>
+
 #include "job/job_machine.h"
 
 namespace sc {
 
 const char* ActionOf(JobCommand command) {
-  switch (command) {
-    case JobCommand::Load:
-      return "load";
-    case JobCommand::Unload:
-      return "unload";
-    case JobCommand::Reject:
-      return "reject";
-    case JobCommand::Release:
-      return "Release";
-    case JobCommand::Check:
-      return "Check";
-  }
-  return "";
+  static const char* const kActions[] = {"load", "unload", "reject", "Release", "Check"};
+  return kActions[static_cast<int>(command)];
 }
 
 const char* TextOf(MemoLine line) {
-  switch (line) {
-    case MemoLine::WriterLoaded:
-      return "ProcessAutoladerMessage() Writer loaded";
-    case MemoLine::WriterUnloaded:
-      return "ProcessAutoladerMessage() Writer unloaded";
-    case MemoLine::VolumeArrived:
-      return "DBT_DEVICEARRIVAL";
-    case MemoLine::VolumeRemoved:
-      return "DBT_DEVICEREMOVECOMPLETE --> UnloadWriter";
-  }
-  return "";
+  static const char* const kLines[] = {
+      "ProcessAutoladerMessage() Writer loaded", "ProcessAutoladerMessage() Writer unloaded",
+      "DBT_DEVICEARRIVAL", "DBT_DEVICEREMOVECOMPLETE --> UnloadWriter"};
+  return kLines[static_cast<int>(line)];
 }
 
 bool operator==(const JobEffect& a, const JobEffect& b) { return Describe(a) == Describe(b); }
 
 void JobEffects::push(const JobEffect& effect) {
-  // The moves make at most seven effects; a longer list is a fault in them.
+  // The moves make at most seven effects; a longer list is a fault in them,
+  // which the table test meets first.
+  assert(size_ < kCapacity);
   if (size_ < kCapacity) items_[size_++] = effect;
 }
 
@@ -91,31 +77,13 @@ const char* NameOf(JobEventKind kind) {
 namespace {
 
 const char* NameOf(JobControl control) {
-  switch (control) {
-    case JobControl::Players:
-      return "players";
-    case JobControl::Ripping:
-      return "ripping";
-    case JobControl::Exit:
-      return "exit";
-    case JobControl::ExitAndOptions:
-      return "exit+options";
-    case JobControl::Options:
-      return "options";
-  }
-  return "?";
+  static const char* const kNames[] = {"players", "ripping", "exit", "exit+options", "options"};
+  return kNames[static_cast<int>(control)];
 }
 
 const char* NameOf(JobPlayer player) {
-  switch (player) {
-    case JobPlayer::WindowsMediaPlayer:
-      return "wmp";
-    case JobPlayer::ITunes:
-      return "itunes";
-    case JobPlayer::None:
-      break;
-  }
-  return "none";
+  static const char* const kNames[] = {"none", "wmp", "itunes"};
+  return kNames[static_cast<int>(player)];
 }
 
 const char* NameOf(MemoLine line) {

@@ -37,11 +37,7 @@ MachineStage::MachineStage(const WalkSetup& setup) : WalkStage(setup) {
 }
 
 std::vector<std::string> MachineStage::ManagerLines() const {
-  std::vector<std::string> lines;
-  for (const auto& call : sim_.shell.calls())
-    if (call.file && call.file->find("ketmgr") != std::string::npos)
-      lines.push_back(call.parameters.value_or("<null>"));
-  return lines;
+  return ManagerCommandLines(sim_.shell);
 }
 
 void MachineStage::Deliver(const WalkEvent& event) {

@@ -107,12 +107,16 @@ int MainWindowRig::DeliverWakes() {
   return delivered;
 }
 
-std::vector<std::string> MainWindowRig::ManagerCommands() const {
+std::vector<std::string> ManagerCommandLines(const sim::SimShell& shell) {
   std::vector<std::string> lines;
-  for (const auto& call : sim.shell.calls())
+  for (const auto& call : shell.calls())
     if (call.file && call.file->find("ketmgr") != std::string::npos)
       lines.push_back(call.parameters.value_or("<null>"));
   return lines;
+}
+
+std::vector<std::string> MainWindowRig::ManagerCommands() const {
+  return ManagerCommandLines(sim.shell);
 }
 
 std::string MainWindowRig::LastManagerCommand() const {

@@ -32,6 +32,9 @@ struct NoticeFields {
 
 std::vector<std::uint8_t> MakeNotice(const NoticeFields& fields);
 
+// The command lines the simulated shell was asked to start the manager with.
+std::vector<std::string> ManagerCommandLines(const sim::SimShell& shell);
+
 class MainWindowRig {
  protected:
   MainWindowRig();

@@ -117,12 +117,13 @@ void WalkModel::BeforeEvent(const WalkWorld& world, const WalkEvent& event) {
   // away takes back an arrival, not a departure.
   const char root[] = {writerDrive_, ':', '\\', 0};
   const bool loadOut = writers && Outstanding() == "load";
-  const bool driveGone = event.kind == EventKind::DriveVanishes ||
-                         (event.kind == EventKind::VolumeLeaves &&
-                          world.files.driveType(root) != kDriveCdrom);
+  const bool driveGone =
+      event.kind == EventKind::DriveVanishes ||
+      (event.kind == EventKind::VolumeLeaves && world.files.driveType(root) != kDriveCdrom);
   if (loadOut && event.kind == EventKind::VolumeArrives) arrivedDuringLoad_ = true;
   if (loadOut && driveGone) arrivedDuringLoad_ = false;
-  if (loadOut && event.kind == EventKind::VolumeLeaves && arrivedDuringLoad_) leftDuringLoad_ = true;
+  if (loadOut && event.kind == EventKind::VolumeLeaves && arrivedDuringLoad_)
+    leftDuringLoad_ = true;
   clickMustStart_ = event.kind == EventKind::ClickRipping && world.face.RippingEnabled();
 }
 
