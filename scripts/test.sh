@@ -6,8 +6,9 @@
 # time in a fresh copy to prove them reproducible, a fresh Wine prefix, then
 # the Windows tests under Wine (unit, contract and end-to-end, the soak and
 # install tests and the import check's own test among them). Ends with
-# ctest's summary of the Windows tests; exits non-zero when any test failed. About 16 minutes on 2 cores once
-# the packages are installed (they take about 2 more on a new machine).
+# ctest's summary of the Windows tests; exits non-zero when any test failed.
+# About 24 minutes on 2 cores once the packages are installed (they take
+# about 2 more on a new machine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
