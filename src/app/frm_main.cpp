@@ -96,7 +96,7 @@ TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& applica
 TfrmMain::~TfrmMain() = default;
 
 void TfrmMain::FormCreate() {
-  const bool checkSent = RunManagerCommand({{"caller", caption()}, {"action", "Check"}});
+  const bool checkSent = RunManagerCommand(CommandPairs(JobCommand::Check, caption(), ""));
   watch_.MainWindow = handle();
   ckxRippingNoneCDB.setChecked(ImportUnknownCd != 0);
   ckxAlternateOutputt.setChecked(UnloadUnknownToAlternate != 0);
@@ -105,11 +105,7 @@ void TfrmMain::FormCreate() {
   cbxWriters.clear();
   LayOutForm();
   // Without the manager's answer nothing would ever enable "Exit".
-  if (!checkSent) {
-    JobEvent notStarted{JobEventKind::CommandNotStarted};
-    notStarted.command = JobCommand::Check;
-    HandleJobEvent(notStarted);
-  }
+  if (!checkSent) HandleJobEvent(NotStarted(JobCommand::Check));
 }
 
 void TfrmMain::FormCloseQuery(bool& canClose) { canClose = btnExit.enabled(); }

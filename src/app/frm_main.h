@@ -140,9 +140,9 @@ class TfrmMain : public Form {
   void ApplyJobEffect(const JobEffect& effect);
   void EnableControl(JobControl control, bool on);
   void SetOptionsEnabled(bool enabled);
+  void SendJobCommand(JobCommand command);
   void LoadWriter();
   void UnloadWriter(JobCommand action);
-  void ReleaseWriter();
   void ProcessAutoladerMessage();
   void ShowOccupiedBox();
 

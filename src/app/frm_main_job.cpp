@@ -2,7 +2,6 @@
 // job machine (job/job_machine.h), which decides; what it decides is carried
 // out here, in order, and nothing more.
 #include "app/frm_main.h"
-#include "player/player_discovery.h"
 
 namespace sc {
 
@@ -11,17 +10,6 @@ constexpr const char* kOccupiedMessage =
     "Some Autoloader applications interfere with KETMGR;\n"
     "please disable/close other Autoloader applications first and try again.";
 
-JobEvent NotStarted(JobCommand command) {
-  JobEvent event{JobEventKind::CommandNotStarted};
-  event.command = command;
-  return event;
-}
-
-JobPlayer PlayerNamed(const std::string& name) {
-  if (name == kWmpName) return JobPlayer::WindowsMediaPlayer;
-  if (name == kITunesName) return JobPlayer::ITunes;
-  return JobPlayer::None;
-}
 }  // namespace
 
 void TfrmMain::btnWMPClick() {
@@ -64,7 +52,7 @@ void TfrmMain::ApplyJobEffect(const JobEffect& effect) {
   switch (effect.kind) {
     case EffectKind::SendCommand:
       if (effect.command == JobCommand::Load) return LoadWriter();
-      if (effect.command == JobCommand::Release) return ReleaseWriter();
+      if (effect.command == JobCommand::Release) return SendJobCommand(effect.command);
       return UnloadWriter(effect.command);
     case EffectKind::StartPlayer:
       PlayerIsITunes = effect.player == JobPlayer::ITunes;
@@ -122,24 +110,15 @@ void TfrmMain::SetOptionsEnabled(bool enabled) {
 
 // The disc commands name the job's writer, fixed when the job started. A
 // command whose manager could not be started is reported back: no answer will
-// come for it.
-void TfrmMain::LoadWriter() {
-  if (!RunManagerCommand(
-          {{"caller", caption()}, {"action", "load"}, {"target", TextOf(job_.writer)}}))
-    HandleJobEvent(NotStarted(JobCommand::Load));
+// come for it (the machine lets a release go unanswered anyway).
+void TfrmMain::SendJobCommand(JobCommand command) {
+  if (!RunManagerCommand(CommandPairs(command, caption(), TextOf(job_.writer))))
+    HandleJobEvent(NotStarted(command));
 }
 
-void TfrmMain::UnloadWriter(JobCommand action) {
-  if (!RunManagerCommand(
-          {{"caller", caption()}, {"action", ActionOf(action)}, {"target", TextOf(job_.writer)}}))
-    HandleJobEvent(NotStarted(action));
-}
+void TfrmMain::LoadWriter() { SendJobCommand(JobCommand::Load); }
 
-// The job is over; nothing answers a release.
-void TfrmMain::ReleaseWriter() {
-  RunManagerCommand(
-      {{"caller", caption()}, {"target", TextOf(job_.writer)}, {"action", "Release"}});
-}
+void TfrmMain::UnloadWriter(JobCommand action) { SendJobCommand(action); }
 
 // Another autoloader program holds the robot: say so on top of everything,
 // then return to Ready with the same player for another try.

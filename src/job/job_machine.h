@@ -8,8 +8,10 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "job/status_text.h"
+#include "robot/manager_command.h"
 #include "robot/manager_notice.h"
 #include "util/fixed_text.h"
 
@@ -122,8 +124,6 @@ struct JobEffect {
   MemoLine line = MemoLine::WriterLoaded;
 };
 
-bool operator==(const JobEffect& a, const JobEffect& b);
-
 // A step makes at most this many effects; the list lives in place.
 class JobEffects {
  public:
@@ -159,6 +159,17 @@ std::string WatchedWriter(const JobState& state, const std::string& selectedWrit
 
 // A manager notice from the "Autoloader" as a job event.
 JobEventKind EventOfNotice(NoticeKind kind);
+
+// The manager could not be started for `command`.
+JobEvent NotStarted(JobCommand command);
+
+// The player a player item's text names, None for any other text.
+JobPlayer PlayerNamed(const std::string& itemText);
+
+// The command line's pairs for `command` on `writer`, in the order the
+// manager reads them: the release names its target before its action.
+std::vector<CommandPair> CommandPairs(JobCommand command, const std::string& caller,
+                                      const std::string& writer);
 
 // Names, for tests, the transition picture and failure messages.
 const char* NameOf(JobPhase phase);

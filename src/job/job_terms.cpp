@@ -3,6 +3,7 @@
 #include <cassert>
 
 #include "job/job_machine.h"
+#include "player/player_discovery.h"
 
 namespace sc {
 
@@ -17,8 +18,6 @@ const char* TextOf(MemoLine line) {
       "DBT_DEVICEARRIVAL", "DBT_DEVICEREMOVECOMPLETE --> UnloadWriter"};
   return kLines[static_cast<int>(line)];
 }
-
-bool operator==(const JobEffect& a, const JobEffect& b) { return Describe(a) == Describe(b); }
 
 void JobEffects::push(const JobEffect& effect) {
   // The moves make at most seven effects; a longer list is a fault in them,
@@ -53,6 +52,26 @@ JobEventKind EventOfNotice(NoticeKind kind) {
       break;
   }
   return JobEventKind::OtherNotice;
+}
+
+JobEvent NotStarted(JobCommand command) {
+  JobEvent event(JobEventKind::CommandNotStarted);
+  event.command = command;
+  return event;
+}
+
+JobPlayer PlayerNamed(const std::string& itemText) {
+  if (itemText == kWmpName) return JobPlayer::WindowsMediaPlayer;
+  if (itemText == kITunesName) return JobPlayer::ITunes;
+  return JobPlayer::None;
+}
+
+std::vector<CommandPair> CommandPairs(JobCommand command, const std::string& caller,
+                                      const std::string& writer) {
+  if (command == JobCommand::Release)
+    return {{"caller", caller}, {"target", writer}, {"action", ActionOf(command)}};
+  if (command == JobCommand::Check) return {{"caller", caller}, {"action", ActionOf(command)}};
+  return {{"caller", caller}, {"action", ActionOf(command)}, {"target", writer}};
 }
 
 const char* NameOf(JobPhase phase) {

@@ -10,16 +10,6 @@
 
 namespace sc::testing {
 
-namespace {
-
-JobEvent NotStarted(JobCommand command) {
-  JobEvent event(JobEventKind::CommandNotStarted);
-  event.command = command;
-  return event;
-}
-
-}  // namespace
-
 // The window's start: the players found, the saved one chosen, every option
 // on (the first run's defaults), then "Check" to the manager.
 MachineStage::MachineStage(const WalkSetup& setup) : WalkStage(setup) {
@@ -32,7 +22,7 @@ MachineStage::MachineStage(const WalkSetup& setup) : WalkStage(setup) {
   for (std::size_t i = 0; i < players_.size(); ++i)
     if (players_[i] == setup.savedPlayer) selected_ = static_cast<int>(i);
   if (selected_ < 0 && !players_.empty()) selected_ = 0;
-  if (!RunManager({{"caller", kMainCaption}, {"action", "Check"}}))
+  if (!RunManager(CommandPairs(JobCommand::Check, kMainCaption, "")))
     Handle(NotStarted(JobCommand::Check));
 }
 
@@ -173,13 +163,8 @@ bool MachineStage::RunManager(const std::vector<CommandPair>& pairs) {
 }
 
 void MachineStage::SendJobCommand(JobCommand command) {
-  const std::string writer = TextOf(job_.writer);
-  if (command == JobCommand::Release) {
-    RunManager({{"caller", kMainCaption}, {"target", writer}, {"action", "Release"}});
-  } else if (!RunManager(
-                 {{"caller", kMainCaption}, {"action", ActionOf(command)}, {"target", writer}})) {
+  if (!RunManager(CommandPairs(command, kMainCaption, TextOf(job_.writer))))
     Handle(NotStarted(command));
-  }
 }
 
 // One buffer and no queue: the hand-on tick that is already pending is not
@@ -224,10 +209,7 @@ void MachineStage::Volume(std::uint32_t event, const DeviceBroadcast* header) {
 void MachineStage::ClickRipping() {
   if (!ripping_) return;
   JobEvent event(JobEventKind::RippingClicked);
-  const std::string player = selected_ >= 0 ? players_[selected_] : "";
-  event.player = player == kWmpName      ? JobPlayer::WindowsMediaPlayer
-                 : player == kITunesName ? JobPlayer::ITunes
-                                         : JobPlayer::None;
+  if (selected_ >= 0) event.player = PlayerNamed(players_[selected_]);
   if (!writers_.empty()) event.writer = writers_.front();
   event.managerFound = !managerPath_.empty();
   Handle(event);

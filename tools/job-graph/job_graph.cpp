@@ -16,11 +16,8 @@ std::vector<JobEvent> EventsOfKind(JobEventKind kind) {
   if (kind == JobEventKind::CommandNotStarted) {
     std::vector<JobEvent> events;
     for (JobCommand command : {JobCommand::Check, JobCommand::Load, JobCommand::Unload,
-                               JobCommand::Reject, JobCommand::Release}) {
-      JobEvent event(kind);
-      event.command = command;
-      events.push_back(event);
-    }
+                               JobCommand::Reject, JobCommand::Release})
+      events.push_back(NotStarted(command));
     return events;
   }
   JobEvent event(kind);

@@ -33,12 +33,6 @@ JobEvent Click(JobPlayer player, bool managerFound = true) {
   return event;
 }
 
-JobEvent NotStarted(JobCommand command) {
-  JobEvent event(K::CommandNotStarted);
-  event.command = command;
-  return event;
-}
-
 // The status each phase shows when nothing unusual happened.
 int UsualStatus(JobPhase phase) {
   switch (phase) {
