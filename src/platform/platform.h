@@ -212,6 +212,30 @@ class SingleInstance {
   virtual long claim(const char* name) = 0;
 };
 
+// What the program tells Windows about the session it runs in: that the PC
+// must not go to sleep on idle while a job runs (a robot job has no user input,
+// and the robot's and the player's work do not count as activity), and why it
+// refuses to let the session end.
+class Session {
+ public:
+  Session() = default;
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+  virtual ~Session() = default;
+
+  // SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED) when `on`,
+  // ES_CONTINUOUS alone when not: for the calling thread, until it says
+  // otherwise. The display may still turn off. True when the system was kept
+  // awake this way before the call.
+  virtual bool keepAwake(bool on) = 0;
+  // ShutdownBlockReasonCreate(window, reason): the text Windows shows beside
+  // the program while it refuses to let the session end. False where Windows
+  // has no such call (XP) or it failed; `window` must be the caller's own.
+  virtual bool giveShutdownReason(WindowHandle window, const char* reason) = 0;
+  // ShutdownBlockReasonDestroy(window); nothing where Windows has no such call.
+  virtual void withdrawShutdownReason(WindowHandle window) = 0;
+};
+
 // The platform as the composition root hands it to the program.
 struct Platform {
   Registry& registry;
@@ -221,6 +245,7 @@ struct Platform {
   Desktop& desktop;
   Threads& threads;
   SingleInstance& instance;
+  Session& session;
 };
 
 }  // namespace sc

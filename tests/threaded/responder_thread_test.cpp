@@ -88,10 +88,10 @@ class ResponderThreadTest : public MainWindowTest {
     desktop.openWindow("iTunes", "iTunes");
     desktop.openWindow(kLongClassName.c_str(), "Another program");
     const Platform simulated = sim.platform();
-    form =
-        std::make_unique<TfrmMain>(Platform{simulated.registry, simulated.system, simulated.files,
-                                            simulated.shell, desktop, threads, simulated.instance},
-                                   ui, application, threaded);
+    form = std::make_unique<TfrmMain>(
+        Platform{simulated.registry, simulated.system, simulated.files, simulated.shell, desktop,
+                 threads, simulated.instance, simulated.session},
+        ui, application, threaded);
     desktop.setMainWindow(form->handle());
     form->FormCreate();
     form->show();

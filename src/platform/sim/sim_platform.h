@@ -5,6 +5,7 @@
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_file_system.h"
 #include "platform/sim/sim_registry.h"
+#include "platform/sim/sim_session.h"
 #include "platform/sim/sim_shell.h"
 #include "platform/sim/sim_single_instance.h"
 #include "platform/sim/sim_system_info.h"
@@ -20,9 +21,10 @@ struct SimPlatform {
   SimDesktop desktop;
   SimThreads threads;
   SimSingleInstance instance;
+  SimSession session;
 
   Platform platform() {
-    return Platform{registry, system, files, shell, desktop, threads, instance};
+    return Platform{registry, system, files, shell, desktop, threads, instance, session};
   }
 };
 

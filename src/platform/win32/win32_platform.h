@@ -6,6 +6,7 @@
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
 #include "platform/win32/win32_registry.h"
+#include "platform/win32/win32_session.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_single_instance.h"
 #include "platform/win32/win32_system_info.h"
@@ -20,7 +21,7 @@ class Win32Platform {
   Win32Platform& operator=(const Win32Platform&) = delete;
 
   Platform platform() {
-    return Platform{registry_, system_, files_, shell_, desktop_, threads_, instance_};
+    return Platform{registry_, system_, files_, shell_, desktop_, threads_, instance_, session_};
   }
 
  private:
@@ -31,6 +32,7 @@ class Win32Platform {
   Win32Desktop desktop_;
   Win32Threads threads_;
   Win32SingleInstance instance_;
+  Win32Session session_;
 };
 
 }  // namespace sc::win32

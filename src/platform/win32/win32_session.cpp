@@ -1,0 +1,49 @@
+#include "platform/win32/win32_session.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace sc::win32 {
+
+namespace {
+
+// XP's headers do not name them.
+constexpr DWORD kContinuous = 0x80000000u;      // ES_CONTINUOUS
+constexpr DWORD kSystemRequired = 0x00000001u;  // ES_SYSTEM_REQUIRED
+
+using BlockReasonCreate = BOOL(WINAPI*)(HWND, LPCWSTR);
+using BlockReasonDestroy = BOOL(WINAPI*)(HWND);
+
+// A user32 function, or null where this Windows lacks it. user32 is loaded
+// already: the program's windows need it. The detour through void (*)()
+// is how a looked-up address becomes a typed one without a cast warning.
+template <typename Function>
+Function User32Function(const char* name) {
+  HMODULE user32 = GetModuleHandleA("user32.dll");
+  FARPROC found = user32 != nullptr ? GetProcAddress(user32, name) : nullptr;
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
+}  // namespace
+
+bool Win32Session::keepAwake(bool on) {
+  const DWORD before = SetThreadExecutionState(on ? kContinuous | kSystemRequired : kContinuous);
+  return (before & kContinuous) != 0 && (before & kSystemRequired) != 0;
+}
+
+bool Win32Session::giveShutdownReason(WindowHandle window, const char* reason) {
+  const auto create = User32Function<BlockReasonCreate>("ShutdownBlockReasonCreate");
+  if (create == nullptr || reason == nullptr) return false;
+  // The reason is the program's own text, in plain ASCII: widened byte by byte.
+  const std::string narrow(reason);
+  const std::wstring wide(narrow.begin(), narrow.end());
+  return create(reinterpret_cast<HWND>(window), wide.c_str()) != FALSE;
+}
+
+void Win32Session::withdrawShutdownReason(WindowHandle window) {
+  const auto destroy = User32Function<BlockReasonDestroy>("ShutdownBlockReasonDestroy");
+  if (destroy != nullptr) destroy(reinterpret_cast<HWND>(window));
+}
+
+}  // namespace sc::win32
