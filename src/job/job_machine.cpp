@@ -11,6 +11,8 @@ namespace {
 enum class Move {
   Ignore,            // nothing at all
   Stray,             // a notice that answers no command that is out: it only lets the user go
+  StrayLoad,         // the same for a load's "OK", which still leaves its memo line
+  StrayUnload,       // the same for an unload's or a reject's answer, with its memo line
   StartJob,          // "Ripping": the player, the controls, the first load
   ArmResponder,      // the disc is loaded: the responder may answer its dialogs
   UnloadLeftDisc,    // loaded, but the disc already came and went: unload it at once
@@ -18,6 +20,7 @@ enum class Move {
   EndJob,            // no more discs: "Job Done", everything enabled, the writer released
   LoadNext,          // the writer is empty again: load the next disc
   StopQuietly,       // the unload failed: the cycle stops where it is
+  Resume,            // after a failed unload the disc is back: "Disc Loaded", the job goes on
   Recheck,           // read the robot's report again
   Halt,              // the status line stops on the conflict
   NoteArrival,       // outside a job a disc only leaves a memo line
@@ -43,29 +46,36 @@ using M = Move;
 //  Arrived  Left  DriveGone  Declined  NotStarted  ReportWriters  ReportNone  BoxClosed
 constexpr Move kTable[kJobPhaseCount][kJobEventKindCount] = {
     /* Idle */
-    {M::StartJob, M::Stray, M::Stray, M::Stray, M::Stray, M::Stray, M::Recheck, M::Halt, M::Stray,
-     M::NoteArrival, M::NoteRemoval, M::NoDevice, M::ForgetDecline, M::ManagerGone, M::ShowReady,
-     M::ShowNoDevice, M::AfterOccupiedBox},
-    /* Loading */
-    {M::Ignore, M::ArmResponder, M::RefuseOccupied, M::EndJob, M::Stray, M::Stray, M::Recheck,
-     M::Halt, M::Stray, M::DiscArrived, M::NoteRemoval, M::NoDevice, M::ForgetDecline,
+    {M::StartJob, M::StrayLoad, M::Stray, M::Stray, M::StrayUnload, M::StrayUnload, M::Recheck,
+     M::Halt, M::Stray, M::NoteArrival, M::NoteRemoval, M::NoDevice, M::ForgetDecline,
+     M::ManagerGone, M::ShowReady, M::ShowNoDevice, M::AfterOccupiedBox},
+    /* Loading: a disc that leaves before its load's answer, whether or not its
+       arrival was seen, is unloaded by that answer */
+    {M::Ignore, M::ArmResponder, M::RefuseOccupied, M::EndJob, M::StrayUnload, M::StrayUnload,
+     M::Recheck, M::Halt, M::Stray, M::DiscArrived, M::DiscLeftEarly, M::NoDevice, M::ForgetDecline,
      M::ManagerGone, M::KeepJob, M::KeepJob, M::AfterOccupiedBox},
     /* LoadingDiscIn */
-    {M::Ignore, M::ArmResponder, M::RefuseOccupied, M::EndJob, M::Stray, M::Stray, M::Recheck,
-     M::Halt, M::Stray, M::DiscArrived, M::DiscLeftEarly, M::NoDevice, M::ForgetDecline,
+    {M::Ignore, M::ArmResponder, M::RefuseOccupied, M::EndJob, M::StrayUnload, M::StrayUnload,
+     M::Recheck, M::Halt, M::Stray, M::DiscArrived, M::DiscLeftEarly, M::NoDevice, M::ForgetDecline,
      M::ManagerGone, M::KeepJob, M::KeepJob, M::AfterOccupiedBox},
     /* LoadingDiscLeft */
-    {M::Ignore, M::UnloadLeftDisc, M::RefuseOccupied, M::EndJob, M::Stray, M::Stray, M::Recheck,
-     M::Halt, M::Stray, M::DiscArrived, M::NoteRemoval, M::NoDevice, M::ForgetDecline,
+    {M::Ignore, M::UnloadLeftDisc, M::RefuseOccupied, M::EndJob, M::StrayUnload, M::StrayUnload,
+     M::Recheck, M::Halt, M::Stray, M::DiscArrived, M::NoteRemoval, M::NoDevice, M::ForgetDecline,
      M::ManagerGone, M::KeepJob, M::KeepJob, M::AfterOccupiedBox},
     /* Loaded */
-    {M::Ignore, M::Stray, M::Stray, M::Stray, M::Stray, M::Stray, M::Recheck, M::Halt, M::Stray,
-     M::DiscArrived, M::UnloadRemoved, M::NoDevice, M::UnloadDeclined, M::ManagerGone, M::KeepJob,
-     M::KeepJob, M::AfterOccupiedBox},
+    {M::Ignore, M::StrayLoad, M::Stray, M::Stray, M::StrayUnload, M::StrayUnload, M::Recheck,
+     M::Halt, M::Stray, M::DiscArrived, M::UnloadRemoved, M::NoDevice, M::UnloadDeclined,
+     M::ManagerGone, M::KeepJob, M::KeepJob, M::AfterOccupiedBox},
     /* Unloading: an unload already out makes any removal moot */
-    {M::Ignore, M::Stray, M::Stray, M::Stray, M::LoadNext, M::StopQuietly, M::Recheck, M::Halt,
+    {M::Ignore, M::StrayLoad, M::Stray, M::Stray, M::LoadNext, M::StopQuietly, M::Recheck, M::Halt,
      M::Stray, M::DiscArrived, M::Ignore, M::Ignore, M::ForgetDecline, M::ManagerGone, M::KeepJob,
      M::KeepJob, M::AfterOccupiedBox},
+    /* Stopped: the disc's events are still the job's while "Ripping" stays
+       disabled; a removal with no arrival since the failure is the disc the
+       robot could not take, now gone by hand, and unloads nothing */
+    {M::StartJob, M::StrayLoad, M::Stray, M::Stray, M::StrayUnload, M::StrayUnload, M::Recheck,
+     M::Halt, M::Stray, M::Resume, M::NoteRemoval, M::NoDevice, M::ForgetDecline, M::ManagerGone,
+     M::ShowReady, M::ShowNoDevice, M::AfterOccupiedBox},
 };
 
 // --- The effects, as the moves use them.
@@ -89,6 +99,7 @@ JobEffect WatchActive(bool on) { return Effect(EffectKind::SetWatchActive, &JobE
 JobEffect Player(JobPlayer player) {
   return Effect(EffectKind::StartPlayer, &JobEffect::player, player);
 }
+JobEffect KeepAwake(bool on) { return Effect(EffectKind::KeepAwake, &JobEffect::on, on); }
 JobEffect Enable(JobControl control, bool on) {
   JobEffect effect = Effect(EffectKind::Enable, &JobEffect::control, control);
   effect.on = on;
@@ -152,6 +163,7 @@ bool AwaitsAnswerTo(JobPhase phase, JobCommand command) {
     case P::Unloading:
       return command == JobCommand::Unload || command == JobCommand::Reject;
     case P::Loaded:
+    case P::Stopped:
       break;
   }
   return false;
@@ -164,8 +176,11 @@ void StartJob(Step& step, const JobEvent& event, const JobObservation& seen) {
   // Without a manager to ask for a disc the player would start for nothing.
   if (!event.managerFound) return ManagerNotStarted(step, seen);
   AssignCut(step.State().writer, event.writer);
-  step << Player(event.player) << Enable(JobControl::Players, false)
-       << Enable(JobControl::Ripping, false) << Enable(JobControl::Exit, false);
+  // The player and the options cannot change until the job ends: what the
+  // close would save is known now, and a program ended by force keeps it.
+  step << Effect(EffectKind::SaveChoices) << Player(event.player)
+       << Enable(JobControl::Players, false) << Enable(JobControl::Ripping, false)
+       << Enable(JobControl::Exit, false);
   SendLoad(step);
 }
 
@@ -177,6 +192,12 @@ void Apply(Move move, Step& step, const JobState& state, const JobEvent& event,
       return;
     case M::Stray:
       step << exitOn;
+      return;
+    case M::StrayLoad:
+      step << Memo(MemoLine::WriterLoaded) << exitOn;
+      return;
+    case M::StrayUnload:
+      step << Memo(MemoLine::WriterUnloaded) << exitOn;
       return;
     case M::StartJob:
       return StartJob(step, event, seen);
@@ -204,9 +225,15 @@ void Apply(Move move, Step& step, const JobState& state, const JobEvent& event,
       step << Memo(MemoLine::WriterUnloaded);
       return SendLoad(step);
     case M::StopQuietly:
-      // The disc stays in the writer and the status on "Disc Unloading".
+      // The disc stays in the writer and the status on "Disc Unloading";
+      // "Ripping" stays disabled, so the disc's return carries the job on.
       step << Memo(MemoLine::WriterUnloaded) << exitOn;
-      step.To(P::Idle);
+      step.To(P::Stopped);
+      return;
+    case M::Resume:
+      // The responder is not armed: no load answered for this disc.
+      step << Memo(MemoLine::VolumeArrived) << Status(EffectKind::EnterStatus, kStatusDiscLoaded);
+      step.To(P::Loaded);
       return;
     case M::Recheck:
       step << Effect(EffectKind::StartPoll) << exitOn;
@@ -248,8 +275,10 @@ void Apply(Move move, Step& step, const JobState& state, const JobEvent& event,
       if (AwaitsAnswerTo(state.phase, event.command)) ManagerNotStarted(step, seen);
       return;
     case M::ShowReady:
+      // With "Ripping" enabled the disc of a stopped job is no longer the job's.
       step << exitOn << Status(EffectKind::SetStatusCode, kStatusReady)
            << Status(EffectKind::SetStatusText, kStatusReady) << Enable(JobControl::Ripping, true);
+      step.To(P::Idle);
       return;
     case M::ShowNoDevice:
       step << exitOn << Status(EffectKind::SetStatusCode, kStatusNoDevice);
@@ -279,7 +308,12 @@ JobStep NextJobStep(const JobState& state, const JobEvent& event, const JobObser
   Step step(state);
   Apply(kTable[static_cast<int>(state.phase)][static_cast<int>(event.kind)], step, state, event,
         seen);
-  return step.Done();
+  JobStep done = step.Done();
+  // First of all: a send pumps messages, and an answer that ends the job
+  // inside it must find the PC already kept awake, and release it after.
+  const bool awake = KeepsAwake(done.next.phase);
+  if (awake != KeepsAwake(state.phase)) done.effects.pushFront(KeepAwake(awake));
+  return done;
 }
 
 }  // namespace sc

@@ -25,10 +25,13 @@ enum class JobPhase {
   Loading,          // a load is out; no disc has arrived since
   LoadingDiscIn,    // a load is out and a disc has arrived in the writer
   LoadingDiscLeft,  // a load is out and its disc arrived and left again
-  Loaded,           // the manager reported the disc loaded; the responder is armed
+  Loaded,           // a disc is in the writer: the manager reported it loaded (the responder
+                    // is armed), or it came back into the drive after the job had stopped
   Unloading,        // an unload or a reject is out
+  Stopped,          // the unload failed: the disc stays in the writer, nothing is out, and
+                    // the disc's return to the drive carries the job on
 };
-constexpr int kJobPhaseCount = 6;
+constexpr int kJobPhaseCount = 7;
 
 enum class JobPlayer { None, WindowsMediaPlayer, ITunes };
 
@@ -109,6 +112,8 @@ enum class EffectKind {
   SetWatchActive,     // the responder may answer a dialog: `on`
   ForgetUnknownDisc,  // what the responder saw belonged to a disc that is gone
   StartPoll,          // read the robot's report again
+  KeepAwake,          // the PC must not sleep on idle (`on`), or may again
+  SaveChoices,        // store the player and the options as the close does
 };
 
 struct JobEffect {
@@ -129,6 +134,8 @@ class JobEffects {
  public:
   static constexpr std::size_t kCapacity = 10;
   void push(const JobEffect& effect);
+  // Before every effect already in the list.
+  void pushFront(const JobEffect& effect);
   std::size_t size() const { return size_; }
   const JobEffect* begin() const { return items_.data(); }
   const JobEffect* end() const { return items_.data() + size_; }
@@ -150,8 +157,13 @@ struct JobStep {
 // messages while it starts the manager) finds the command already out.
 JobStep NextJobStep(const JobState& state, const JobEvent& event, const JobObservation& seen);
 
-// A job runs from its first load until it ends, one way or another.
+// A job runs from its first load until it ends, one way or another; a job
+// whose unload failed still owns its writer.
 bool JobRuns(const JobState& state);
+
+// The PC is kept awake while the robot or the player works for a job: from
+// the first load until the job ends or stops.
+bool KeepsAwake(JobPhase phase);
 
 // The writer whose drive the disc events concern: during a job its own, fixed
 // at its start whatever the list holds since; otherwise the selected one.

@@ -20,13 +20,23 @@ const char* TextOf(MemoLine line) {
 }
 
 void JobEffects::push(const JobEffect& effect) {
-  // The moves make at most seven effects; a longer list is a fault in them,
+  // The moves make at most nine effects; a longer list is a fault in them,
   // which the table test meets first.
   assert(size_ < kCapacity);
   if (size_ < kCapacity) items_[size_++] = effect;
 }
 
+void JobEffects::pushFront(const JobEffect& effect) {
+  assert(size_ < kCapacity);
+  if (size_ == kCapacity) return;
+  for (std::size_t i = size_; i > 0; --i) items_[i] = items_[i - 1];
+  items_[0] = effect;
+  ++size_;
+}
+
 bool JobRuns(const JobState& state) { return state.phase != JobPhase::Idle; }
+
+bool KeepsAwake(JobPhase phase) { return phase != JobPhase::Idle && phase != JobPhase::Stopped; }
 
 std::string WatchedWriter(const JobState& state, const std::string& selectedWriter) {
   return JobRuns(state) ? sc::TextOf(state.writer) : selectedWriter;
@@ -76,7 +86,7 @@ std::vector<CommandPair> CommandPairs(JobCommand command, const std::string& cal
 
 const char* NameOf(JobPhase phase) {
   static const char* const kNames[kJobPhaseCount] = {
-      "Idle", "Loading", "LoadingDiscIn", "LoadingDiscLeft", "Loaded", "Unloading"};
+      "Idle", "Loading", "LoadingDiscIn", "LoadingDiscLeft", "Loaded", "Unloading", "Stopped"};
   return kNames[static_cast<int>(phase)];
 }
 
@@ -140,6 +150,10 @@ std::string Describe(const JobEffect& effect) {
       return "forget";
     case EffectKind::StartPoll:
       return "poll";
+    case EffectKind::KeepAwake:
+      return effect.on ? "+awake" : "-awake";
+    case EffectKind::SaveChoices:
+      return "save";
   }
   return "?";
 }

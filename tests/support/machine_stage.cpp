@@ -7,6 +7,7 @@
 #include "player/player_discovery.h"
 #include "robot/manager_locator.h"
 #include "robot/robot_status.h"
+#include "settings/settings_store.h"
 
 namespace sc::testing {
 
@@ -22,6 +23,8 @@ MachineStage::MachineStage(const WalkSetup& setup) : WalkStage(setup) {
   for (std::size_t i = 0; i < players_.size(); ++i)
     if (players_[i] == setup.savedPlayer) selected_ = static_cast<int>(i);
   if (selected_ < 0 && !players_.empty()) selected_ = 0;
+  // The settings key, made on the first run as the window makes it.
+  LoadSettingsFrom(sim_.registry, RegRoot::CurrentUser, sim_.system.modulePath());
   if (!RunManager(CommandPairs(JobCommand::Check, kMainCaption, "")))
     Handle(NotStarted(JobCommand::Check));
 }
@@ -58,6 +61,8 @@ void MachineStage::Deliver(const WalkEvent& event) {
     case EventKind::ClickRipping:
       return ClickRipping();
     case EventKind::ClickExit:
+      // The close lets the PC sleep again, as the window's does.
+      if (exit_ && KeepsAwake(job_.phase)) sim_.session.keepAwake(false);
       closed_ = exit_;
       return;
     case EventKind::ClickRadio:
@@ -132,7 +137,19 @@ void MachineStage::Apply(const JobEffect& effect) {
       return;
     case EffectKind::StartPoll:
       return Start(poll_, 100);
+    case EffectKind::KeepAwake:
+      sim_.session.keepAwake(effect.on);
+      return;
+    case EffectKind::SaveChoices:
+      return SaveChoices();
   }
+}
+
+void MachineStage::SaveChoices() {
+  std::optional<std::string> player;
+  if (selected_ >= 0) player = players_[selected_];
+  SaveSettingsTo(sim_.registry, RegRoot::CurrentUser, player, optionChecked_[0] ? 1 : 0,
+                 optionChecked_[1] ? 1 : 0, optionChecked_[2] ? 1 : 0);
 }
 
 void MachineStage::Enable(JobControl control, bool on) {

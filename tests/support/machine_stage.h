@@ -38,13 +38,20 @@ class MachineStage final : public WalkStage {
     int StatusCode() const override { return stage_.statusCode_; }
     std::string StatusText() const override { return stage_.statusText_; }
     bool Halted() const override { return stage_.job_.halted; }
+    std::string ChosenPlayer() const override {
+      return stage_.selected_ >= 0 ? stage_.players_[stage_.selected_] : "";
+    }
+    bool OptionChecked(int index) const override { return stage_.optionChecked_[index % 3]; }
+    bool Closed() const override { return stage_.closed_; }
 
    private:
     const MachineStage& stage_;
   };
 
   void Deliver(const WalkEvent& event) override;
-  WalkWorld World() override { return {sim_.shell, sim_.files, face_}; }
+  WalkWorld World() override {
+    return {sim_.shell, sim_.files, sim_.registry, sim_.session, face_};
+  }
   bool Closed() const override { return closed_; }
   std::vector<std::string> ManagerLines() const override;
 
@@ -53,6 +60,7 @@ class MachineStage final : public WalkStage {
   void Enable(JobControl control, bool on);
   bool RunManager(const std::vector<CommandPair>& pairs);
   void SendJobCommand(JobCommand command);
+  void SaveChoices();
   void Receive(const std::vector<std::uint8_t>& payload);
   void HandOnNotice();
   void Poll();

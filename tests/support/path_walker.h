@@ -97,7 +97,7 @@ class WindowStage final : public WalkStage, public MainWindowRig {
 
  private:
   void Deliver(const WalkEvent& event) override;
-  WalkWorld World() override { return {sim.shell, sim.files, face_}; }
+  WalkWorld World() override { return {sim.shell, sim.files, sim.registry, sim.session, face_}; }
   bool Closed() const override { return form->isClosed(); }
   std::vector<std::string> ManagerLines() const override { return ManagerCommands(); }
   void DeliverNotice(const NoticeFields& notice);
@@ -112,6 +112,15 @@ class WindowStage final : public WalkStage, public MainWindowRig {
     int StatusCode() const override { return form_->StatusCode; }
     std::string StatusText() const override { return form_->lblStatus.text(); }
     bool Halted() const override { return form_->Halted(); }
+    std::string ChosenPlayer() const override {
+      return form_->RadioGroup1.itemIndex() >= 0 ? form_->RadioGroup1.selectedText() : "";
+    }
+    bool OptionChecked(int index) const override {
+      const CheckBox* boxes[] = {&form_->ckxRippingNoneCDB, &form_->ckxAlternateOutputt,
+                                 &form_->ckxReplaceExitFile};
+      return boxes[index % 3]->checked();
+    }
+    bool Closed() const override { return form_->isClosed(); }
 
    private:
     const std::unique_ptr<TfrmMain>& form_;

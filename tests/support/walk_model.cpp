@@ -1,6 +1,8 @@
 #include "support/walk_model.h"
 
 #include "job/status_text.h"
+#include "platform/registry_read.h"
+#include "settings/settings_store.h"
 
 namespace sc::testing {
 
@@ -87,6 +89,8 @@ const char* NameOf(Invariant invariant) {
       "the status text agrees with the status code",
       "a job the robot ends releases its writer",
       "an enabled \"Ripping\" starts a job",
+      "the PC is kept awake exactly while a job runs",
+      "a job's start saves the choices",
   };
   return kNames[static_cast<int>(invariant)];
 }
@@ -122,8 +126,16 @@ void WalkModel::BeforeEvent(const WalkWorld& world, const WalkEvent& event) {
       (event.kind == EventKind::VolumeLeaves && world.files.driveType(root) != kDriveCdrom);
   if (loadOut && event.kind == EventKind::VolumeArrives) arrivedDuringLoad_ = true;
   if (loadOut && driveGone) arrivedDuringLoad_ = false;
-  if (loadOut && event.kind == EventKind::VolumeLeaves && arrivedDuringLoad_)
-    leftDuringLoad_ = true;
+  // Any removal counts, seen arriving or not: the broadcast of its arrival
+  // may have named several drives and been passed over.
+  if (loadOut && event.kind == EventKind::VolumeLeaves && !driveGone) leftDuringLoad_ = true;
+  // The disc an unload could not take comes back: the job goes on.
+  const bool stoppedDrive = stoppedWithDisc_ && event.drive == writerDrive_;
+  if (stoppedDrive && event.kind == EventKind::VolumeArrives && !world.face.RippingEnabled()) {
+    jobActive_ = true;
+    disc_ = Disc::Loaded;
+    stoppedWithDisc_ = false;
+  }
   clickMustStart_ = event.kind == EventKind::ClickRipping && world.face.RippingEnabled();
 }
 
@@ -152,6 +164,8 @@ void WalkModel::NoticeArrives(const WalkWorld& world, const NoticeFields& notice
     }
   } else if ((action == "unload" || action == "reject") && !ok) {
     jobActive_ = false;
+    stoppedWithDisc_ = true;
+    disc_ = Disc::Loaded;
   }
 }
 
@@ -218,6 +232,10 @@ void WalkModel::AbsorbCalls(const WalkWorld& world, bool byRippingClick) {
   }
   const bool startsJob = byRippingClick && !jobActive_ && playerStarted && loadSent;
   jobStartedByClick_ |= startsJob;
+  if (startsJob) {
+    stoppedWithDisc_ = false;
+    CheckChoicesSaved(world);
+  }
 
   for (std::size_t i = first; i < calls.size(); ++i) {
     const sim::ShellCall& call = calls[i];
@@ -290,8 +308,36 @@ void WalkModel::Flag(Invariant invariant, const std::string& symptom, const std:
   found_.push_back({invariant, symptom, detail});
 }
 
+// The choices as the program reads them at its next start, against the boxes.
+void WalkModel::CheckChoicesSaved(const WalkWorld& world) {
+  RegKey key = 0;
+  if (world.registry.openKey(RegRoot::CurrentUser, kOwnKeyPath, kKeyRead, &key) != kErrorSuccess)
+    return Flag(Invariant::JobStartSavesChoices, "no key", "the settings key cannot be opened");
+  FixedText<256> player{};
+  ReadTextValue(world.registry, key, kRippingApplicationValue, player);
+  const char* const names[] = {kImportUnknownValue, kUnloadToAlternateValue, kReplaceSongsValue};
+  std::string wrong;
+  if (TextOf(player) != world.face.ChosenPlayer()) wrong = "the player \"" + TextOf(player) + "\"";
+  for (int i = 0; i < 3; ++i) {
+    std::int32_t stored = -1;
+    ReadDwordValue(world.registry, key, names[i], stored);
+    if ((stored != 0) != world.face.OptionChecked(i)) wrong += std::string(" ") + names[i];
+  }
+  world.registry.closeKey(key);
+  if (!wrong.empty())
+    Flag(Invariant::JobStartSavesChoices, "choices not saved",
+         "a job started and the registry differs from the window in: " + wrong);
+}
+
 void WalkModel::CheckState(const WalkWorld& world, int boxesOpen) {
   const WalkFace& face = world.face;
+  // With "Ripping" enabled a disc's return is no longer the stopped job's.
+  if (face.RippingEnabled()) stoppedWithDisc_ = false;
+  const bool jobRuns = jobActive_ && !face.Closed();
+  if (world.session.awake() != jobRuns)
+    Flag(Invariant::AwakeExactlyInAJob, jobRuns ? "job runs, PC may sleep" : "awake, no job",
+         std::string("the PC is ") + (world.session.awake() ? "" : "not ") + "kept awake while " +
+             (jobRuns ? "a job runs" : "no job runs"));
   const std::string text = face.StatusText();
   // While a box is open its OK button is the way out.
   if (boxesOpen == 0 && !face.ExitEnabled() && outstanding_.size() != 1) {

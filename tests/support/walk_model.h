@@ -27,8 +27,10 @@ enum class Invariant {
   StatusLineAgrees,       // the status text is the status code's text
   JobEndReleasesWriter,   // a job the robot ends releases its writer
   RippingStartsAJob,      // an enabled "Ripping" starts a job, or says why it cannot
+  AwakeExactlyInAJob,     // the PC is kept awake exactly while a job runs
+  JobStartSavesChoices,   // the choices are in the registry once a job has started
 };
-constexpr int kInvariantCount = 10;
+constexpr int kInvariantCount = 12;
 
 const char* NameOf(Invariant invariant);
 
@@ -48,12 +50,20 @@ class WalkFace {
   virtual int StatusCode() const = 0;
   virtual std::string StatusText() const = 0;
   virtual bool Halted() const = 0;
+  // The player item chosen, "" when none; option box `index` as the walk
+  // events number them.
+  virtual std::string ChosenPlayer() const = 0;
+  virtual bool OptionChecked(int index) const = 0;
+  // The window has closed: whatever ran has ended with it.
+  virtual bool Closed() const = 0;
 };
 
 // What the model may look at.
 struct WalkWorld {
   const sim::SimShell& shell;
   sim::SimFileSystem& files;
+  sim::SimRegistry& registry;
+  const sim::SimSession& session;
   const WalkFace& face;
 };
 
@@ -88,6 +98,7 @@ class WalkModel {
             bool byRippingClick, bool startsJob);
   void Flag(Invariant invariant, const std::string& symptom, const std::string& detail);
   void CheckState(const WalkWorld& world, int boxesOpen);
+  void CheckChoicesSaved(const WalkWorld& world);
 
   std::string managerPath_;
   std::size_t callsSeen_ = 0;
@@ -111,6 +122,9 @@ class WalkModel {
   bool refusalNeedsRelease_ = false;
   std::size_t releasesSent_ = 0;
   std::size_t releasesBeforeEvent_ = 0;
+  // An unload failed and left the job's disc in the writer: its return to the
+  // drive, while "Ripping" stays disabled, carries the job on.
+  bool stoppedWithDisc_ = false;
   // "Ripping" was enabled when it was clicked.
   bool clickMustStart_ = false;
   bool jobStartedByClick_ = false;

@@ -73,14 +73,16 @@ TEST_F(DiscEventsTest, ADiscGoneBeforeItsLoadAnswerIsHandedOnIsUnloadedByThatAns
   EXPECT_EQ(form->lblStatus.text(), "Disc Unloading");
   EXPECT_FALSE(form->btnExit.enabled());
 
-  // A removal while the next load is out, with no disc arrived since, names
-  // no disc of this job: that load's answer unloads nothing.
+  // A removal while the next load is out, with no arrival seen for it (its
+  // broadcast named several drives, or none came): that load's answer
+  // unloads it too, or the job would wait on an empty drive for ever.
   NotifyAndSettle({"Autoloader", "unload", "OK", ""});
   Volume(kDbtDeviceRemoveComplete, kDriveE);
+  EXPECT_EQ(form->Memo1.lines().back(), "DBT_DEVICEREMOVECOMPLETE --> UnloadWriter");
   NotifyAndSettle({"Autoloader", "load", "OK", ""});
-  EXPECT_EQ(LastManagerCommand(), "--caller Spoolcat: --action load --target E: Writer 1");
-  EXPECT_EQ(ManagerCommands().size(), 4u);
-  EXPECT_TRUE(form->btnExit.enabled());
+  EXPECT_EQ(LastManagerCommand(), "--caller Spoolcat: --action unload --target E: Writer 1");
+  EXPECT_EQ(ManagerCommands().size(), 5u);
+  EXPECT_FALSE(form->btnExit.enabled());
 }
 
 TEST_F(DiscEventsTest, VanishedDriveShowsNoDeviceJobOrNot) {

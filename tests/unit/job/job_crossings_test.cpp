@@ -47,6 +47,21 @@ TEST_F(JobCrossingsTest, AnAnswerBeforeTheSendReturnsIsTheAnswerToThatCommand) {
                                       "--caller Spoolcat: --target E: Writer 1 --action Release"}));
   EXPECT_EQ(form->lblStatus.text(), "Job Done");
   EXPECT_TRUE(form->btnExit.enabled());
+  // The job ended inside the send of its last load: the PC may sleep again.
+  EXPECT_FALSE(sim.session.awake());
+}
+
+// A job that ends inside the send of its very first load: the request to keep
+// the PC awake came before the send, and its release after.
+TEST_F(JobCrossingsTest, AJobRefusedBeforeItsFirstSendReturnsLetsThePcSleep) {
+  StartReady();
+  sim.shell.setHook([&](const sim::ShellCall& call) {
+    if (call.parameters.value_or("").find("--action load") != std::string::npos)
+      NotifyAndSettle({"Autoloader", "load", "Error", "No more discs"});
+  });
+  form->btnWMP.click();
+  EXPECT_EQ(form->lblStatus.text(), "Job Done");
+  EXPECT_EQ(sim.session.awakeCalls(), (std::vector<bool>{true, false}));
 }
 
 // A responder pass that began before the disc's removal marks the disc, and

@@ -22,6 +22,8 @@ using K = JobEventKind;
 
 constexpr const char* kStart = "-players, -ripping, -exit, status 3, -exit+options, send load";
 constexpr const char* kNoManager = "status 7, +players, +exit+options, +ripping";
+// The PC is kept awake from the job's start, and the choices saved then.
+constexpr const char* kStartItunes = "+awake, save, player itunes";
 constexpr const char* kUnload = "unwatch, status 5, -exit+options, forget, send unload";
 constexpr const char* kReject = "unwatch, status 5, -exit+options, forget, send reject";
 
@@ -41,6 +43,7 @@ int UsualStatus(JobPhase phase) {
     case P::Loading:
       return kStatusDiscLoading;
     case P::Unloading:
+    case P::Stopped:
       return kStatusDiscUnloading;
     default:
       return kStatusDiscLoaded;
@@ -63,8 +66,9 @@ std::string Joined(const char* a, const char* b) { return std::string(a) + ", " 
 const std::vector<Row>& Table() {
   static const std::vector<Row> rows = {
       // "Ripping": only from Idle, with a player, a writer and the manager.
-      {P::Idle, Click(JobPlayer::WindowsMediaPlayer), P::Loading, Joined("player wmp", kStart)},
-      {P::Idle, Click(JobPlayer::ITunes), P::Loading, Joined("player itunes", kStart)},
+      {P::Idle, Click(JobPlayer::WindowsMediaPlayer), P::Loading,
+       Joined("+awake, save, player wmp", kStart)},
+      {P::Idle, Click(JobPlayer::ITunes), P::Loading, Joined(kStartItunes, kStart)},
       {P::Idle, Click(JobPlayer::None), P::Idle, ""},
       {P::Idle, Click(JobPlayer::ITunes), P::Idle, "", {false, false}},
       {P::Idle, Click(JobPlayer::ITunes, false), P::Idle, kNoManager},
@@ -74,51 +78,60 @@ const std::vector<Row>& Table() {
       {P::LoadingDiscLeft, Click(JobPlayer::ITunes), P::LoadingDiscLeft, ""},
       {P::Loaded, Click(JobPlayer::ITunes), P::Loaded, ""},
       {P::Unloading, Click(JobPlayer::ITunes), P::Unloading, ""},
+      // A poll may enable "Ripping" while a stopped job's disc is in the writer.
+      {P::Stopped, Click(JobPlayer::ITunes), P::Loading, Joined(kStartItunes, kStart)},
 
       // The load's answer: only while a load is out.
-      {P::Idle, K::LoadOk, P::Idle, "+exit"},
+      // A load or unload notice that answers nothing keeps its memo line.
+      {P::Idle, K::LoadOk, P::Idle, "memo loaded, +exit"},
       {P::Loading, K::LoadOk, P::Loaded, "memo loaded, forget, watch, +exit"},
       {P::LoadingDiscIn, K::LoadOk, P::Loaded, "memo loaded, forget, watch, +exit"},
       // The disc came and went before the answer: unloaded, never rejected,
       // since the responder was never armed for it.
       {P::LoadingDiscLeft, K::LoadOk, P::Unloading, Joined("memo loaded", kUnload), {true, true}},
-      {P::Loaded, K::LoadOk, P::Loaded, "+exit"},
-      {P::Unloading, K::LoadOk, P::Unloading, "+exit"},
+      {P::Loaded, K::LoadOk, P::Loaded, "memo loaded, +exit"},
+      {P::Unloading, K::LoadOk, P::Unloading, "memo loaded, +exit"},
+      {P::Stopped, K::LoadOk, P::Stopped, "memo loaded, +exit"},
 
       {P::Idle, K::LoadOccupied, P::Idle, "+exit"},
-      {P::Loading, K::LoadOccupied, P::Idle, "code 1, box, +exit"},
-      {P::LoadingDiscIn, K::LoadOccupied, P::Idle, "code 1, box, +exit"},
-      {P::LoadingDiscLeft, K::LoadOccupied, P::Idle, "code 1, box, +exit"},
+      {P::Loading, K::LoadOccupied, P::Idle, "-awake, code 1, box, +exit"},
+      {P::LoadingDiscIn, K::LoadOccupied, P::Idle, "-awake, code 1, box, +exit"},
+      {P::LoadingDiscLeft, K::LoadOccupied, P::Idle, "-awake, code 1, box, +exit"},
       {P::Loaded, K::LoadOccupied, P::Loaded, "+exit"},
       {P::Unloading, K::LoadOccupied, P::Unloading, "+exit"},
+      {P::Stopped, K::LoadOccupied, P::Stopped, "+exit"},
 
       {P::Idle, K::LoadRefused, P::Idle, "+exit"},
       {P::Loading, K::LoadRefused, P::Idle,
-       "+players, +ripping, +exit, status 6, +options, send Release"},
+       "-awake, +players, +ripping, +exit, status 6, +options, send Release"},
       {P::LoadingDiscIn,
        K::LoadRefused,
        P::Idle,
-       "+players, -ripping, +exit, status 6, +options, send Release",
+       "-awake, +players, -ripping, +exit, status 6, +options, send Release",
        {false, false}},
       {P::LoadingDiscLeft, K::LoadRefused, P::Idle,
-       "+players, +ripping, +exit, status 6, +options, send Release"},
+       "-awake, +players, +ripping, +exit, status 6, +options, send Release"},
       {P::Loaded, K::LoadRefused, P::Loaded, "+exit"},
       {P::Unloading, K::LoadRefused, P::Unloading, "+exit"},
+      {P::Stopped, K::LoadRefused, P::Stopped, "+exit"},
 
       // The unload's answer: only while an unload is out.
-      {P::Idle, K::UnloadOk, P::Idle, "+exit"},
-      {P::Loading, K::UnloadOk, P::Loading, "+exit"},
-      {P::LoadingDiscIn, K::UnloadOk, P::LoadingDiscIn, "+exit"},
-      {P::LoadingDiscLeft, K::UnloadOk, P::LoadingDiscLeft, "+exit"},
-      {P::Loaded, K::UnloadOk, P::Loaded, "+exit"},
+      {P::Idle, K::UnloadOk, P::Idle, "memo unloaded, +exit"},
+      {P::Loading, K::UnloadOk, P::Loading, "memo unloaded, +exit"},
+      {P::LoadingDiscIn, K::UnloadOk, P::LoadingDiscIn, "memo unloaded, +exit"},
+      {P::LoadingDiscLeft, K::UnloadOk, P::LoadingDiscLeft, "memo unloaded, +exit"},
+      {P::Loaded, K::UnloadOk, P::Loaded, "memo unloaded, +exit"},
       {P::Unloading, K::UnloadOk, P::Loading, "memo unloaded, status 3, -exit+options, send load"},
+      {P::Stopped, K::UnloadOk, P::Stopped, "memo unloaded, +exit"},
 
-      {P::Idle, K::UnloadFailed, P::Idle, "+exit"},
-      {P::Loading, K::UnloadFailed, P::Loading, "+exit"},
-      {P::LoadingDiscIn, K::UnloadFailed, P::LoadingDiscIn, "+exit"},
-      {P::LoadingDiscLeft, K::UnloadFailed, P::LoadingDiscLeft, "+exit"},
-      {P::Loaded, K::UnloadFailed, P::Loaded, "+exit"},
-      {P::Unloading, K::UnloadFailed, P::Idle, "memo unloaded, +exit"},
+      {P::Idle, K::UnloadFailed, P::Idle, "memo unloaded, +exit"},
+      {P::Loading, K::UnloadFailed, P::Loading, "memo unloaded, +exit"},
+      {P::LoadingDiscIn, K::UnloadFailed, P::LoadingDiscIn, "memo unloaded, +exit"},
+      {P::LoadingDiscLeft, K::UnloadFailed, P::LoadingDiscLeft, "memo unloaded, +exit"},
+      {P::Loaded, K::UnloadFailed, P::Loaded, "memo unloaded, +exit"},
+      // The disc stays in the writer; the PC may sleep until it comes back.
+      {P::Unloading, K::UnloadFailed, P::Stopped, "-awake, memo unloaded, +exit"},
+      {P::Stopped, K::UnloadFailed, P::Stopped, "memo unloaded, +exit"},
 
       // Notices that answer no command act the same in every phase.
       {P::Idle, K::Recheck, P::Idle, "poll, +exit"},
@@ -127,18 +140,21 @@ const std::vector<Row>& Table() {
       {P::LoadingDiscLeft, K::Recheck, P::LoadingDiscLeft, "poll, +exit"},
       {P::Loaded, K::Recheck, P::Loaded, "poll, +exit"},
       {P::Unloading, K::Recheck, P::Unloading, "poll, +exit"},
+      {P::Stopped, K::Recheck, P::Stopped, "poll, +exit"},
       {P::Idle, K::Terminate, P::Idle, "conflict, +exit"},
       {P::Loading, K::Terminate, P::Loading, "conflict, +exit"},
       {P::LoadingDiscIn, K::Terminate, P::LoadingDiscIn, "conflict, +exit"},
       {P::LoadingDiscLeft, K::Terminate, P::LoadingDiscLeft, "conflict, +exit"},
       {P::Loaded, K::Terminate, P::Loaded, "conflict, +exit"},
       {P::Unloading, K::Terminate, P::Unloading, "conflict, +exit"},
+      {P::Stopped, K::Terminate, P::Stopped, "conflict, +exit"},
       {P::Idle, K::OtherNotice, P::Idle, "+exit"},
       {P::Loading, K::OtherNotice, P::Loading, "+exit"},
       {P::LoadingDiscIn, K::OtherNotice, P::LoadingDiscIn, "+exit"},
       {P::LoadingDiscLeft, K::OtherNotice, P::LoadingDiscLeft, "+exit"},
       {P::Loaded, K::OtherNotice, P::Loaded, "+exit"},
       {P::Unloading, K::OtherNotice, P::Unloading, "+exit"},
+      {P::Stopped, K::OtherNotice, P::Stopped, "+exit"},
 
       // The disc in the writer's drive.
       {P::Idle, K::VolumeArrived, P::Idle, "memo arrival"},
@@ -147,14 +163,18 @@ const std::vector<Row>& Table() {
       {P::LoadingDiscLeft, K::VolumeArrived, P::LoadingDiscLeft, "memo arrival, status 4"},
       {P::Loaded, K::VolumeArrived, P::Loaded, "memo arrival, status 4"},
       {P::Unloading, K::VolumeArrived, P::Unloading, "memo arrival, status 4"},
+      // The disc an unload could not take is back: the job goes on.
+      {P::Stopped, K::VolumeArrived, P::Loaded, "+awake, memo arrival, status 4"},
 
       {P::Idle, K::VolumeLeft, P::Idle, "memo removal"},
-      {P::Loading, K::VolumeLeft, P::Loading, "memo removal"},
+      // Gone before the load's answer, arrival seen or not: that answer unloads it.
+      {P::Loading, K::VolumeLeft, P::LoadingDiscLeft, "memo removal"},
       {P::LoadingDiscIn, K::VolumeLeft, P::LoadingDiscLeft, "memo removal"},
       {P::LoadingDiscLeft, K::VolumeLeft, P::LoadingDiscLeft, "memo removal"},
       {P::Loaded, K::VolumeLeft, P::Unloading, Joined("memo removal", kUnload)},
       {P::Loaded, K::VolumeLeft, P::Unloading, Joined("memo removal", kReject), {true, true}},
       {P::Unloading, K::VolumeLeft, P::Unloading, ""},
+      {P::Stopped, K::VolumeLeft, P::Stopped, "memo removal"},
 
       {P::Idle, K::DriveGone, P::Idle, "memo removal, status 2, -ripping"},
       {P::Loading, K::DriveGone, P::Loading, "memo removal, status 2, -ripping"},
@@ -162,6 +182,7 @@ const std::vector<Row>& Table() {
       {P::LoadingDiscLeft, K::DriveGone, P::LoadingDiscLeft, "memo removal, status 2, -ripping"},
       {P::Loaded, K::DriveGone, P::Loaded, "memo removal, status 2, -ripping"},
       {P::Unloading, K::DriveGone, P::Unloading, ""},
+      {P::Stopped, K::DriveGone, P::Stopped, "memo removal, status 2, -ripping"},
 
       // The responder's decline unloads only the disc it was armed for.
       {P::Idle, K::DiscDeclined, P::Idle, "unwatch, forget", {true, true}},
@@ -171,22 +192,24 @@ const std::vector<Row>& Table() {
       {P::Loaded, K::DiscDeclined, P::Unloading, kReject, {true, true}},
       {P::Loaded, K::DiscDeclined, P::Unloading, kUnload, {true, false}},
       {P::Unloading, K::DiscDeclined, P::Unloading, "unwatch, forget", {true, true}},
+      {P::Stopped, K::DiscDeclined, P::Stopped, "unwatch, forget", {true, true}},
 
       // A manager that cannot be started ends the wait for its answer only.
       {P::Idle, NotStarted(JobCommand::Check), P::Idle, kNoManager},
       {P::Idle, NotStarted(JobCommand::Release), P::Idle, ""},
-      {P::Loading, NotStarted(JobCommand::Load), P::Idle, kNoManager},
-      {P::LoadingDiscIn, NotStarted(JobCommand::Load), P::Idle, kNoManager},
+      {P::Loading, NotStarted(JobCommand::Load), P::Idle, Joined("-awake", kNoManager)},
+      {P::LoadingDiscIn, NotStarted(JobCommand::Load), P::Idle, Joined("-awake", kNoManager)},
       {P::LoadingDiscLeft,
        NotStarted(JobCommand::Load),
        P::Idle,
-       "status 7, +players, +exit+options, -ripping",
+       "-awake, status 7, +players, +exit+options, -ripping",
        {false, false}},
       {P::LoadingDiscLeft, NotStarted(JobCommand::Unload), P::LoadingDiscLeft, ""},
       {P::Loaded, NotStarted(JobCommand::Load), P::Loaded, ""},
-      {P::Unloading, NotStarted(JobCommand::Reject), P::Idle, kNoManager},
-      {P::Unloading, NotStarted(JobCommand::Unload), P::Idle, kNoManager},
+      {P::Unloading, NotStarted(JobCommand::Reject), P::Idle, Joined("-awake", kNoManager)},
+      {P::Unloading, NotStarted(JobCommand::Unload), P::Idle, Joined("-awake", kNoManager)},
       {P::Unloading, NotStarted(JobCommand::Load), P::Unloading, ""},
+      {P::Stopped, NotStarted(JobCommand::Unload), P::Stopped, ""},
 
       // The robot's report: "Ready" or "No Device" outside a job only, and
       // never "No Device" over the conflict.
@@ -196,6 +219,8 @@ const std::vector<Row>& Table() {
       {P::LoadingDiscLeft, K::ReportWithWriters, P::LoadingDiscLeft, "+exit"},
       {P::Loaded, K::ReportWithWriters, P::Loaded, "+exit"},
       {P::Unloading, K::ReportWithWriters, P::Unloading, "+exit"},
+      // "Ripping" enabled: the stopped job's disc is no longer the job's.
+      {P::Stopped, K::ReportWithWriters, P::Idle, "+exit, code 1, text 1, +ripping"},
       {P::Idle, K::ReportNoWriters, P::Idle, "+exit, code 2, text 2, -ripping"},
       {P::Idle, K::ReportNoWriters, P::Idle, "+exit, code 2, -ripping", {}, kStatusJobDone, true},
       {P::Loading, K::ReportNoWriters, P::Loading, "+exit"},
@@ -203,6 +228,7 @@ const std::vector<Row>& Table() {
       {P::LoadingDiscLeft, K::ReportNoWriters, P::LoadingDiscLeft, "+exit"},
       {P::Loaded, K::ReportNoWriters, P::Loaded, "+exit"},
       {P::Unloading, K::ReportNoWriters, P::Unloading, "+exit"},
+      {P::Stopped, K::ReportNoWriters, P::Stopped, "+exit, code 2, text 2, -ripping"},
 
       // After the "Occupied" box: "Ready" again unless events in its loop
       // moved the status on.
@@ -214,6 +240,7 @@ const std::vector<Row>& Table() {
       {P::LoadingDiscLeft, K::OccupiedBoxClosed, P::LoadingDiscLeft, "+exit+options"},
       {P::Loaded, K::OccupiedBoxClosed, P::Loaded, "+exit+options"},
       {P::Unloading, K::OccupiedBoxClosed, P::Unloading, "+exit+options"},
+      {P::Stopped, K::OccupiedBoxClosed, P::Stopped, "+exit+options"},
   };
   return rows;
 }
