@@ -11,6 +11,11 @@ namespace {
 
 const Font kFormFont;
 
+// What Windows shows beside the program while it refuses to let the session
+// end: the close rule refuses exactly while a command awaits its answer (the
+// first "Check" included, before the robot software has answered at all).
+constexpr const char* kShutdownReason = "Spoolcat waits for the disc robot to answer a command.";
+
 // How a windowed control starts in the form design.
 enum class Starts { Normal, Disabled, Hidden };
 
@@ -118,6 +123,34 @@ void TfrmMain::FormClose() {
   // program was started.
   ClosePlayer();
   SaveSettings();
+  if (KeepsAwake(job_.phase)) platform_.session.keepAwake(false);
+}
+
+void TfrmMain::OnQueryEndSession(bool& canEnd) {
+  FormCloseQuery(canEnd);
+  // Given once until the answer comes; where Windows has no reasons (XP) the
+  // call fails, and there is nothing to withdraw but nothing is harmed.
+  if (!canEnd && !shutdownReasonGiven_) {
+    platform_.session.giveShutdownReason(handle(), kShutdownReason);
+    shutdownReasonGiven_ = true;
+  }
+}
+
+// Windows ends the program after this without a close: the choices are saved
+// as the close saves them. The player is not waited for; Windows closes it too.
+void TfrmMain::OnEndSession(bool ending) {
+  if (!ending || sessionEnded_) return;
+  sessionEnded_ = true;
+  StopDialogWatcher();
+  SaveSettings();
+}
+
+// The answer came, so a new query will be granted: Windows must no longer show
+// the reason.
+void TfrmMain::WithdrawShutdownReason() {
+  if (!shutdownReasonGiven_ || !btnExit.enabled()) return;
+  shutdownReasonGiven_ = false;
+  platform_.session.withdrawShutdownReason(handle());
 }
 
 void TfrmMain::StopDialogWatcher() {

@@ -63,6 +63,10 @@ class TfrmMain : public Form {
   void FormCloseQuery(bool& canClose) override;
   void FormClose() override;
   void btnExitClick();
+  // The end of the Windows session: refused by the close rule, with the
+  // reason given to Windows; when it comes, the choices are saved.
+  void OnQueryEndSession(bool& canEnd) override;
+  void OnEndSession(bool ending) override;
 
   // --- Settings (frm_main_settings.cpp) ---
   void ckxRippingNoneCDBClick();
@@ -121,6 +125,7 @@ class TfrmMain : public Form {
   // Start-up and shutdown.
   void StopDialogWatcher();
   void ShowState(int code);
+  void WithdrawShutdownReason();
 
   // Settings.
   void ChooseRegistryRoot();
@@ -169,6 +174,9 @@ class TfrmMain : public Form {
   // them and of the chosen player.
   std::optional<LayoutMeasures> measures_;
   JobState job_;
+  // A refused end of the session gave Windows a reason, not yet withdrawn.
+  bool shutdownReasonGiven_ = false;
+  bool sessionEnded_ = false;
 };
 
 }  // namespace sc

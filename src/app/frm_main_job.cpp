@@ -42,6 +42,7 @@ void TfrmMain::HandleJobEvent(const JobEvent& event) {
   // loop, the shell starting the manager) finds the job as decided.
   job_ = step.next;
   for (const JobEffect& effect : step.effects) ApplyJobEffect(effect);
+  WithdrawShutdownReason();
 }
 
 JobObservation TfrmMain::Observe() const {
@@ -80,6 +81,11 @@ void TfrmMain::ApplyJobEffect(const JobEffect& effect) {
       return;
     case EffectKind::StartPoll:
       return tmrInit.setEnabled(true);
+    case EffectKind::KeepAwake:
+      platform_.session.keepAwake(effect.on);
+      return;
+    case EffectKind::SaveChoices:
+      return SaveSettings();
   }
 }
 

@@ -56,9 +56,9 @@ bool Form::close() {
 }
 
 bool Form::queryEndSession() {
-  bool canClose = true;
-  FormCloseQuery(canClose);
-  return canClose;
+  bool canEnd = true;
+  OnQueryEndSession(canEnd);
+  return canEnd;
 }
 
 }  // namespace sc

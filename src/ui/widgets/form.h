@@ -66,8 +66,10 @@ class Form {
   // A close request from any path (close box, Alt+F4, system menu, a button):
   // the close query decides; if allowed, FormClose runs and the window goes.
   bool close();
-  // The system asks whether the session may end: the same close query.
+  // The system asks whether the session may end: the form's answer.
   bool queryEndSession();
+  // The session ends now (`ending`), or a query that was granted was cancelled.
+  void endSession(bool ending) { OnEndSession(ending); }
   bool isClosed() const { return closed_; }
 
   // The controls and timers in creation order, for the backend.
@@ -95,6 +97,10 @@ class Form {
   // The wake message: another thread of the program has flagged something
   // for the window thread. It carries nothing; the form looks at its flags.
   virtual void OnWake() {}
+  // Whether the session may end: by default the close query decides.
+  virtual void OnQueryEndSession(bool& canEnd) { FormCloseQuery(canEnd); }
+  // The session ends: the program is ended after this returns, with no close.
+  virtual void OnEndSession(bool ending) { (void)ending; }
 
  protected:
   void addControl(Control& control) { controls_.push_back(&control); }

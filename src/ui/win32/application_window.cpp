@@ -57,6 +57,11 @@ std::intptr_t ApplicationWindow::handleMessage(WindowHandle window, std::uint32_
     case WM_QUERYENDSESSION:
       if (main != nullptr) return SendMessageA(main, WM_QUERYENDSESSION, wParam, lParam);
       break;
+    case WM_ENDSESSION:
+      // Windows may end the process once any of its windows has returned
+      // from this message: the main window must have saved by then.
+      if (main != nullptr) SendMessageA(main, WM_ENDSESSION, wParam, lParam);
+      return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE && activateMainWindow()) return 0;
       break;

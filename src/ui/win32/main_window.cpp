@@ -188,6 +188,9 @@ std::intptr_t MainWindow::handleMessage(WindowHandle window, std::uint32_t messa
       return 0;
     case WM_QUERYENDSESSION:
       return form_.queryEndSession() ? TRUE : FALSE;
+    case WM_ENDSESSION:
+      form_.endSession(wParam != FALSE);
+      return 0;
     case WM_SYSCOMMAND:
       // The owner stands for the program on the taskbar: minimizing is its
       // business, and it hides this window along with itself.
