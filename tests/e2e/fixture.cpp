@@ -117,6 +117,16 @@ std::string SpoolcatE2e::PlayerLog(Player player) const {
 
 void SpoolcatE2e::StartSpoolcatAt(const std::string& exe) {
   ASSERT_TRUE(spoolcat_.Start(exe, "", exe.substr(0, exe.find_last_of('\\')), desktop_));
+  FindMainWindow();
+}
+
+void SpoolcatE2e::StartSpoolcatTraced(const std::string& channels) {
+  ASSERT_TRUE(spoolcat_.StartTraced(install_->file("spoolcat.exe"), install_->path(), channels,
+                                    TraceFile()));
+  FindMainWindow();
+}
+
+void SpoolcatE2e::FindMainWindow() {
   ASSERT_TRUE(WaitUntil(
       [&] {
         for (HWND hwnd : TopLevelWindowsTitled(kMainCaption)) {

@@ -42,6 +42,9 @@ class SpoolcatE2e : public ::testing::Test {
   void StartSpoolcat() { StartSpoolcatAt(install_->file("spoolcat.exe")); }
   // The same for a copy elsewhere (an installed one), started in its folder.
   void StartSpoolcatAt(const std::string& exe);
+  // Started with Wine's debug channels `channels` on, traced into TraceFile().
+  void StartSpoolcatTraced(const std::string& channels);
+  std::string TraceFile() const { return install_->file("trace.log"); }
   // Waits until the status line starts with `text`.
   bool WaitForStatus(const std::string& text, DWORD timeoutMs);
   // Waits for "Job Done" for as long as the job moves: false once neither
@@ -53,6 +56,8 @@ class SpoolcatE2e : public ::testing::Test {
   // and the program as they were.
   void ExpectEveryCloseRefused();
   std::string Status() const { return Text(Control(main_, kStatus)); }
+
+  void FindMainWindow();
 
   std::unique_ptr<InstallDir> install_;
   // The desktop StartSpoolcat starts the program on; empty: the test's own.

@@ -124,6 +124,11 @@ class Process {
   // `desktop` names the desktop the program runs on; empty: the caller's.
   bool Start(const std::string& exe, const std::string& args, const std::string& dir,
              const std::string& desktop = "");
+  // Started with Wine's debug channels `channels` (WINEDEBUG) on, its
+  // standard output and error, where Wine writes them, appended to the file
+  // `traceFile`.
+  bool StartTraced(const std::string& exe, const std::string& dir, const std::string& channels,
+                   const std::string& traceFile);
   bool Running() const;
   DWORD id() const { return info_.dwProcessId; }
   // The exit code once the process has ended; none while it runs.
@@ -135,6 +140,10 @@ class Process {
  private:
   PROCESS_INFORMATION info_{};
 };
+
+// Runs a program of the Wine prefix (e.g. "wineboot.exe -e -s") to its end:
+// its exit code, none when it did not end within `timeoutMs`.
+std::optional<DWORD> RunToEnd(const std::string& commandLine, DWORD timeoutMs);
 
 // Ends every process whose executable file is named `exeName` (e.g. started
 // by spoolcat.exe rather than by the test). Returns how many there were.
