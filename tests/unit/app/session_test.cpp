@@ -1,6 +1,7 @@
-// A night on a real PC: the PC kept awake exactly while a job runs, the end
-// of the Windows session refused with a reason while the robot works, and the
-// choices kept however the program ends.
+// A night on a real PC: a stopped job carried on, the end of the Windows
+// session refused with a reason while the robot works, and the choices kept
+// when it ends. The random walks hold the PC kept awake exactly while a job
+// runs and the choices saved at a job's start.
 #include "settings/settings_store.h"
 #include "support/main_window_fixture.h"
 
@@ -17,41 +18,6 @@ class SessionTest : public MainWindowTest {
   }
 };
 
-// Each way a job ends lets the PC sleep again; the last row is the failed
-// unload, after which the disc's return carries the job on.
-struct JobEnd {
-  const char* name;
-  std::vector<NoticeFields> answers;  // after the disc left the drive
-  bool awakeAfter;
-};
-
-class JobEndTest : public SessionTest, public ::testing::WithParamInterface<JobEnd> {};
-
-TEST_P(JobEndTest, ThePcIsKeptAwakeFromTheClickUntilTheJobEnds) {
-  StartReady();
-  EXPECT_FALSE(sim.session.awake());
-  form->btnWMP.click();
-  EXPECT_EQ(sim.session.awakeCalls(), std::vector<bool>{true});
-  NotifyAndSettle({"Autoloader", "load", "OK", ""});
-  Volume(kDbtDeviceArrival, kDriveE);
-  Volume(kDbtDeviceRemoveComplete, kDriveE);
-  for (const NoticeFields& answer : GetParam().answers) NotifyAndSettle(answer);
-  EXPECT_EQ(sim.session.awake(), GetParam().awakeAfter);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Ends, JobEndTest,
-    ::testing::Values(
-        JobEnd{"JobDone",
-               {{"Autoloader", "unload", "OK", ""}, {"Autoloader", "load", "Error", ""}},
-               false},
-        JobEnd{"Occupied",
-               {{"Autoloader", "unload", "OK", ""}, {"Autoloader", "load", "Error", "Occupied"}},
-               false},
-        JobEnd{"UnloadFailed", {{"Autoloader", "unload", "Error", ""}}, false},
-        JobEnd{"NextDiscLoading", {{"Autoloader", "unload", "OK", ""}}, true}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 TEST_F(SessionTest, AStoppedJobsDiscComingBackKeepsThePcAwakeAgainAndCarriesTheJobOn) {
   StartJob();
   Volume(kDbtDeviceArrival, kDriveE);
@@ -67,12 +33,6 @@ TEST_F(SessionTest, AStoppedJobsDiscComingBackKeepsThePcAwakeAgainAndCarriesTheJ
   EXPECT_EQ(LastManagerCommand(), "--caller Spoolcat: --action unload --target E: Writer 1");
   NotifyAndSettle({"Autoloader", "unload", "OK", ""});
   EXPECT_EQ(LastManagerCommand(), "--caller Spoolcat: --action load --target E: Writer 1");
-}
-
-TEST_F(SessionTest, ClosingDuringAJobLetsThePcSleep) {
-  StartJob();
-  ASSERT_TRUE(form->close());
-  EXPECT_EQ(sim.session.awakeCalls(), (std::vector<bool>{true, false}));
 }
 
 // The end of the session follows the close rule; a refusal tells Windows
@@ -129,16 +89,6 @@ INSTANTIATE_TEST_SUITE_P(Ends, EndSessionTest,
                          [](const auto& info) {
                            return std::string(info.param.ending ? "Ending" : "Cancelled");
                          });
-
-TEST_F(SessionTest, AJobsStartSavesTheChoicesBeforeAnythingElse) {
-  StartReady();
-  form->RadioGroup1.setItemIndex(1);
-  form->ckxRippingNoneCDB.click();
-  ASSERT_EQ(Stored(kImportUnknownValue), std::nullopt);  // the first run stores none
-  form->btnWMP.click();
-  EXPECT_EQ(Stored(kImportUnknownValue), 0u);
-  EXPECT_EQ(sim.registry.stringValue(kUser, kOwnKey, kRippingApplicationValue), "iTunes");
-}
 
 }  // namespace
 }  // namespace sc::testing
