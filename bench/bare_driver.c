@@ -27,14 +27,6 @@ static const char kWriterDrive = 'E';
 enum { kGoId = 1004, kNoticeSize = 388 };
 enum { WM_APP_GO = WM_APP + 10, WM_APP_NOTICE = WM_APP + 11 };
 
-/* The manager's notice: Source[64] Action[32] Result[32] Detail[260]. */
-typedef struct {
-  char source[64];
-  char action[32];
-  char result[32];
-  char detail[260];
-} Notice;
-
 typedef enum { kIdle, kLoadOut, kDiscIn, kUnloadOut, kDone } Stage;
 
 static char gManager[MAX_PATH];
@@ -43,7 +35,7 @@ static HWND gWindow;
 static Stage gStage = kIdle;
 static int gArrived;
 static int gLeftDuringLoad;
-static Notice gNotice;
+static BareNotice gNotice;
 
 static void RunManager(const char* action, int withTarget) {
   char line[256];
@@ -78,7 +70,7 @@ static int Field(const char* field, size_t size, const char* text) {
 }
 
 static void HandleNotice(void) {
-  const Notice n = gNotice;
+  const BareNotice n = gNotice;
   if (!Field(n.source, sizeof n.source, "Autoloader")) return;
   if (gStage == kLoadOut && Field(n.action, sizeof n.action, "load")) {
     if (!Field(n.result, sizeof n.result, "OK")) {
@@ -96,19 +88,8 @@ static void HandleNotice(void) {
   }
 }
 
-/* The writer's volume, from a DEV_BROADCAST_VOLUME read no further than it
- * says it reaches. */
-static int IsWriterVolume(LPARAM lParam) {
-  const DEV_BROADCAST_HDR* header = (const DEV_BROADCAST_HDR*)lParam;
-  const DEV_BROADCAST_VOLUME* volume = (const DEV_BROADCAST_VOLUME*)lParam;
-  if (header == NULL || header->dbch_devicetype != DBT_DEVTYP_VOLUME ||
-      header->dbch_size < sizeof(DEV_BROADCAST_VOLUME))
-    return 0;
-  return (volume->dbcv_unitmask & (1u << (kWriterDrive - 'A'))) != 0;
-}
-
 static void DeviceChange(WPARAM event, LPARAM lParam) {
-  if (!IsWriterVolume(lParam)) return;
+  if (!BareIsDriveVolume(lParam, kWriterDrive)) return;
   if (event == DBT_DEVICEARRIVAL) {
     gArrived = 1;
   } else if (event == DBT_DEVICEREMOVECOMPLETE) {

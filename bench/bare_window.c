@@ -1,5 +1,6 @@
 #include "bare_window.h"
 
+#include <dbt.h>
 #include <string.h>
 
 void BareManagerPath(char* path, DWORD size) {
@@ -24,6 +25,15 @@ HWND BareMainWindow(HINSTANCE instance, const char* className, WNDPROC proc) {
   return CreateWindowExA(0, className,
                          "Spoolcat:", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                          CW_USEDEFAULT, CW_USEDEFAULT, 298, 212, NULL, NULL, instance, NULL);
+}
+
+int BareIsDriveVolume(LPARAM lParam, char drive) {
+  const DEV_BROADCAST_HDR* header = (const DEV_BROADCAST_HDR*)lParam;
+  const DEV_BROADCAST_VOLUME* volume = (const DEV_BROADCAST_VOLUME*)lParam;
+  if (header == NULL || header->dbch_devicetype != DBT_DEVTYP_VOLUME ||
+      header->dbch_size < sizeof(DEV_BROADCAST_VOLUME))
+    return 0;
+  return (volume->dbcv_unitmask & (1u << (drive - 'A'))) != 0;
 }
 
 int BareMessageLoop(void) {
