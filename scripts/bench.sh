@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# The benchmark: spoolcat.exe against the bare baselines in bench/, under Wine
-# with the substitute robot and player at their smallest delays.
+# The benchmark: spoolcat.exe against the baselines in bench/, under Wine with
+# the substitute robot and player at their smallest delays.
 #
 #   scripts/bench.sh [--quick] [--runs N] [--only METRIC,...]
 #
-# Each metric runs the program (A) and its baseline (B) interleaved, A B A B,
-# N times each (5), prints min, median and max of each side and the ratio of
-# the medians against its goal, and the per-disc breakdown of the job's CPU.
+# Each metric runs the program (A), the same-window baseline (C: the same
+# window and steps in plain C, bench/same_window.c) and the bare baseline
+# without the window (B), interleaved, A C B A C B, N times each (5). It prints
+# min, median and max of each side, the ratio A/C of the medians against its
+# goal, C/B as information (what the window itself costs), and the per-disc
+# breakdown of the job's CPU.
 # Raw figures go to build/bench/; nothing in the repository changes. Ends with
 # "bench: N of M within goal" and exits non-zero when a ratio misses its goal.
 #
@@ -62,7 +65,7 @@ bash scripts/deps.sh bench >&2
 say "building"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j2 --target spoolcat_release spoolcat_timed ketmgr wmplayer scprobe \
-  bare_start bare_timers bare_driver >"$out/build.log" 2>&1 || {
+  bare_start bare_timers bare_driver same_window >"$out/build.log" 2>&1 || {
   tail -30 "$out/build.log"
   exit 1
 }
@@ -97,7 +100,7 @@ wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
 drive_c="$WINEPREFIX/drive_c"
 dir="$drive_c/bench"
 mkdir -p "$dir/players"
-for t in spoolcat spoolcat_timed ketmgr bare_start bare_timers bare_driver; do cp "$(exe_of "$t")" "$dir/"; done
+for t in spoolcat spoolcat_timed ketmgr bare_start bare_timers bare_driver same_window; do cp "$(exe_of "$t")" "$dir/"; done
 cp "$(exe_of wmplayer)" "$dir/players/"
 printf 'rip_ms = 0\n' >"$dir/players/wmplayer.ini"
 wine 'C:\bench\players\wmplayer.exe' --register >/dev/null 2>&1
@@ -137,8 +140,8 @@ wait_pid_of() {
 kill_ours() {
   [ -n "${WINEPREFIX:-}" ] || return 0
   local name pids
-  for name in spoolcat.exe spoolcat_timed.exe bare_start.exe bare_timers.exe bare_driver.exe wmplayer.exe \
-    ketmgr.exe; do
+  for name in spoolcat.exe spoolcat_timed.exe same_window.exe bare_start.exe bare_timers.exe \
+    bare_driver.exe wmplayer.exe ketmgr.exe; do
     pids="$(pids_of "$name")"
     [ -z "$pids" ] || kill -9 $pids 2>/dev/null || true
   done
@@ -191,8 +194,9 @@ startup_run() { # side run
   reset_robot 1 'record_only = 1'
   local t0 t1 exe=bare_start.exe
   [ "$1" = program ] && exe=spoolcat.exe
+  [ "$1" = same ] && exe=same_window.exe
   t0="$(now_ms)"
-  start "$exe"
+  if [ "$1" = same ]; then start "$exe" "$player_path"; else start "$exe"; fi
   wait_log 'COMMAND --caller Spoolcat: --action Check' 30
   t1="$(log_ms 'COMMAND --caller Spoolcat: --action Check')"
   record startup "$1" "$2" "$((t1 - t0))"
@@ -210,13 +214,26 @@ idle_cpu() { # metric side run pid
   record "$1" "$2" "$3" "$(awk -v a="$c0" -v b="$c1" 'BEGIN { printf "%.2f", (b - a) / 1e6 }')"
 }
 
+# The program or the same-window baseline, started and shown at "Ready"; its
+# process id in ready_pid (not a subshell: start keeps its launchers).
+start_ready() { # side
+  local exe=spoolcat.exe
+  if [ "$1" = same ]; then
+    exe=same_window.exe
+    start "$exe" "$player_path"
+  else
+    start "$exe"
+  fi
+  ready_pid="$(wait_pid_of "$exe")"
+  probe wait-text "Spoolcat:" 1002 Ready 30000 >/dev/null
+}
+
 idle_ready_run() { # side run
   reset_robot 1
   local pid
-  if [ "$1" = program ]; then
-    start spoolcat.exe
-    pid="$(wait_pid_of spoolcat.exe)"
-    probe wait-text "Spoolcat:" 1002 Ready 30000 >/dev/null
+  if [ "$1" != baseline ]; then
+    start_ready "$1"
+    pid="$ready_pid"
   else
     start bare_timers.exe
     pid="$(wait_pid_of bare_timers.exe)"
@@ -230,10 +247,9 @@ idle_ready_run() { # side run
 idle_loading_run() { # side run
   reset_robot 1
   local pid
-  if [ "$1" = program ]; then
-    start spoolcat.exe
-    pid="$(wait_pid_of spoolcat.exe)"
-    probe wait-text "Spoolcat:" 1002 Ready 30000 >/dev/null
+  if [ "$1" != baseline ]; then
+    start_ready "$1"
+    pid="$ready_pid"
     echo 'record_only = 1' >>"$dir/robot.ini"
     probe click "Spoolcat:" 1004 >/dev/null
     wait_log 'COMMAND .*--action load' 30
@@ -256,13 +272,16 @@ job_run() { # side run discs
   if [ "$side" = program ]; then
     exe=spoolcat.exe
     start spoolcat.exe
+  elif [ "$side" = same ]; then
+    exe=same_window.exe
+    start same_window.exe "$player_path"
   else
     exe=bare_driver.exe
     start bare_driver.exe "$player_path"
   fi
   pid="$(wait_pid_of "$exe")"
   wait_log 'NOTICE .*action="Check" .*delivered' 30
-  [ "$side" = program ] && probe wait-text "Spoolcat:" 1002 Ready 30000 >/dev/null
+  [ "$side" != baseline ] && probe wait-text "Spoolcat:" 1002 Ready 30000 >/dev/null
   local base="$out/raw/job$discs-$side-$run"
   "$sampler" "$pid" 2000 "$base.cpu" &
   spid=$!
@@ -312,13 +331,15 @@ breakdown_run() { # discs
 
 # --- Running the metrics -----------------------------------------------------
 
-# A metric's runs, interleaved: the program, then its baseline, N times.
+# A metric's runs, interleaved: the program, the same-window baseline, the
+# bare baseline, N times.
 interleaved() { # label run-function [arguments after side and run]
   local label="$1" run_side="$2" i
   shift 2
   for i in $(seq 1 "$runs"); do
     say "$label, run $i"
     "$run_side" program "$i" "$@"
+    "$run_side" same "$i" "$@"
     "$run_side" baseline "$i" "$@"
   done
 }
@@ -355,41 +376,78 @@ report="$out/report.txt"
 line() { echo "$*" | tee -a "$report"; }
 fmt() { [ -n "$1" ] && awk -v a="$1" 'BEGIN { split(a, v, " "); printf "%s / %s / %s", v[1], v[2], v[3] }' || echo "-"; }
 
-# One row: the ratio of medians A/B (B may be a constant given as "=N").
+# One row: the ratio of the medians of two sides, against a goal that counts
+# ("≤ G"), or as information ("-"). The second side may be a constant "=N".
+ratio_of() { # statsA statsB
+  awk -v a="$1" -v b="$2" 'BEGIN { split(a, x, " "); split(b, y, " ");
+      if (y[2] <= 0) print "-"; else printf "%.3f", x[2] / y[2] }'
+}
 row() { # name unit metricA sideA metricB sideB goal
   local a b ratio verdict
-  metrics=$((metrics + 1))
   a="$(stats "$3" "$4")"
   if [[ "$6" == =* ]]; then b="${6#=} ${6#=} ${6#=}"; else b="$(stats "$5" "$6")"; fi
-  if [ -n "$a" ] && [ -n "$b" ]; then
-    ratio="$(awk -v a="$a" -v b="$b" 'BEGIN { split(a, x, " "); split(b, y, " ");
-      if (y[2] <= 0) print "-"; else printf "%.3f", x[2] / y[2] }')"
+  ratio="-"
+  [ -n "$a" ] && [ -n "$b" ] && ratio="$(ratio_of "$a" "$b")"
+  if [ "$7" = "-" ]; then
+    verdict="information"
   else
-    ratio="-"
+    metrics=$((metrics + 1))
+    if [ "$ratio" != "-" ] && awk -v r="$ratio" -v g="$7" 'BEGIN { exit !(r <= g) }'; then
+      verdict="ok"
+      within=$((within + 1))
+    else
+      verdict="MISSED"
+    fi
   fi
-  if [ "$ratio" != "-" ] && awk -v r="$ratio" -v g="$7" 'BEGIN { exit !(r <= g) }'; then
-    verdict="ok"
-    within=$((within + 1))
-  else
-    verdict="MISSED"
-  fi
-  line "| $1 | $2 | $(fmt "$a") | $(fmt "$b") | $ratio | ≤ $7 | $verdict |"
+  line "| $1 | $2 | $(fmt "$a") | $(fmt "$b") | $ratio | $([ "$7" = - ] && echo - || echo "≤ $7") | $verdict |"
+}
+
+# Flatness: a side's CPU per disc over its last ten discs against its first
+# ten, run by run; its "min median max" over the runs.
+flatness_of() { # side discs
+  local i first last
+  for i in $(seq 1 "$runs"); do
+    first="$(awk -v m="first10_$2" -v s="$1" -v r="$i" '$1 == m && $2 == s && $3 == r { print $4 }' "$values")"
+    last="$(awk -v m="last10_$2" -v s="$1" -v r="$i" '$1 == m && $2 == s && $3 == r { print $4 }' "$values")"
+    [ -n "$first" ] && [ -n "$last" ] && awk -v a="$last" -v b="$first" -v s="$1" -v r="$i" -v d="$2" \
+      'BEGIN { if (b > 0) printf "flat%s %s %s %.4f\n", d, s, r, a / b }' >>"$values"
+  done
+  return 0
 }
 
 L="$long_discs"
+if wanted flatness; then
+  for side in program same baseline; do flatness_of "$side" "$L"; done
+fi
 line ""
 line "Spoolcat benchmark, $(date '+%Y-%m-%d %H:%M'), $(nproc) cores, $runs run(s) a side$($quick && echo ', quick mode')"
 line ""
-line "| Metric | Unit | A: min / median / max | B: min / median / max | A/B | Goal | |"
+line "A: spoolcat.exe. C: the same window in plain C (same_window.exe). The goals are A/C."
+line ""
+line "| Metric | Unit | A: min / median / max | C: min / median / max | A/C | Goal | |"
 line "|---|---|---|---|---|---|---|"
-wanted wall20 && row "wall time per disc, 20 discs: program / bare driver" "ms" wall20 program wall20 baseline 1.10
-wanted cpu20 && row "CPU per disc, 20 discs: program / bare driver" "ms" cpu20 program cpu20 baseline 2.0
-wanted flatness && row "flatness: program's CPU per disc, discs $((L - 9))-$L / 1-10" "ms" "last10_$L" program "first10_$L" program 1.2
-wanted startup && row "start-up to Check: program / bare window" "ms" startup program startup baseline 1.2
-wanted idle_ready && row "idle CPU ${idle_s} s at Ready: program / bare timers" "ms" idle_ready program idle_ready baseline 1.2
-wanted idle_loading && row "idle CPU ${idle_s} s, unanswered load: program / bare timers" "ms" idle_loading program idle_loading baseline 1.2
-wanted memory && row "peak resident memory after $L discs: program / bare driver" "KiB" "hwm$L" program "hwm$L" baseline 1.2
+wanted wall20 && row "wall time per disc, 20 discs" "ms" wall20 program wall20 same 1.15
+wanted cpu20 && row "CPU per disc, 20 discs" "ms" cpu20 program cpu20 same 1.15
+wanted flatness && row "flatness: CPU per disc, discs $((L - 9))-$L / 1-10" "ratio" "flat$L" program "flat$L" same 1.15
+wanted startup && row "start-up to Check" "ms" startup program startup same 1.15
+wanted idle_ready && row "idle CPU ${idle_s} s at Ready" "ms" idle_ready program idle_ready same 1.15
+wanted idle_loading && row "idle CPU ${idle_s} s, unanswered load" "ms" idle_loading program idle_loading same 1.15
+wanted memory && row "peak resident memory after $L discs" "KiB" "hwm$L" program "hwm$L" same 1.15
 wanted size && row "spoolcat.exe size / 1 MiB" "bytes" size program - =1048576 1.0
+
+line ""
+line "C against the bare baselines without the window (B: bare_driver, bare_start, bare_timers):"
+line "what the window itself costs, as information."
+line ""
+line "| Metric | Unit | C: min / median / max | B: min / median / max | C/B | | |"
+line "|---|---|---|---|---|---|---|"
+wanted wall20 && row "wall time per disc, 20 discs" "ms" wall20 same wall20 baseline -
+wanted cpu20 && row "CPU per disc, 20 discs" "ms" cpu20 same cpu20 baseline -
+wanted flatness && row "flatness, discs $((L - 9))-$L / 1-10" "ratio" "flat$L" same "flat$L" baseline -
+wanted startup && row "start-up to Check (B: bare window)" "ms" startup same startup baseline -
+wanted idle_ready && row "idle CPU ${idle_s} s at Ready (B: bare timers)" "ms" idle_ready same idle_ready baseline -
+wanted idle_loading && row "idle CPU ${idle_s} s, unanswered load (B: bare timers)" "ms" idle_loading same idle_loading baseline -
+wanted memory && row "peak resident memory after $L discs" "KiB" "hwm$L" same "hwm$L" baseline -
 
 if wanted breakdown && [ -f "$out/raw/handler_times-$L.txt" ]; then
   line ""
@@ -400,13 +458,13 @@ fi
 
 if wanted flatness || wanted cpu20; then
   line ""
-  line "CPU per disc by phase (ms, median over runs of the mean over ten discs; A program, B bare driver)"
+  line "CPU per disc by phase (ms, median over runs of the mean over ten discs; A program, C same window, B bare driver)"
   line ""
-  line "| Phase | A 20: 1-10 | A $L: 1-10 | A $L: $((L - 9))-$L | B $L: 1-10 | B $L: $((L - 9))-$L |"
-  line "|---|---|---|---|---|---|"
+  line "| Phase | A 20: 1-10 | C 20: 1-10 | A $L: 1-10 | A $L: $((L - 9))-$L | C $L: 1-10 | C $L: $((L - 9))-$L | B $L: 1-10 | B $L: $((L - 9))-$L |"
+  line "|---|---|---|---|---|---|---|---|---|"
   med() { stats "$1" "$2" | awk '{ print $2 }'; }
   for phase in load loaded unload unloaded; do
-    line "| $phase | $(med "phase_${phase}_first_20" program) | $(med "phase_${phase}_first_$L" program) | $(med "phase_${phase}_last_$L" program) | $(med "phase_${phase}_first_$L" baseline) | $(med "phase_${phase}_last_$L" baseline) |"
+    line "| $phase | $(med "phase_${phase}_first_20" program) | $(med "phase_${phase}_first_20" same) | $(med "phase_${phase}_first_$L" program) | $(med "phase_${phase}_last_$L" program) | $(med "phase_${phase}_first_$L" same) | $(med "phase_${phase}_last_$L" same) | $(med "phase_${phase}_first_$L" baseline) | $(med "phase_${phase}_last_$L" baseline) |"
   done
 fi
 
