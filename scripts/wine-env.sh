@@ -9,7 +9,8 @@
 #   wine_env_down                        stops the wineserver and our Xvfb
 #   wine_desktop NAME WxH PROGRAM [ARGS] starts PROGRAM on Wine's own desktop
 #   wine_desktop_wait NAME TITLE         waits for a window on that desktop
-#   wine_desktop_shot NAME TITLE FILE    a picture of a window on that desktop
+#   wine_desktop_shot NAME TITLE FILE [SETTLE]  a picture of a window on that
+#                                        desktop, SETTLE s (1) after it came forward
 # Called:
 #   scripts/wine-env.sh up DIR [--xvfb] [--reuse]   prints the variables to export
 #   scripts/wine-env.sh down DIR
@@ -86,7 +87,7 @@ wine_env_up() {
   fi
 
   # A prefix of an earlier run may still have a server; stop it before removing.
-  [ -d "$WINEPREFIX" ] && wineserver -k 2>/dev/null
+  if [ -d "$WINEPREFIX" ]; then wineserver -k 2>/dev/null || true; fi
   rm -rf "$WINEPREFIX" "$dir/ready"
   local start=$SECONDS
   wine_env_log "creating the prefix $WINEPREFIX"
@@ -162,7 +163,7 @@ wine_desktop_wait() {
 # with its frame and caption, brought to the front first (each probe's start
 # may have taken the activation). Needs SCPROBE, xwininfo and ImageMagick.
 wine_desktop_shot() {
-  local name="$1" title="$2" file="$3" rect origin left top width height x0 y0
+  local name="$1" title="$2" file="$3" settle="${4:-1}" rect origin left top width height x0 y0
   rect="$(wine "$SCPROBE" --desktop "$name" rect "$title" </dev/null | tr -d '\r')"
   read -r left top width height <<<"$rect"
   if [ -z "${height:-}" ]; then
@@ -177,7 +178,7 @@ wine_desktop_shot() {
   read -r x0 y0 <<<"${origin:-0 0}"
   wine "$SCPROBE" --desktop "$name" front "$title" </dev/null >/dev/null ||
     wine_env_log "the window \"$title\" did not come to the front"
-  sleep 1 # the caption's repaint
+  sleep "$settle" # the caption's repaint
   import -display "$DISPLAY" -window root \
     -crop "${width}x${height}+$((x0 + left))+$((y0 + top))" +repage -strip \
     -define png:compression-level=9 "$file"
