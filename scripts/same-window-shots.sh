@@ -107,21 +107,13 @@ finish() {
 # The picture of the window once its status line reads exactly `text`: taken
 # again until the line reads the same before and after (it animates).
 shot_at_text() { # text file
-  local rect left top width height x0 y0 tries
-  rect="$(probe rect "Spoolcat:")"
-  read -r left top width height <<<"$rect"
-  read -r x0 y0 <<<"$(xwininfo -root -tree 2>/dev/null |
-    sed -n "s/.*\"$desktop - Wine desktop\": *([^)]*) *[0-9]*x[0-9]*[+-][0-9]*[+-][0-9]* *+\([0-9-]*\)+\([0-9-]*\).*/\1 \2/p" |
-    head -1)"
-  probe front "Spoolcat:" >/dev/null || say "the window did not come to the front"
+  local tries
   for tries in $(seq 1 10); do
     for _ in $(seq 1 100); do
       [ "$(probe text "Spoolcat:" 1002)" = "$1" ] && break
       sleep 0.05
     done
-    sleep 0.2 # its paint
-    import -display "$DISPLAY" -window root \
-      -crop "${width}x${height}+$((${x0:-0} + left))+$((${y0:-0} + top))" +repage -strip "$2"
+    wine_desktop_shot "$desktop" "Spoolcat:" "$2" 0.2 # its paint
     [ "$(probe text "Spoolcat:" 1002)" = "$1" ] && return 0
     say "the status line moved on during picture $tries; again"
   done

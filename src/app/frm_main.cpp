@@ -130,9 +130,9 @@ void TfrmMain::OnQueryEndSession(bool& canEnd) {
   FormCloseQuery(canEnd);
   // Given once until the answer comes; where Windows has no reasons (XP) the
   // call fails, and there is nothing to withdraw but nothing is harmed.
-  if (!canEnd && !shutdownReasonGiven_) {
+  if (!canEnd && !shutdownReasonAsked_) {
     platform_.session.giveShutdownReason(handle(), kShutdownReason);
-    shutdownReasonGiven_ = true;
+    shutdownReasonAsked_ = true;
   }
 }
 
@@ -148,8 +148,8 @@ void TfrmMain::OnEndSession(bool ending) {
 // The answer came, so a new query will be granted: Windows must no longer show
 // the reason.
 void TfrmMain::WithdrawShutdownReason() {
-  if (!shutdownReasonGiven_ || !btnExit.enabled()) return;
-  shutdownReasonGiven_ = false;
+  if (!shutdownReasonAsked_ || !btnExit.enabled()) return;
+  shutdownReasonAsked_ = false;
   platform_.session.withdrawShutdownReason(handle());
 }
 

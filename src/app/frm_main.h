@@ -174,8 +174,9 @@ class TfrmMain : public Form {
   // them and of the chosen player.
   std::optional<LayoutMeasures> measures_;
   JobState job_;
-  // A refused end of the session gave Windows a reason, not yet withdrawn.
-  bool shutdownReasonGiven_ = false;
+  // A refused end of the session asked Windows to show a reason (where it
+  // cannot, the call failed), not yet withdrawn.
+  bool shutdownReasonAsked_ = false;
   bool sessionEnded_ = false;
 };
 

@@ -257,34 +257,15 @@ bool Process::Start(const std::string& exe, const std::string& args, const std::
                         dir.empty() ? nullptr : dir.c_str(), &startup, &info_) != 0;
 }
 
-namespace {
-
-// This process's environment with WINEDEBUG replaced: a block of
-// "NAME=value\0" strings ending with an empty one.
-std::vector<char> EnvironmentWith(const std::string& winedebug) {
-  std::vector<char> block;
-  const char* all = GetEnvironmentStringsA();
-  for (const char* entry = all; entry != nullptr && *entry != '\0'; entry += strlen(entry) + 1) {
-    if (_strnicmp(entry, "WINEDEBUG=", 10) == 0) continue;
-    block.insert(block.end(), entry, entry + strlen(entry) + 1);
-  }
-  if (all != nullptr) FreeEnvironmentStringsA(const_cast<char*>(all));
-  const std::string own = "WINEDEBUG=" + winedebug;
-  block.insert(block.end(), own.begin(), own.end());
-  block.push_back('\0');
-  block.push_back('\0');
-  return block;
-}
-
-}  // namespace
-
 bool Process::StartTraced(const std::string& exe, const std::string& dir,
                           const std::string& channels, const std::string& traceFile) {
   Kill();
   // Wine writes a program's trace to the Unix standard error it inherits, and
-  // hands a standard error handle on as one only to a Unix program: so the
-  // program is started by a shell (a Unix program that Wine starts as one),
-  // whose standard error is the trace file. Wine runs it on this prefix.
+  // turns only a Unix program's standard output handle into its descriptor:
+  // so the program is started by a shell (a Unix program that Wine starts as
+  // one) whose standard output is the trace file and whose standard error goes
+  // there too. Wine runs it on this prefix; the shell sets the channels for it
+  // alone.
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE trace = CreateFileA(traceFile.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                              &inherit, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -292,10 +273,10 @@ bool Process::StartTraced(const std::string& exe, const std::string& dir,
   SetFilePointer(trace, 0, nullptr, FILE_END);
   const std::string name = exe.substr(exe.find_last_of('\\') + 1);
   const std::vector<DWORD> before = ProcessesNamed(name);
-  std::string commandLine = "/bin/sh -c \"exec wine '" + exe + "' 2>&1\"";
+  std::string commandLine =
+      "/bin/sh -c \"WINEDEBUG=" + channels + " exec wine '" + exe + "' 2>&1\"";
   std::vector<char> buffer(commandLine.begin(), commandLine.end());
   buffer.push_back('\0');
-  std::vector<char> environment = EnvironmentWith(channels);
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
@@ -303,9 +284,8 @@ bool Process::StartTraced(const std::string& exe, const std::string& dir,
   startup.hStdOutput = trace;
   startup.hStdError = trace;
   PROCESS_INFORMATION shell{};
-  const bool started =
-      CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, TRUE, 0, environment.data(),
-                     dir.empty() ? nullptr : dir.c_str(), &startup, &shell) != 0;
+  const bool started = CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                      dir.empty() ? nullptr : dir.c_str(), &startup, &shell) != 0;
   CloseHandle(trace);
   if (!started) return false;
   // A Unix program's handles stand for nothing that can be waited on.
@@ -326,25 +306,13 @@ bool Process::StartTraced(const std::string& exe, const std::string& dir,
   return info_.hProcess != nullptr;
 }
 
-std::optional<DWORD> RunToEnd(const std::string& commandLine, DWORD timeoutMs) {
-  std::vector<char> buffer(commandLine.begin(), commandLine.end());
-  buffer.push_back('\0');
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info))
-    return std::nullopt;
-  std::optional<DWORD> code;
-  DWORD exitCode = 0;
-  if (WaitForSingleObject(info.hProcess, timeoutMs) == WAIT_OBJECT_0 &&
-      GetExitCodeProcess(info.hProcess, &exitCode))
-    code = exitCode;
-  else
-    TerminateProcess(info.hProcess, 1);
-  CloseHandle(info.hThread);
-  CloseHandle(info.hProcess);
-  return code;
+std::optional<DWORD> RunToEnd(const std::string& systemProgram, const std::string& args,
+                              DWORD timeoutMs) {
+  Process program;
+  if (!program.Start("C:\\windows\\system32\\" + systemProgram, args, "")) return std::nullopt;
+  program.WaitExit(timeoutMs);
+  // None while it still runs; leaving this scope ends it.
+  return program.ExitCode();
 }
 
 bool Process::Running() const {

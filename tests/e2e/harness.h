@@ -141,9 +141,10 @@ class Process {
   PROCESS_INFORMATION info_{};
 };
 
-// Runs a program of the Wine prefix (e.g. "wineboot.exe -e -s") to its end:
-// its exit code, none when it did not end within `timeoutMs`.
-std::optional<DWORD> RunToEnd(const std::string& commandLine, DWORD timeoutMs);
+// Runs a program of the system folder (e.g. "wineboot.exe", "-e -s") to its
+// end: its exit code, none when it did not end within `timeoutMs`.
+std::optional<DWORD> RunToEnd(const std::string& systemProgram, const std::string& args,
+                              DWORD timeoutMs);
 
 // Ends every process whose executable file is named `exeName` (e.g. started
 // by spoolcat.exe rather than by the test). Returns how many there were.

@@ -51,7 +51,7 @@ TEST_F(Night, TheEndOfTheSessionWhileIdleIsGrantedAndKeepsTheChangedChoices) {
   ReadyWithChangedChoices("");
   // Nothing was saved yet: the first start stores no option.
   ASSERT_FALSE(Reg::Dword(HKEY_CURRENT_USER, kSettings, "Replace existing songs"));
-  EXPECT_EQ(RunToEnd("wineboot.exe -e -s", 30000), 0u);
+  EXPECT_EQ(RunToEnd("wineboot.exe", "-e -s", 30000), 0u);
   EXPECT_TRUE(spoolcat_.WaitExit(10000)) << "the program outlived the session";
   ExpectChangedChoicesSaved();
   EXPECT_EQ(Traced(kReason), 0);
@@ -62,7 +62,7 @@ TEST_F(Night, TheEndOfTheSessionWhileALoadGoesUnansweredIsRefusedWithAReason) {
   Click(main_, kRipping);
   ASSERT_TRUE(WaitForStatus("Disc Loading", 10000)) << Status();
   ASSERT_TRUE(WaitForLine(ManagerLog(), "action load", 10000));
-  EXPECT_EQ(RunToEnd("wineboot.exe -e -s", 30000), 1u);
+  EXPECT_EQ(RunToEnd("wineboot.exe", "-e -s", 30000), 1u);
   EXPECT_TRUE(spoolcat_.Running());
   // The disc went in all the same: only the notice is missing.
   EXPECT_TRUE(WaitForStatus("Disc Load", 3000)) << Status();
@@ -83,7 +83,7 @@ TEST_F(Night, KilledDuringAnUnansweredLoadKeepsTheChoicesMadeBeforeRipping) {
   ReadyWithChangedChoices("load");
   Click(main_, kRipping);
   ASSERT_TRUE(WaitForStatus("Disc Loading", 10000)) << Status();
-  EXPECT_EQ(RunToEnd("taskkill.exe /f /pid " + std::to_string(spoolcat_.id()), 30000), 0u);
+  EXPECT_EQ(RunToEnd("taskkill.exe", "/f /pid " + std::to_string(spoolcat_.id()), 30000), 0u);
   ASSERT_TRUE(spoolcat_.WaitExit(10000));
   ExpectChangedChoicesSaved();
 }

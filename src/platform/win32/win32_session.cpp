@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 
 namespace sc::win32 {
@@ -36,8 +37,7 @@ bool Win32Session::giveShutdownReason(WindowHandle window, const char* reason) {
   const auto create = User32Function<BlockReasonCreate>("ShutdownBlockReasonCreate");
   if (create == nullptr || reason == nullptr) return false;
   // The reason is the program's own text, in plain ASCII: widened byte by byte.
-  const std::string narrow(reason);
-  const std::wstring wide(narrow.begin(), narrow.end());
+  const std::wstring wide(reason, reason + std::strlen(reason));
   return create(reinterpret_cast<HWND>(window), wide.c_str()) != FALSE;
 }
 
