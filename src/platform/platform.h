@@ -96,6 +96,10 @@ class SystemInfo {
   virtual std::string commandLine() = 0;
   // GetSystemMetrics(SM_CXFULLSCREEN).
   virtual int fullScreenWidth() = 0;
+  // GetLocalTime, as GetDateFormatA (short date) and GetTimeFormatA (no
+  // seconds) write it in the user's format, joined by a blank and cut to 63
+  // characters; "" when Windows formats neither.
+  virtual void localTime(FixedText<64>& text) = 0;
 };
 
 class FileSystem {
@@ -236,6 +240,33 @@ class Session {
   virtual void withdrawShutdownReason(WindowHandle window) = 0;
 };
 
+// How the taskbar button shows a long task; the values are ITaskbarList3's.
+enum class TaskbarProgress : std::uint32_t { None = 0, Indeterminate = 1, Error = 4, Paused = 8 };
+
+// The program's button on the taskbar, seen from across the room: the state of
+// a long task and the tooltip of its thumbnail (ITaskbarList3, Windows 7 on),
+// and a flash that calls the user (every Windows). `window` is one of the
+// program's own; the button is the one that stands for it, its owner's when it
+// has an owner. Where Windows has no such button (XP, Vista) or a call fails,
+// nothing shows, the call answers false, and nothing else changes.
+class Taskbar {
+ public:
+  Taskbar() = default;
+  Taskbar(const Taskbar&) = delete;
+  Taskbar& operator=(const Taskbar&) = delete;
+  virtual ~Taskbar() = default;
+
+  // ITaskbarList3::SetProgressState.
+  virtual bool setProgress(WindowHandle window, TaskbarProgress progress) = 0;
+  // ITaskbarList3::SetThumbnailTooltip, with the text in the ANSI code page.
+  virtual bool setTooltip(WindowHandle window, const char* text) = 0;
+  // FlashWindowEx(FLASHW_TRAY | FLASHW_TIMERNOFG): the button flashes until
+  // the program comes to the foreground.
+  virtual void flash(WindowHandle window) = 0;
+  // Whether the foreground window belongs to this program.
+  virtual bool programInForeground() = 0;
+};
+
 // The platform as the composition root hands it to the program.
 struct Platform {
   Registry& registry;
@@ -246,6 +277,7 @@ struct Platform {
   Threads& threads;
   SingleInstance& instance;
   Session& session;
+  Taskbar& taskbar;
 };
 
 }  // namespace sc

@@ -9,6 +9,7 @@
 #include "platform/sim/sim_shell.h"
 #include "platform/sim/sim_single_instance.h"
 #include "platform/sim/sim_system_info.h"
+#include "platform/sim/sim_taskbar.h"
 #include "platform/sim/sim_threads.h"
 
 namespace sc::sim {
@@ -22,9 +23,10 @@ struct SimPlatform {
   SimThreads threads;
   SimSingleInstance instance;
   SimSession session;
+  SimTaskbar taskbar;
 
   Platform platform() {
-    return Platform{registry, system, files, shell, desktop, threads, instance, session};
+    return Platform{registry, system, files, shell, desktop, threads, instance, session, taskbar};
   }
 };
 

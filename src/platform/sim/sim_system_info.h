@@ -15,10 +15,12 @@ class SimSystemInfo final : public SystemInfo {
   std::string modulePath() override;
   std::string commandLine() override { return commandLine_; }
   int fullScreenWidth() override { return fullScreenWidth_; }
+  void localTime(FixedText<64>& text) override { AssignCut(text, localTime_); }
 
   void setMajorVersion(std::uint32_t major) { major_ = major; }
   void setModulePath(std::string path) { modulePath_ = std::move(path); }
   void setCommandLine(std::string line) { commandLine_ = std::move(line); }
+  void setLocalTime(std::string text) { localTime_ = std::move(text); }
 
   // Operation getVersion; subject: the record size, "156" or "148", so
   // either record can be refused on its own.
@@ -29,6 +31,7 @@ class SimSystemInfo final : public SystemInfo {
   std::string modulePath_ = "C:\\Program Files\\Spoolcat\\spoolcat.exe";
   std::string commandLine_ = "\"C:\\Program Files\\Spoolcat\\spoolcat.exe\"";
   int fullScreenWidth_ = 1024;
+  std::string localTime_ = "08/12/2026 22:14";
   FailurePlan failures_;
 };
 

@@ -10,6 +10,7 @@
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_single_instance.h"
 #include "platform/win32/win32_system_info.h"
+#include "platform/win32/win32_taskbar.h"
 #include "platform/win32/win32_threads.h"
 
 namespace sc::win32 {
@@ -21,7 +22,8 @@ class Win32Platform {
   Win32Platform& operator=(const Win32Platform&) = delete;
 
   Platform platform() {
-    return Platform{registry_, system_, files_, shell_, desktop_, threads_, instance_, session_};
+    return Platform{registry_, system_,   files_,   shell_,  desktop_,
+                    threads_,  instance_, session_, taskbar_};
   }
 
  private:
@@ -33,6 +35,7 @@ class Win32Platform {
   Win32Threads threads_;
   Win32SingleInstance instance_;
   Win32Session session_;
+  Win32Taskbar taskbar_;
 };
 
 }  // namespace sc::win32

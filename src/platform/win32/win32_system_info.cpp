@@ -30,4 +30,18 @@ std::string Win32SystemInfo::commandLine() {
 
 int Win32SystemInfo::fullScreenWidth() { return GetSystemMetrics(SM_CXFULLSCREEN); }
 
+void Win32SystemInfo::localTime(FixedText<64>& text) {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  // A call that fails leaves its buffer as it was: empty.
+  char date[64] = {};
+  char time[64] = {};
+  GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &now, nullptr, date, sizeof date);
+  GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &now, nullptr, time, sizeof time);
+  date[sizeof date - 1] = 0;
+  time[sizeof time - 1] = 0;
+  const std::string joined = std::string(date) + (date[0] && time[0] ? " " : "") + time;
+  AssignCut(text, joined);
+}
+
 }  // namespace sc::win32

@@ -11,6 +11,7 @@ class Win32SystemInfo final : public SystemInfo {
   std::string modulePath() override;
   std::string commandLine() override;
   int fullScreenWidth() override;
+  void localTime(FixedText<64>& text) override;
 };
 
 }  // namespace sc::win32

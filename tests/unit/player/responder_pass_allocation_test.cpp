@@ -159,6 +159,7 @@ class FixedSystemInfo final : public SystemInfo {
   std::string modulePath() override { return {}; }
   std::string commandLine() override { return {}; }
   int fullScreenWidth() override { return 1024; }
+  void localTime(FixedText<64>& text) override { text.fill(0); }
 };
 
 class NoThreads final : public Threads {

@@ -1,0 +1,106 @@
+#include "platform/win32/win32_taskbar.h"
+
+#include <windows.h>
+// After <windows.h>.
+#include <shobjidl.h>
+
+#include <string>
+
+namespace sc::win32 {
+
+namespace {
+
+// Spelled out: the uuid library of XP's days has neither.
+constexpr CLSID kTaskbarListClass = {
+    0x56fdf344, 0xfd6d, 0x11d0, {0x95, 0x8a, 0x00, 0x60, 0x97, 0xc9, 0xa0, 0x90}};
+constexpr IID kTaskbarList3 = {
+    0xea1afb91, 0x9e28, 0x4b86, {0x90, 0xe9, 0x9e, 0x9f, 0x8a, 0x5e, 0xef, 0xaf}};
+
+using CoInitializeFunction = HRESULT(WINAPI*)(LPVOID);
+using CoCreateInstanceFunction = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
+
+// An ole32 function, or null when ole32 cannot be loaded. The library stays
+// loaded: the object made from it lives as long as the program. The detour
+// through void (*)() is how a looked-up address becomes a typed one without
+// a cast warning.
+template <typename Function>
+Function Ole32Function(const char* name) {
+  static HMODULE ole32 = LoadLibraryA("ole32.dll");
+  FARPROC found = ole32 != nullptr ? GetProcAddress(ole32, name) : nullptr;
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
+// The window whose button stands for `window` on the taskbar: its owner, the
+// application's window, when it has one.
+HWND ButtonWindow(WindowHandle window) {
+  const HWND hwnd = reinterpret_cast<HWND>(window);
+  const HWND owner = GetWindow(hwnd, GW_OWNER);
+  return owner != nullptr ? owner : hwnd;
+}
+
+}  // namespace
+
+Win32Taskbar::~Win32Taskbar() {
+  if (list_ != nullptr) list_->Release();
+}
+
+ITaskbarList3* Win32Taskbar::list() {
+  if (list_ != nullptr) return list_;
+  if (!comStarted_) {
+    comStarted_ = true;
+    // Whatever it answers (already initialised, another model): the object
+    // is made below or not at all.
+    if (const auto initialise = Ole32Function<CoInitializeFunction>("CoInitialize"))
+      initialise(nullptr);
+  }
+  const auto create = Ole32Function<CoCreateInstanceFunction>("CoCreateInstance");
+  if (create == nullptr) return nullptr;
+  void* made = nullptr;
+  if (FAILED(create(kTaskbarListClass, nullptr, CLSCTX_INPROC_SERVER, kTaskbarList3, &made)) ||
+      made == nullptr)
+    return nullptr;
+  auto* taskbar = static_cast<ITaskbarList3*>(made);
+  // The object takes no other call before this one.
+  if (FAILED(taskbar->HrInit())) {
+    taskbar->Release();
+    return nullptr;
+  }
+  list_ = taskbar;
+  return list_;
+}
+
+bool Win32Taskbar::setProgress(WindowHandle window, TaskbarProgress progress) {
+  ITaskbarList3* taskbar = list();
+  return taskbar != nullptr &&
+         SUCCEEDED(taskbar->SetProgressState(ButtonWindow(window),
+                                             static_cast<TBPFLAG>(static_cast<int>(progress))));
+}
+
+bool Win32Taskbar::setTooltip(WindowHandle window, const char* text) {
+  if (text == nullptr) return false;
+  ITaskbarList3* taskbar = list();
+  if (taskbar == nullptr) return false;
+  const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+  if (length <= 0) return false;
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text, -1, &wide[0], length);
+  return SUCCEEDED(taskbar->SetThumbnailTooltip(ButtonWindow(window), wide.c_str()));
+}
+
+void Win32Taskbar::flash(WindowHandle window) {
+  FLASHWINFO info = {};
+  info.cbSize = sizeof info;
+  info.hwnd = ButtonWindow(window);
+  info.dwFlags = FLASHW_TRAY | FLASHW_TIMERNOFG;
+  FlashWindowEx(&info);
+}
+
+bool Win32Taskbar::programInForeground() {
+  const HWND foreground = GetForegroundWindow();
+  if (foreground == nullptr) return false;
+  DWORD process = 0;
+  GetWindowThreadProcessId(foreground, &process);
+  return process == GetCurrentProcessId();
+}
+
+}  // namespace sc::win32
