@@ -37,7 +37,7 @@ void MachineSteps(benchmark::State& state) {
     event.kind = static_cast<JobEventKind>(random() % kJobEventKindCount);
     event.player = static_cast<JobPlayer>(random() % 3);
     event.command = static_cast<JobCommand>(random() % 5);
-    event.writer = "E: Writer 1";
+    AssignCut(event.writer, "E: Writer 1");
   }
   JobState job;
   std::size_t steps = 0;

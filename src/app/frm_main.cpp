@@ -13,8 +13,10 @@ const Font kFormFont;
 
 // What Windows shows beside the program while it refuses to let the session
 // end: the close rule refuses exactly while a command awaits its answer (the
-// first "Check" included, before the robot software has answered at all).
-constexpr const char* kShutdownReason = "Spoolcat waits for the disc robot to answer a command.";
+// first "Check" included, before the robot software has answered at all), and
+// while the "Occupied" message waits for its OK.
+constexpr const char* kRobotReason = "Spoolcat waits for the disc robot to answer a command.";
+constexpr const char* kMessageReason = "A Spoolcat message waits for you to click OK.";
 
 // How a windowed control starts in the form design.
 enum class Starts { Normal, Disabled, Hidden };
@@ -123,17 +125,31 @@ void TfrmMain::FormClose() {
   // program was started.
   ClosePlayer();
   SaveSettings();
-  if (KeepsAwake(job_.phase)) platform_.session.keepAwake(false);
+  if (KeepsAwake(job_.progress)) platform_.session.keepAwake(false);
 }
 
-void TfrmMain::OnQueryEndSession(bool& canEnd) {
+void TfrmMain::OnQueryEndSession(bool& canEnd, WindowHandle asked) {
   FormCloseQuery(canEnd);
-  // Given once until the answer comes; where Windows has no reasons (XP) the
-  // call fails, and there is nothing to withdraw but nothing is harmed.
-  if (!canEnd && !shutdownReasonAsked_) {
-    platform_.session.giveShutdownReason(handle(), kShutdownReason);
-    shutdownReasonAsked_ = true;
+  if (!canEnd) GiveShutdownReason(asked);
+}
+
+// Given once a window until the answer comes, and again when what waits has
+// changed; where Windows has no reasons (XP) the call fails, and there is
+// nothing to withdraw but nothing is harmed.
+void TfrmMain::GiveShutdownReason(WindowHandle asked) {
+  const char* text = occupiedBoxOpen_ ? kMessageReason : kRobotReason;
+  GivenReason* slot = nullptr;
+  for (GivenReason& given : givenReasons_) {
+    if (given.window == asked) {
+      slot = &given;
+      break;
+    }
+    if (given.window == 0 && slot == nullptr) slot = &given;
   }
+  // Only the program's two windows ask; any other is no window of ours.
+  if (slot == nullptr || slot->text == text) return;
+  platform_.session.giveShutdownReason(asked, text);
+  *slot = {asked, text};
 }
 
 // Windows ends the program after this without a close: the choices are saved
@@ -148,9 +164,12 @@ void TfrmMain::OnEndSession(bool ending) {
 // The answer came, so a new query will be granted: Windows must no longer show
 // the reason.
 void TfrmMain::WithdrawShutdownReason() {
-  if (!shutdownReasonAsked_ || !btnExit.enabled()) return;
-  shutdownReasonAsked_ = false;
-  platform_.session.withdrawShutdownReason(handle());
+  if (!btnExit.enabled()) return;
+  for (GivenReason& given : givenReasons_) {
+    if (given.window == 0) continue;
+    platform_.session.withdrawShutdownReason(given.window);
+    given = {};
+  }
 }
 
 void TfrmMain::StopDialogWatcher() {

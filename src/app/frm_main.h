@@ -5,6 +5,7 @@
 // touches the controls.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -64,8 +65,9 @@ class TfrmMain : public Form {
   void FormClose() override;
   void btnExitClick();
   // The end of the Windows session: refused by the close rule, with the
-  // reason given to Windows; when it comes, the choices are saved.
-  void OnQueryEndSession(bool& canEnd) override;
+  // reason given to Windows for each window it asked; when it comes, the
+  // choices are saved.
+  void OnQueryEndSession(bool& canEnd, WindowHandle asked) override;
   void OnEndSession(bool ending) override;
 
   // --- Settings (frm_main_settings.cpp) ---
@@ -83,6 +85,9 @@ class TfrmMain : public Form {
   void btnWMPClick();
   void tmrUnloadTimer();
   void OnWake() override;
+
+  // --- The taskbar button (frm_main_taskbar.cpp) ---
+  void OnTaskbarButtonCreated() override;
 
   // --- Disc arrival and removal (frm_main_discs.cpp) ---
   void OnDeviceChange(std::uint32_t event, const DeviceBroadcast* header) override;
@@ -125,6 +130,7 @@ class TfrmMain : public Form {
   // Start-up and shutdown.
   void StopDialogWatcher();
   void ShowState(int code);
+  void GiveShutdownReason(WindowHandle asked);
   void WithdrawShutdownReason();
 
   // Settings.
@@ -151,6 +157,11 @@ class TfrmMain : public Form {
   void ProcessAutoladerMessage();
   void ShowOccupiedBox();
 
+  // The taskbar button.
+  void ShowProgress();
+  void ShowFigures();
+  void AskForUser();
+
   // Players.
   void DiscoverPlayers();
   void StartPlayer(Player player);
@@ -174,9 +185,19 @@ class TfrmMain : public Form {
   // them and of the chosen player.
   std::optional<LayoutMeasures> measures_;
   JobState job_;
-  // A refused end of the session asked Windows to show a reason (where it
-  // cannot, the call failed), not yet withdrawn.
-  bool shutdownReasonAsked_ = false;
+  // When the current or last job started, as Windows writes the time (empty
+  // when it could not), and whether one did.
+  FixedText<64> jobStartedAt_{};
+  bool jobStarted_ = false;
+  bool occupiedBoxOpen_ = false;
+  // The reason each window that refused the end of the session gave Windows
+  // (where it cannot, the call failed), not yet withdrawn: the main window
+  // and the application's window are both asked.
+  struct GivenReason {
+    WindowHandle window = 0;
+    const char* text = nullptr;
+  };
+  std::array<GivenReason, 2> givenReasons_{};
   bool sessionEnded_ = false;
 };
 

@@ -13,11 +13,10 @@ constexpr const char* kOccupiedMessage =
 }  // namespace
 
 void TfrmMain::btnWMPClick() {
-  JobEvent event{JobEventKind::RippingClicked};
-  if (RadioGroup1.itemIndex() >= 0) event.player = PlayerNamed(RadioGroup1.selectedText());
-  if (cbxWriters.count() > 0) event.writer = cbxWriters.text();
-  event.managerFound = ManagerPath[0] != 0;
-  HandleJobEvent(event);
+  const JobPlayer player =
+      RadioGroup1.itemIndex() >= 0 ? PlayerNamed(RadioGroup1.selectedText()) : JobPlayer::None;
+  const std::string writer = cbxWriters.count() > 0 ? cbxWriters.text() : "";
+  HandleJobEvent(RippingClick(player, writer, ManagerPath[0] != 0));
 }
 
 void TfrmMain::tmrUnloadTimer() {
@@ -32,9 +31,7 @@ void TfrmMain::OnWake() {
   if (watch_.UnloadRequested.exchange(false)) tmrUnload.setEnabled(true);
 }
 
-void TfrmMain::ProcessAutoladerMessage() {
-  HandleJobEvent({EventOfNotice(ClassifyNotice(Notice))});
-}
+void TfrmMain::ProcessAutoladerMessage() { HandleJobEvent(EventOfNotice(Notice)); }
 
 void TfrmMain::HandleJobEvent(const JobEvent& event) {
   const JobStep step = NextJobStep(job_, event, Observe());
@@ -86,6 +83,16 @@ void TfrmMain::ApplyJobEffect(const JobEffect& effect) {
       return;
     case EffectKind::SaveChoices:
       return SaveSettings();
+    case EffectKind::ShowProgress:
+      return ShowProgress();
+    case EffectKind::AskForUser:
+      return AskForUser();
+    case EffectKind::StartFigures:
+      jobStarted_ = true;
+      platform_.system.localTime(jobStartedAt_);
+      return ShowFigures();
+    case EffectKind::ShowFigures:
+      return ShowFigures();
   }
 }
 
@@ -130,7 +137,9 @@ void TfrmMain::UnloadWriter(JobCommand action) { SendJobCommand(action); }
 // then return to Ready with the same player for another try.
 void TfrmMain::ShowOccupiedBox() {
   setTopMost(true);
+  occupiedBoxOpen_ = true;
   ui_.boxes().showMessage(handle(), application_.title, kOccupiedMessage);
+  occupiedBoxOpen_ = false;
   HandleJobEvent({JobEventKind::OccupiedBoxClosed});
   setTopMost(false);
 }

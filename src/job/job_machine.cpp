@@ -19,7 +19,8 @@ enum class Move {
   RefuseOccupied,    // another program holds the robot: say so, back to "Ready"
   EndJob,            // no more discs: "Job Done", everything enabled, the writer released
   LoadNext,          // the writer is empty again: load the next disc
-  StopQuietly,       // the unload failed: the cycle stops where it is
+  StopQuietly,       // the unload failed: the cycle stops where it is, or goes on with the
+                     // disc that came back meanwhile
   Resume,            // after a failed unload the disc is back: "Disc Loaded", the job goes on
   Recheck,           // read the robot's report again
   Halt,              // the status line stops on the conflict
@@ -27,6 +28,7 @@ enum class Move {
   DiscArrived,       // during a job the disc's arrival shows "Disc Loaded"
   NoteRemoval,       // a removal that unloads nothing
   DiscLeftEarly,     // the disc left before the load's answer: that answer unloads it
+  DiscLeftAgain,     // the disc that came back during an unload left again: nothing to show
   UnloadRemoved,     // the loaded disc left the drive: unload or reject it
   NoDevice,          // the writer's drive itself has gone
   UnloadDeclined,    // the responder declined the loaded disc: unload or reject it
@@ -40,6 +42,7 @@ enum class Move {
 
 using P = JobPhase;
 using M = Move;
+using G = JobProgress;
 
 // Rows: phases. Columns: events, in the order of JobEventKind:
 //  Ripping  LoadOk  Occupied  Refused  UnloadOk  UnloadFailed  Recheck  Terminate  Other
@@ -70,6 +73,11 @@ constexpr Move kTable[kJobPhaseCount][kJobEventKindCount] = {
     {M::Ignore, M::StrayLoad, M::Stray, M::Stray, M::LoadNext, M::StopQuietly, M::Recheck, M::Halt,
      M::Stray, M::DiscArrived, M::Ignore, M::Ignore, M::ForgetDecline, M::ManagerGone, M::KeepJob,
      M::KeepJob, M::AfterOccupiedBox},
+    /* UnloadingDiscIn: as Unloading, but should the unload fail, the disc in
+       the drive carries the job on; its leaving again shows nothing */
+    {M::Ignore, M::StrayLoad, M::Stray, M::Stray, M::LoadNext, M::StopQuietly, M::Recheck, M::Halt,
+     M::Stray, M::DiscArrived, M::DiscLeftAgain, M::DiscLeftAgain, M::ForgetDecline, M::ManagerGone,
+     M::KeepJob, M::KeepJob, M::AfterOccupiedBox},
     /* Stopped: the disc's events are still the job's while "Ripping" stays
        disabled; a removal with no arrival since the failure is the disc the
        robot could not take, now gone by hand, and unloads nothing */
@@ -80,27 +88,36 @@ constexpr Move kTable[kJobPhaseCount][kJobEventKindCount] = {
 
 // --- The effects, as the moves use them.
 
-JobEffect Effect(EffectKind kind) { return JobEffect{kind}; }
+constexpr JobEffect Effect(EffectKind kind) { return JobEffect{kind}; }
 
 // An effect of `kind` with one of its fields set.
 template <typename T>
-JobEffect Effect(EffectKind kind, T JobEffect::*field, T value) {
+constexpr JobEffect Effect(EffectKind kind, T JobEffect::*field, T value) {
   JobEffect effect{kind};
   effect.*field = value;
   return effect;
 }
 
-JobEffect Send(JobCommand command) {
+constexpr JobEffect Send(JobCommand command) {
   return Effect(EffectKind::SendCommand, &JobEffect::command, command);
 }
-JobEffect Status(EffectKind kind, int status) { return Effect(kind, &JobEffect::status, status); }
-JobEffect Memo(MemoLine line) { return Effect(EffectKind::WriteMemo, &JobEffect::line, line); }
-JobEffect WatchActive(bool on) { return Effect(EffectKind::SetWatchActive, &JobEffect::on, on); }
-JobEffect Player(JobPlayer player) {
+constexpr JobEffect Status(EffectKind kind, int status) {
+  return Effect(kind, &JobEffect::status, status);
+}
+constexpr JobEffect Memo(MemoLine line) {
+  return Effect(EffectKind::WriteMemo, &JobEffect::line, line);
+}
+constexpr JobEffect WatchActive(bool on) {
+  return Effect(EffectKind::SetWatchActive, &JobEffect::on, on);
+}
+constexpr JobEffect Player(JobPlayer player) {
   return Effect(EffectKind::StartPlayer, &JobEffect::player, player);
 }
-JobEffect KeepAwake(bool on) { return Effect(EffectKind::KeepAwake, &JobEffect::on, on); }
-JobEffect Enable(JobControl control, bool on) {
+constexpr JobEffect KeepAwake(bool on) { return Effect(EffectKind::KeepAwake, &JobEffect::on, on); }
+constexpr JobEffect ShowProgress(JobProgress progress) {
+  return Effect(EffectKind::ShowProgress, &JobEffect::progress, progress);
+}
+constexpr JobEffect Enable(JobControl control, bool on) {
   JobEffect effect = Effect(EffectKind::Enable, &JobEffect::control, control);
   effect.on = on;
   return effect;
@@ -109,50 +126,59 @@ JobEffect Enable(JobControl control, bool on) {
 // Builds one step; the state's status follows the status effects.
 class Step {
  public:
-  explicit Step(const JobState& state) { step_.next = state; }
-  Step& operator<<(const JobEffect& effect) {
+  constexpr explicit Step(const JobState& state) { step_.next = state; }
+  constexpr Step& operator<<(const JobEffect& effect) {
     if (effect.kind == EffectKind::EnterStatus || effect.kind == EffectKind::SetStatusCode)
       step_.next.status = effect.status;
     step_.effects.push(effect);
     return *this;
   }
-  Step& To(JobPhase phase) {
+  constexpr Step& To(JobPhase phase) {
     step_.next.phase = phase;
     return *this;
   }
-  JobState& State() { return step_.next; }
-  JobStep Done() const { return step_; }
+  constexpr void Progress(JobProgress progress) { step_.next.progress = progress; }
+  constexpr JobState& State() { return step_.next; }
+  constexpr JobStep& Done() { return step_; }
 
  private:
   JobStep step_;
 };
 
+// The robot answered "OK": one more disc for the figures.
+constexpr void Count(Step& step, int JobFigures::*figure) {
+  ++(step.State().figures.*figure);
+  step << Effect(EffectKind::ShowFigures);
+}
+
 // The responder stops, the status says so, nothing can be clicked until the
 // answer, and the disc's unidentified mark goes with the command that takes the
 // disc away. Only a disc the responder was armed for can have been marked.
-void SendUnload(Step& step, bool reject) {
+constexpr void SendUnload(Step& step, bool reject) {
   step << WatchActive(false) << Status(EffectKind::EnterStatus, kStatusDiscUnloading)
        << Enable(JobControl::ExitAndOptions, false) << Effect(EffectKind::ForgetUnknownDisc)
        << Send(reject ? JobCommand::Reject : JobCommand::Unload);
-  step.To(P::Unloading);
+  step.To(P::Unloading).Progress(G::GoesOn);
 }
 
-void SendLoad(Step& step) {
+constexpr void SendLoad(Step& step) {
   step << Status(EffectKind::EnterStatus, kStatusDiscLoading)
        << Enable(JobControl::ExitAndOptions, false) << Send(JobCommand::Load);
-  step.To(P::Loading);
+  step.To(P::Loading).Progress(G::GoesOn);
 }
 
 // With no manager running no answer will come: waiting for one would keep
-// "Exit" disabled for ever, so the window says why and lets the user go.
-void ManagerNotStarted(Step& step, const JobObservation& seen) {
+// "Exit" disabled for ever, so the window says why and lets the user go. A
+// job cannot go on without it; before the first job nothing stopped.
+constexpr void ManagerNotStarted(Step& step, const JobObservation& seen, bool forJob) {
   step << Status(EffectKind::EnterStatus, kStatusNoManager) << Enable(JobControl::Players, true)
        << Enable(JobControl::ExitAndOptions, true)
        << Enable(JobControl::Ripping, seen.writersListed);
   step.To(P::Idle);
+  if (forJob) step.Progress(G::CannotGoOn);
 }
 
-bool AwaitsAnswerTo(JobPhase phase, JobCommand command) {
+constexpr bool AwaitsAnswerTo(JobPhase phase, JobCommand command) {
   switch (phase) {
     case P::Idle:
       return command == JobCommand::Check;
@@ -161,6 +187,7 @@ bool AwaitsAnswerTo(JobPhase phase, JobCommand command) {
     case P::LoadingDiscLeft:
       return command == JobCommand::Load;
     case P::Unloading:
+    case P::UnloadingDiscIn:
       return command == JobCommand::Unload || command == JobCommand::Reject;
     case P::Loaded:
     case P::Stopped:
@@ -169,23 +196,24 @@ bool AwaitsAnswerTo(JobPhase phase, JobCommand command) {
   return false;
 }
 
-void StartJob(Step& step, const JobEvent& event, const JobObservation& seen) {
+constexpr void StartJob(Step& step, const JobEvent& event, const JobObservation& seen) {
   // Without a chosen player or a writer there is nothing to start: starting
   // would disable "Exit" and send nothing that could enable it again.
   if (event.player == JobPlayer::None || !seen.writersListed) return;
   // Without a manager to ask for a disc the player would start for nothing.
-  if (!event.managerFound) return ManagerNotStarted(step, seen);
-  AssignCut(step.State().writer, event.writer);
+  if (!event.managerFound) return ManagerNotStarted(step, seen, true);
+  step.State().writer = event.writer;
+  step.State().figures = JobFigures{};
   // The player and the options cannot change until the job ends: what the
   // close would save is known now, and a program ended by force keeps it.
-  step << Effect(EffectKind::SaveChoices) << Player(event.player)
-       << Enable(JobControl::Players, false) << Enable(JobControl::Ripping, false)
-       << Enable(JobControl::Exit, false);
+  step << Effect(EffectKind::SaveChoices) << Effect(EffectKind::StartFigures)
+       << Player(event.player) << Enable(JobControl::Players, false)
+       << Enable(JobControl::Ripping, false) << Enable(JobControl::Exit, false);
   SendLoad(step);
 }
 
-void Apply(Move move, Step& step, const JobState& state, const JobEvent& event,
-           const JobObservation& seen) {
+constexpr void Apply(Move move, Step& step, const JobState& state, const JobEvent& event,
+                     const JobObservation& seen) {
   const JobEffect exitOn = Enable(JobControl::Exit, true);
   switch (move) {
     case M::Ignore:
@@ -203,37 +231,45 @@ void Apply(Move move, Step& step, const JobState& state, const JobEvent& event,
       return StartJob(step, event, seen);
     case M::ArmResponder:
       // A fresh disc: whatever the responder marked before belonged to another.
-      step << Memo(MemoLine::WriterLoaded) << Effect(EffectKind::ForgetUnknownDisc)
-           << WatchActive(true) << exitOn;
-      step.To(P::Loaded);
+      step << Memo(MemoLine::WriterLoaded);
+      Count(step, &JobFigures::loaded);
+      step << Effect(EffectKind::ForgetUnknownDisc) << WatchActive(true) << exitOn;
+      step.To(P::Loaded).Progress(G::GoesOn);
       return;
     case M::UnloadLeftDisc:
       step << Memo(MemoLine::WriterLoaded);
+      Count(step, &JobFigures::loaded);
       return SendUnload(step, false);
     case M::RefuseOccupied:
       step << Status(EffectKind::SetStatusCode, kStatusReady) << Effect(EffectKind::ShowOccupiedBox)
            << exitOn;
-      step.To(P::Idle);
+      step.To(P::Idle).Progress(G::WaitsForUser);
       return;
     case M::EndJob:
       step << Enable(JobControl::Players, true) << Enable(JobControl::Ripping, seen.writersListed)
            << exitOn << Status(EffectKind::EnterStatus, kStatusJobDone)
            << Enable(JobControl::Options, true) << Send(JobCommand::Release);
-      step.To(P::Idle);
+      step.To(P::Idle).Progress(G::None);
       return;
     case M::LoadNext:
       step << Memo(MemoLine::WriterUnloaded);
+      Count(step,
+            event.command == JobCommand::Reject ? &JobFigures::rejected : &JobFigures::unloaded);
       return SendLoad(step);
     case M::StopQuietly:
-      // The disc stays in the writer and the status on "Disc Unloading";
-      // "Ripping" stays disabled, so the disc's return carries the job on.
+      // The disc stays in the writer; "Ripping" stays disabled, so the disc's
+      // return carries the job on. A disc that came back during the unload
+      // is in the drive already: its removal unloads it.
       step << Memo(MemoLine::WriterUnloaded) << exitOn;
-      step.To(P::Stopped);
+      if (state.phase == P::UnloadingDiscIn)
+        step.To(P::Loaded).Progress(G::GoesOn);
+      else
+        step.To(P::Stopped).Progress(G::WaitsForUser);
       return;
     case M::Resume:
       // The responder is not armed: no load answered for this disc.
       step << Memo(MemoLine::VolumeArrived) << Status(EffectKind::EnterStatus, kStatusDiscLoaded);
-      step.To(P::Loaded);
+      step.To(P::Loaded).Progress(G::GoesOn);
       return;
     case M::Recheck:
       step << Effect(EffectKind::StartPoll) << exitOn;
@@ -241,6 +277,7 @@ void Apply(Move move, Step& step, const JobState& state, const JobEvent& event,
     case M::Halt:
       step.State().halted = true;
       step << Effect(EffectKind::ShowConflict) << exitOn;
+      if (JobRuns(state)) step.Progress(G::CannotGoOn);
       return;
     case M::NoteArrival:
       step << Memo(MemoLine::VolumeArrived);
@@ -248,13 +285,20 @@ void Apply(Move move, Step& step, const JobState& state, const JobEvent& event,
     case M::DiscArrived:
       step << Memo(MemoLine::VolumeArrived) << Status(EffectKind::EnterStatus, kStatusDiscLoaded);
       if (state.phase == P::Loading) step.To(P::LoadingDiscIn);
+      if (state.phase == P::Unloading) step.To(P::UnloadingDiscIn);
+      step.Progress(G::GoesOn);
       return;
     case M::NoteRemoval:
       step << Memo(MemoLine::VolumeRemoved);
       return;
     case M::DiscLeftEarly:
       step << Memo(MemoLine::VolumeRemoved);
-      step.To(P::LoadingDiscLeft);
+      step.To(P::LoadingDiscLeft).Progress(G::GoesOn);
+      return;
+    case M::DiscLeftAgain:
+      // A removal while an unload is out shows nothing; the phase only
+      // forgets that the disc was back.
+      step.To(P::Unloading);
       return;
     case M::UnloadRemoved:
       step << Memo(MemoLine::VolumeRemoved);
@@ -265,6 +309,7 @@ void Apply(Move move, Step& step, const JobState& state, const JobEvent& event,
       step << Memo(MemoLine::VolumeRemoved) << Status(EffectKind::EnterStatus, kStatusNoDevice)
            << Enable(JobControl::Ripping, false);
       if (state.phase == P::LoadingDiscIn) step.To(P::Loading);
+      if (JobRuns(state)) step.Progress(G::CannotGoOn);
       return;
     case M::UnloadDeclined:
       return SendUnload(step, seen.rejectUnknown);
@@ -272,7 +317,8 @@ void Apply(Move move, Step& step, const JobState& state, const JobEvent& event,
       step << WatchActive(false) << Effect(EffectKind::ForgetUnknownDisc);
       return;
     case M::ManagerGone:
-      if (AwaitsAnswerTo(state.phase, event.command)) ManagerNotStarted(step, seen);
+      if (AwaitsAnswerTo(state.phase, event.command))
+        ManagerNotStarted(step, seen, state.phase != P::Idle);
       return;
     case M::ShowReady:
       // With "Ripping" enabled the disc of a stopped job is no longer the job's.
@@ -298,22 +344,77 @@ void Apply(Move move, Step& step, const JobState& state, const JobEvent& event,
       if (state.status == kStatusReady)
         step << Enable(JobControl::Ripping, seen.writersListed)
              << Status(EffectKind::SetStatusText, kStatusReady);
+      // The job never started: nothing waits for the user any more.
+      if (state.phase == P::Idle && state.progress == G::WaitsForUser) step.Progress(G::None);
       return;
   }
 }
 
+constexpr bool NeedsUser(JobProgress progress) {
+  return progress == G::WaitsForUser || progress == G::CannotGoOn;
+}
+
+constexpr JobStep Decide(const JobState& state, const JobEvent& event, const JobObservation& seen) {
+  Step step(state);
+  const Move move = kTable[static_cast<int>(state.phase)][static_cast<int>(event.kind)];
+  Apply(move, step, state, event, seen);
+  JobStep& done = step.Done();
+  // First of all, in this order: a send pumps messages, and an answer that
+  // ends the job inside it must find the PC already kept awake, and release
+  // it after; and whether the user must be called is decided before anything
+  // (the "Occupied" box) brings the window forward.
+  const JobProgress before = state.progress;
+  const JobProgress after = done.next.progress;
+  if ((after != before && NeedsUser(after)) || move == M::EndJob)
+    done.effects.pushFront(Effect(EffectKind::AskForUser));
+  if (after != before) done.effects.pushFront(ShowProgress(after));
+  if (KeepsAwake(after) != KeepsAwake(before)) done.effects.pushFront(KeepAwake(KeepsAwake(after)));
+  return done;
+}
+
+// The longest step over every phase, event, progress and observation, with
+// the values of the state and the event that any move reads; one more than
+// the capacity when a step did not fit.
+constexpr std::size_t LongestStep() {
+  constexpr JobCommand kCommands[] = {JobCommand::Load, JobCommand::Unload, JobCommand::Reject,
+                                      JobCommand::Release, JobCommand::Check};
+  std::size_t longest = 0;
+  JobState state;
+  for (int phase = 0; phase < kJobPhaseCount; ++phase) {
+    state.phase = static_cast<JobPhase>(phase);
+    for (int progress = 0; progress < 4; ++progress) {
+      state.progress = static_cast<JobProgress>(progress);
+      for (int flags = 0; flags < 16; ++flags) {
+        state.halted = (flags & 1) != 0;
+        state.status = (flags & 2) != 0 ? kStatusReady : kStatusDiscLoading;
+        const JobObservation seen{(flags & 4) != 0, (flags & 8) != 0};
+        for (int kind = 0; kind < kJobEventKindCount; ++kind) {
+          JobEvent event(static_cast<JobEventKind>(kind));
+          // Only a click and a manager not started carry choices that a move reads.
+          const bool choices = event.kind == JobEventKind::RippingClicked ||
+                               event.kind == JobEventKind::CommandNotStarted;
+          for (int variant = 0; variant < (choices ? 5 : 1); ++variant) {
+            event.command = kCommands[variant];
+            event.player = variant % 2 == 0 ? JobPlayer::ITunes : JobPlayer::None;
+            event.managerFound = variant < 3;
+            const JobEffects effects = Decide(state, event, seen).effects;
+            if (effects.overflowed()) return JobEffects::kCapacity + 1;
+            if (effects.size() > longest) longest = effects.size();
+          }
+        }
+      }
+    }
+  }
+  return longest;
+}
+
+static_assert(LongestStep() == JobEffects::kCapacity,
+              "the effect list must hold exactly the longest step the machine makes");
+
 }  // namespace
 
 JobStep NextJobStep(const JobState& state, const JobEvent& event, const JobObservation& seen) {
-  Step step(state);
-  Apply(kTable[static_cast<int>(state.phase)][static_cast<int>(event.kind)], step, state, event,
-        seen);
-  JobStep done = step.Done();
-  // First of all: a send pumps messages, and an answer that ends the job
-  // inside it must find the PC already kept awake, and release it after.
-  const bool awake = KeepsAwake(done.next.phase);
-  if (awake != KeepsAwake(state.phase)) done.effects.pushFront(KeepAwake(awake));
-  return done;
+  return Decide(state, event, seen);
 }
 
 }  // namespace sc

@@ -28,10 +28,11 @@ enum class JobPhase {
   Loaded,           // a disc is in the writer: the manager reported it loaded (the responder
                     // is armed), or it came back into the drive after the job had stopped
   Unloading,        // an unload or a reject is out
+  UnloadingDiscIn,  // an unload or a reject is out and the disc came back into the drive
   Stopped,          // the unload failed: the disc stays in the writer, nothing is out, and
                     // the disc's return to the drive carries the job on
 };
-constexpr int kJobPhaseCount = 7;
+constexpr int kJobPhaseCount = 8;
 
 enum class JobPlayer { None, WindowsMediaPlayer, ITunes };
 
@@ -40,11 +41,29 @@ enum class JobCommand { Load, Unload, Reject, Release, Check };
 // The manager's action word for a command.
 const char* ActionOf(JobCommand command);
 
+// Whether the job goes on by itself, as the taskbar button shows it from
+// afar; the PC is kept awake exactly while it does.
+enum class JobProgress {
+  None,          // no job, "Job Done", or the job never started
+  GoesOn,        // loads, rips and unloads follow each other
+  WaitsForUser,  // the "Occupied" box is open, or a failed unload stopped the cycle
+  CannotGoOn,    // the drive has gone, another program took the robot, or no manager
+};
+
+// The discs of the current or last job, counted from the robot's answers.
+struct JobFigures {
+  int loaded = 0;
+  int unloaded = 0;  // to the output
+  int rejected = 0;  // to the reject bin
+};
+
 struct JobState {
   JobPhase phase = JobPhase::Idle;
   int status = kStatusInitializing;  // the status code the window shows
   bool halted = false;               // "Terminate" came: the status line stays on the conflict
   FixedText<128> writer{};           // the job's writer, fixed when the job starts
+  JobProgress progress = JobProgress::None;
+  JobFigures figures{};
 };
 
 enum class JobEventKind {
@@ -69,15 +88,16 @@ enum class JobEventKind {
 constexpr int kJobEventKindCount = 17;
 
 struct JobEvent {
-  JobEvent() = default;
-  JobEvent(JobEventKind eventKind) : kind(eventKind) {}  // NOLINT: events read as their kind
+  constexpr JobEvent() = default;
+  constexpr JobEvent(JobEventKind eventKind)
+      : kind(eventKind) {}  // NOLINT: events read as their kind
 
   JobEventKind kind = JobEventKind::OtherNotice;
   // RippingClicked:
   JobPlayer player = JobPlayer::None;  // None: no player item selected
-  std::string writer;                  // the selected writer's text
+  FixedText<128> writer{};             // the selected writer's text, cut as the job keeps it
   bool managerFound = true;            // the manager's path is known
-  // CommandNotStarted:
+  // CommandNotStarted: the command; UnloadOk: Reject when the answer was a reject's.
   JobCommand command = JobCommand::Load;
 };
 
@@ -114,11 +134,15 @@ enum class EffectKind {
   StartPoll,          // read the robot's report again
   KeepAwake,          // the PC must not sleep on idle (`on`), or may again
   SaveChoices,        // store the player and the options as the close does
+  ShowProgress,       // the taskbar button shows `progress`
+  AskForUser,         // flash the taskbar button, unless the program is in front already
+  StartFigures,       // a job starts: its figures count from zero, from now
+  ShowFigures,        // the job's figures changed
 };
 
 struct JobEffect {
-  JobEffect() = default;
-  explicit JobEffect(EffectKind effectKind) : kind(effectKind) {}
+  constexpr JobEffect() = default;
+  constexpr explicit JobEffect(EffectKind effectKind) : kind(effectKind) {}
 
   EffectKind kind = EffectKind::WriteMemo;
   JobCommand command = JobCommand::Load;
@@ -127,16 +151,34 @@ struct JobEffect {
   JobControl control = JobControl::Exit;
   bool on = false;
   MemoLine line = MemoLine::WriterLoaded;
+  JobProgress progress = JobProgress::None;
 };
 
-// A step makes at most this many effects; the list lives in place.
+// The effects of one step, in place. The capacity is the longest step the
+// machine can make, which job_machine.cpp checks at compile time; a push past
+// it is refused and marks the list, so that the check sees it.
 class JobEffects {
  public:
-  static constexpr std::size_t kCapacity = 10;
-  void push(const JobEffect& effect);
+  static constexpr std::size_t kCapacity = 11;
+  constexpr void push(const JobEffect& effect) {
+    if (size_ == kCapacity) {
+      overflowed_ = true;
+      return;
+    }
+    items_[size_++] = effect;
+  }
   // Before every effect already in the list.
-  void pushFront(const JobEffect& effect);
-  std::size_t size() const { return size_; }
+  constexpr void pushFront(const JobEffect& effect) {
+    if (size_ == kCapacity) {
+      overflowed_ = true;
+      return;
+    }
+    for (std::size_t i = size_; i > 0; --i) items_[i] = items_[i - 1];
+    items_[0] = effect;
+    ++size_;
+  }
+  constexpr std::size_t size() const { return size_; }
+  constexpr bool overflowed() const { return overflowed_; }
   const JobEffect* begin() const { return items_.data(); }
   const JobEffect* end() const { return items_.data() + size_; }
   const JobEffect& operator[](std::size_t i) const { return items_[i]; }
@@ -144,6 +186,7 @@ class JobEffects {
  private:
   std::array<JobEffect, kCapacity> items_{};
   std::size_t size_ = 0;
+  bool overflowed_ = false;
 };
 
 struct JobStep {
@@ -159,18 +202,22 @@ JobStep NextJobStep(const JobState& state, const JobEvent& event, const JobObser
 
 // A job runs from its first load until it ends, one way or another; a job
 // whose unload failed still owns its writer.
-bool JobRuns(const JobState& state);
+constexpr bool JobRuns(const JobState& state) { return state.phase != JobPhase::Idle; }
 
-// The PC is kept awake while the robot or the player works for a job: from
-// the first load until the job ends or stops.
-bool KeepsAwake(JobPhase phase);
+// The PC is kept awake while the job goes on by itself: from the first load
+// until it ends, stops, or cannot go on without a person.
+constexpr bool KeepsAwake(JobProgress progress) { return progress == JobProgress::GoesOn; }
 
 // The writer whose drive the disc events concern: during a job its own, fixed
 // at its start whatever the list holds since; otherwise the selected one.
 std::string WatchedWriter(const JobState& state, const std::string& selectedWriter);
 
 // A manager notice from the "Autoloader" as a job event.
-JobEventKind EventOfNotice(NoticeKind kind);
+JobEvent EventOfNotice(const ManagerNotice& notice);
+
+// A click on "Ripping" with `player` chosen (None: no item selected), the
+// selected writer ("" when the list is empty) and whether the manager is known.
+JobEvent RippingClick(JobPlayer player, const std::string& writer, bool managerFound);
 
 // The manager could not be started for `command`.
 JobEvent NotStarted(JobCommand command);

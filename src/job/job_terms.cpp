@@ -1,7 +1,5 @@
 // The machine's vocabulary: command words, memo lines, names for pictures and
 // messages, and the small questions the window asks of a state.
-#include <cassert>
-
 #include "job/job_machine.h"
 #include "player/player_discovery.h"
 
@@ -19,28 +17,11 @@ const char* TextOf(MemoLine line) {
   return kLines[static_cast<int>(line)];
 }
 
-void JobEffects::push(const JobEffect& effect) {
-  // The moves make at most nine effects; a longer list is a fault in them,
-  // which the table test meets first.
-  assert(size_ < kCapacity);
-  if (size_ < kCapacity) items_[size_++] = effect;
-}
-
-void JobEffects::pushFront(const JobEffect& effect) {
-  assert(size_ < kCapacity);
-  if (size_ == kCapacity) return;
-  for (std::size_t i = size_; i > 0; --i) items_[i] = items_[i - 1];
-  items_[0] = effect;
-  ++size_;
-}
-
-bool JobRuns(const JobState& state) { return state.phase != JobPhase::Idle; }
-
-bool KeepsAwake(JobPhase phase) { return phase != JobPhase::Idle && phase != JobPhase::Stopped; }
-
 std::string WatchedWriter(const JobState& state, const std::string& selectedWriter) {
   return JobRuns(state) ? sc::TextOf(state.writer) : selectedWriter;
 }
+
+namespace {
 
 JobEventKind EventOfNotice(NoticeKind kind) {
   switch (kind) {
@@ -62,6 +43,23 @@ JobEventKind EventOfNotice(NoticeKind kind) {
       break;
   }
   return JobEventKind::OtherNotice;
+}
+
+}  // namespace
+
+JobEvent EventOfNotice(const ManagerNotice& notice) {
+  JobEvent event(EventOfNotice(ClassifyNotice(notice)));
+  // The figures count what the robot says it did with the disc.
+  if (ActionIs(notice, "reject")) event.command = JobCommand::Reject;
+  return event;
+}
+
+JobEvent RippingClick(JobPlayer player, const std::string& writer, bool managerFound) {
+  JobEvent event(JobEventKind::RippingClicked);
+  event.player = player;
+  AssignCut(event.writer, writer);
+  event.managerFound = managerFound;
+  return event;
 }
 
 JobEvent NotStarted(JobCommand command) {
@@ -86,7 +84,8 @@ std::vector<CommandPair> CommandPairs(JobCommand command, const std::string& cal
 
 const char* NameOf(JobPhase phase) {
   static const char* const kNames[kJobPhaseCount] = {
-      "Idle", "Loading", "LoadingDiscIn", "LoadingDiscLeft", "Loaded", "Unloading", "Stopped"};
+      "Idle",   "Loading",   "LoadingDiscIn",   "LoadingDiscLeft",
+      "Loaded", "Unloading", "UnloadingDiscIn", "Stopped"};
   return kNames[static_cast<int>(phase)];
 }
 
@@ -113,6 +112,11 @@ const char* NameOf(JobControl control) {
 const char* NameOf(JobPlayer player) {
   static const char* const kNames[] = {"none", "wmp", "itunes"};
   return kNames[static_cast<int>(player)];
+}
+
+const char* NameOf(JobProgress progress) {
+  static const char* const kNames[] = {"none", "goes on", "waits", "cannot go on"};
+  return kNames[static_cast<int>(progress)];
 }
 
 const char* NameOf(MemoLine line) {
@@ -154,6 +158,14 @@ std::string Describe(const JobEffect& effect) {
       return effect.on ? "+awake" : "-awake";
     case EffectKind::SaveChoices:
       return "save";
+    case EffectKind::ShowProgress:
+      return std::string("taskbar ") + NameOf(effect.progress);
+    case EffectKind::AskForUser:
+      return "flash";
+    case EffectKind::StartFigures:
+      return "new figures";
+    case EffectKind::ShowFigures:
+      return "figures";
   }
   return "?";
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "job/taskbar_face.h"
 #include "job/volume_event.h"
 #include "player/player_discovery.h"
 #include "robot/manager_locator.h"
@@ -10,6 +11,11 @@
 #include "settings/settings_store.h"
 
 namespace sc::testing {
+
+namespace {
+// The stand-in window's handle, as the shell and the taskbar see it.
+constexpr WindowHandle kWindow = 1;
+}  // namespace
 
 // The window's start: the players found, the saved one chosen, every option
 // on (the first run's defaults), then "Check" to the manager.
@@ -62,7 +68,7 @@ void MachineStage::Deliver(const WalkEvent& event) {
       return ClickRipping();
     case EventKind::ClickExit:
       // The close lets the PC sleep again, as the window's does.
-      if (exit_ && KeepsAwake(job_.phase)) sim_.session.keepAwake(false);
+      if (exit_ && KeepsAwake(job_.progress)) sim_.session.keepAwake(false);
       closed_ = exit_;
       return;
     case EventKind::ClickRadio:
@@ -94,6 +100,10 @@ void MachineStage::Deliver(const WalkEvent& event) {
       report_.reset();
       return PutRobotValue(sim_, event);
   }
+}
+
+TaskbarProgress MachineStage::Face::Taskbar() const {
+  return stage_.sim_.taskbar.progress(kWindow);
 }
 
 void MachineStage::Handle(const JobEvent& event) {
@@ -142,6 +152,16 @@ void MachineStage::Apply(const JobEffect& effect) {
       return;
     case EffectKind::SaveChoices:
       return SaveChoices();
+    case EffectKind::ShowProgress:
+      sim_.taskbar.setProgress(kWindow, TaskbarShows(effect.progress));
+      return;
+    case EffectKind::AskForUser:
+      if (!sim_.taskbar.programInForeground()) sim_.taskbar.flash(kWindow);
+      return;
+    case EffectKind::StartFigures:
+    case EffectKind::ShowFigures:
+      sim_.taskbar.setTooltip(kWindow, FiguresTooltip(job_.figures, "").c_str());
+      return;
   }
 }
 
@@ -175,7 +195,7 @@ void MachineStage::Enable(JobControl control, bool on) {
 bool MachineStage::RunManager(const std::vector<CommandPair>& pairs) {
   const std::optional<std::string> line = BuildManagerCommand(pairs);
   if (managerPath_.empty() || !line) return false;
-  return sim_.shell.execute(1, "open", managerPath_.c_str(), line->c_str(), "", kSwHide) >
+  return sim_.shell.execute(kWindow, "open", managerPath_.c_str(), line->c_str(), "", kSwHide) >
          kShellStarted;
 }
 
@@ -194,7 +214,7 @@ void MachineStage::Receive(const std::vector<std::uint8_t>& payload) {
 
 void MachineStage::HandOnNotice() {
   NoticeHandedOn();
-  if (SourceIs(notice_, "Autoloader")) Handle(EventOfNotice(ClassifyNotice(notice_)));
+  if (SourceIs(notice_, "Autoloader")) Handle(EventOfNotice(notice_));
 }
 
 // The report read last stands until the robot software writes again: reading
@@ -225,11 +245,8 @@ void MachineStage::Volume(std::uint32_t event, const DeviceBroadcast* header) {
 
 void MachineStage::ClickRipping() {
   if (!ripping_) return;
-  JobEvent event(JobEventKind::RippingClicked);
-  if (selected_ >= 0) event.player = PlayerNamed(players_[selected_]);
-  if (!writers_.empty()) event.writer = writers_.front();
-  event.managerFound = !managerPath_.empty();
-  Handle(event);
+  Handle(RippingClick(selected_ >= 0 ? PlayerNamed(players_[selected_]) : JobPlayer::None,
+                      writers_.empty() ? "" : writers_.front(), !managerPath_.empty()));
 }
 
 // The responder, with "Always rip unidentified CD" cleared, meets the

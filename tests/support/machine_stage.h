@@ -43,6 +43,7 @@ class MachineStage final : public WalkStage {
     }
     bool OptionChecked(int index) const override { return stage_.optionChecked_[index % 3]; }
     bool Closed() const override { return stage_.closed_; }
+    TaskbarProgress Taskbar() const override;
 
    private:
     const MachineStage& stage_;

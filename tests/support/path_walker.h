@@ -106,7 +106,8 @@ class WindowStage final : public WalkStage, public MainWindowRig {
 
   class FormFace final : public WalkFace {
    public:
-    explicit FormFace(const std::unique_ptr<TfrmMain>& form) : form_(form) {}
+    FormFace(const std::unique_ptr<TfrmMain>& form, const sim::SimTaskbar& taskbar)
+        : form_(form), taskbar_(taskbar) {}
     bool ExitEnabled() const override { return form_->btnExit.enabled(); }
     bool RippingEnabled() const override { return form_->btnWMP.enabled(); }
     int StatusCode() const override { return form_->StatusCode; }
@@ -121,10 +122,12 @@ class WindowStage final : public WalkStage, public MainWindowRig {
       return boxes[index % 3]->checked();
     }
     bool Closed() const override { return form_->isClosed(); }
+    TaskbarProgress Taskbar() const override { return taskbar_.progress(form_->handle()); }
 
    private:
     const std::unique_ptr<TfrmMain>& form_;
-  } face_{form};
+    const sim::SimTaskbar& taskbar_;
+  } face_{form, sim.taskbar};
 };
 
 // The simulated machine a walk starts on: the players, the saved player, the

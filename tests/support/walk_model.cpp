@@ -89,7 +89,7 @@ const char* NameOf(Invariant invariant) {
       "the status text agrees with the status code",
       "a job the robot ends releases its writer",
       "an enabled \"Ripping\" starts a job",
-      "the PC is kept awake exactly while a job runs",
+      "the PC is kept awake while the job goes on, and the taskbar says so",
       "a job's start saves the choices",
   };
   return kNames[static_cast<int>(invariant)];
@@ -129,6 +129,11 @@ void WalkModel::BeforeEvent(const WalkWorld& world, const WalkEvent& event) {
   // Any removal counts, seen arriving or not: the broadcast of its arrival
   // may have named several drives and been passed over.
   if (loadOut && event.kind == EventKind::VolumeLeaves && !driveGone) leftDuringLoad_ = true;
+  const bool unloadOut = writers && (Outstanding() == "unload" || Outstanding() == "reject");
+  if (unloadOut && event.kind == EventKind::VolumeArrives) arrivedDuringUnload_ = true;
+  if (unloadOut && (event.kind == EventKind::VolumeLeaves || driveGone))
+    arrivedDuringUnload_ = false;
+  if (writers && driveGone) troubled_ = true;
   // The disc an unload could not take comes back: the job goes on.
   const bool stoppedDrive = stoppedWithDisc_ && event.drive == writerDrive_;
   if (stoppedDrive && event.kind == EventKind::VolumeArrives && !world.face.RippingEnabled()) {
@@ -142,6 +147,7 @@ void WalkModel::BeforeEvent(const WalkWorld& world, const WalkEvent& event) {
 void WalkModel::NoticeArrives(const WalkWorld& world, const NoticeFields& notice) {
   AbsorbCalls(world, false);
   if (notice.source != "Autoloader") return;
+  if (notice.action == "Terminate" && jobActive_) troubled_ = true;
   // "Check" is answered by whatever the manager says first; an unload and a
   // reject both end by taking the disc out, and either notice ends either.
   const auto isUnload = [](const std::string& a) { return a == "unload" || a == "reject"; };
@@ -163,8 +169,10 @@ void WalkModel::NoticeArrives(const WalkWorld& world, const NoticeFields& notice
       refusalNeedsRelease_ = notice.detail != "Occupied";
     }
   } else if ((action == "unload" || action == "reject") && !ok) {
-    jobActive_ = false;
-    stoppedWithDisc_ = true;
+    // The disc is in the writer; it stops the job unless it came back into
+    // the drive meanwhile, whose removal then unloads it.
+    jobActive_ = arrivedDuringUnload_;
+    stoppedWithDisc_ = !arrivedDuringUnload_;
     disc_ = Disc::Loaded;
   }
 }
@@ -234,6 +242,7 @@ void WalkModel::AbsorbCalls(const WalkWorld& world, bool byRippingClick) {
   jobStartedByClick_ |= startsJob;
   if (startsJob) {
     stoppedWithDisc_ = false;
+    troubled_ = false;
     CheckChoicesSaved(world);
   }
 
@@ -264,6 +273,7 @@ void WalkModel::Sent(const WalkWorld& world, const sim::ShellCall& call, const C
     if (startsJob) {
       jobActive_ = true;
       disc_ = Disc::None;
+      arrivedDuringUnload_ = false;
     } else if (!jobActive_) {
       Flag(Invariant::CommandsNeedAJob, "load outside a job", "a load was sent outside a job");
     } else if (byRippingClick) {
@@ -274,6 +284,7 @@ void WalkModel::Sent(const WalkWorld& world, const sim::ShellCall& call, const C
     writerDrive_ = command.target.empty() ? 0 : command.target[0];
   } else if (action == "unload" || action == "reject") {
     ++unloadsSent_;
+    arrivedDuringUnload_ = false;
     if (!jobActive_)
       Flag(Invariant::CommandsNeedAJob, action + " outside a job",
            "a" + std::string(action == "unload" ? "n " : " ") + action + " was sent outside a job");
@@ -334,10 +345,16 @@ void WalkModel::CheckState(const WalkWorld& world, int boxesOpen) {
   // With "Ripping" enabled a disc's return is no longer the stopped job's.
   if (face.RippingEnabled()) stoppedWithDisc_ = false;
   const bool jobRuns = jobActive_ && !face.Closed();
-  if (world.session.awake() != jobRuns)
-    Flag(Invariant::AwakeExactlyInAJob, jobRuns ? "job runs, PC may sleep" : "awake, no job",
-         std::string("the PC is ") + (world.session.awake() ? "" : "not ") + "kept awake while " +
-             (jobRuns ? "a job runs" : "no job runs"));
+  const bool awake = world.session.awake();
+  if (awake ? !jobRuns : jobRuns && !troubled_)
+    Flag(Invariant::AwakeWhileJobGoesOn, jobRuns ? "job runs, PC may sleep" : "awake, no job",
+         std::string("the PC is ") + (awake ? "" : "not ") + "kept awake while " +
+             (jobRuns ? "a job runs and nothing held it up" : "no job runs"));
+  // Decided in one place: a window that shows one and not the other is wrong.
+  if (!face.Closed() && awake != (face.Taskbar() == TaskbarProgress::Indeterminate))
+    Flag(Invariant::AwakeWhileJobGoesOn, "taskbar and keep-awake disagree",
+         std::string("the PC is ") + (awake ? "" : "not ") + "kept awake and the taskbar shows " +
+             std::to_string(static_cast<int>(face.Taskbar())));
   const std::string text = face.StatusText();
   // While a box is open its OK button is the way out.
   if (boxesOpen == 0 && !face.ExitEnabled() && outstanding_.size() != 1) {

@@ -27,7 +27,8 @@ enum class Invariant {
   StatusLineAgrees,       // the status text is the status code's text
   JobEndReleasesWriter,   // a job the robot ends releases its writer
   RippingStartsAJob,      // an enabled "Ripping" starts a job, or says why it cannot
-  AwakeExactlyInAJob,     // the PC is kept awake exactly while a job runs
+  AwakeWhileJobGoesOn,    // the PC is kept awake only in a job, throughout an untroubled one,
+                          // and exactly while the taskbar shows the job going on
   JobStartSavesChoices,   // the choices are in the registry once a job has started
 };
 constexpr int kInvariantCount = 12;
@@ -56,6 +57,8 @@ class WalkFace {
   virtual bool OptionChecked(int index) const = 0;
   // The window has closed: whatever ran has ended with it.
   virtual bool Closed() const = 0;
+  // What the program's taskbar button shows.
+  virtual TaskbarProgress Taskbar() const = 0;
 };
 
 // What the model may look at.
@@ -118,6 +121,12 @@ class WalkModel {
   bool arrivedDuringLoad_ = false;
   bool leftDuringLoad_ = false;
   bool answerNeedsUnload_ = false;
+  // The disc came back into the writer's drive while an unload awaited its
+  // answer: should the unload fail, the disc's removal carries the job on.
+  bool arrivedDuringUnload_ = false;
+  // Since the job started, something held it up that may let the PC sleep:
+  // another program took the robot ("Terminate") or the writer's drive went.
+  bool troubled_ = false;
   // A load refused for good must release the writer.
   bool refusalNeedsRelease_ = false;
   std::size_t releasesSent_ = 0;

@@ -20,12 +20,9 @@ std::vector<JobEvent> EventsOfKind(JobEventKind kind) {
       events.push_back(NotStarted(command));
     return events;
   }
-  JobEvent event(kind);
-  if (kind == JobEventKind::RippingClicked) {
-    event.player = JobPlayer::WindowsMediaPlayer;
-    event.writer = "E:";
-  }
-  return {event};
+  if (kind == JobEventKind::RippingClicked)
+    return {RippingClick(JobPlayer::WindowsMediaPlayer, "E:", true)};
+  return {JobEvent(kind)};
 }
 
 // The event, and the commands it sends: the window's observation can choose

@@ -55,9 +55,9 @@ bool Form::close() {
   return true;
 }
 
-bool Form::queryEndSession() {
+bool Form::queryEndSession(WindowHandle asked) {
   bool canEnd = true;
-  OnQueryEndSession(canEnd);
+  OnQueryEndSession(canEnd, asked);
   return canEnd;
 }
 

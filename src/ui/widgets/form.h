@@ -66,10 +66,14 @@ class Form {
   // A close request from any path (close box, Alt+F4, system menu, a button):
   // the close query decides; if allowed, FormClose runs and the window goes.
   bool close();
-  // The system asks whether the session may end: the form's answer.
-  bool queryEndSession();
+  // The system asks `asked`, the main window or the application's window,
+  // whether the session may end: the form's answer.
+  bool queryEndSession(WindowHandle asked);
+  bool queryEndSession() { return queryEndSession(handle()); }
   // The session ends now (`ending`), or a query that was granted was cancelled.
   void endSession(bool ending) { OnEndSession(ending); }
+  // The taskbar made the program's button anew (Explorer restarted).
+  void taskbarButtonCreated() { OnTaskbarButtonCreated(); }
   bool isClosed() const { return closed_; }
 
   // The controls and timers in creation order, for the backend.
@@ -98,9 +102,14 @@ class Form {
   // for the window thread. It carries nothing; the form looks at its flags.
   virtual void OnWake() {}
   // Whether the session may end: by default the close query decides.
-  virtual void OnQueryEndSession(bool& canEnd) { FormCloseQuery(canEnd); }
+  virtual void OnQueryEndSession(bool& canEnd, WindowHandle asked) {
+    (void)asked;
+    FormCloseQuery(canEnd);
+  }
   // The session ends: the program is ended after this returns, with no close.
   virtual void OnEndSession(bool ending) { (void)ending; }
+  // What the button showed is gone with it.
+  virtual void OnTaskbarButtonCreated() {}
 
  protected:
   void addControl(Control& control) { controls_.push_back(&control); }

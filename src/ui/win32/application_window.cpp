@@ -15,9 +15,12 @@ HWND hwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 
 }  // namespace
 
-ApplicationWindow::ApplicationWindow(const std::atomic<WindowHandle>& mainWindow,
+ApplicationWindow::ApplicationWindow(const std::atomic<WindowHandle>& mainWindow, Form& form,
                                      std::function<void(const std::string&)> showFailure)
-    : mainWindow_(mainWindow), showFailure_(std::move(showFailure)) {}
+    : mainWindow_(mainWindow),
+      form_(form),
+      showFailure_(std::move(showFailure)),
+      taskbarButtonCreated_(RegisterWindowMessageA("TaskbarButtonCreated")) {}
 
 ApplicationWindow::~ApplicationWindow() {
   if (handle_ != 0) DestroyWindow(hwnd(handle_));
@@ -55,7 +58,9 @@ std::intptr_t ApplicationWindow::handleMessage(WindowHandle window, std::uint32_
       if (main != nullptr) SendMessageA(main, WM_CLOSE, 0, 0);
       return 0;
     case WM_QUERYENDSESSION:
-      if (main != nullptr) return SendMessageA(main, WM_QUERYENDSESSION, wParam, lParam);
+      // Windows asks this window too: it answers as the main window does,
+      // and a reason for a refusal is given for it.
+      if (main != nullptr) return form_.queryEndSession(handle_) ? TRUE : FALSE;
       break;
     case WM_ENDSESSION:
       // Windows may end the process once any of its windows has returned
@@ -69,6 +74,12 @@ std::intptr_t ApplicationWindow::handleMessage(WindowHandle window, std::uint32_
       sizeChanged(wParam);
       break;
     default:
+      // Explorer started again: what the button showed is gone. A message
+      // forged by another program only shows the same state once more.
+      if (message == taskbarButtonCreated_ && taskbarButtonCreated_ != 0 && main != nullptr) {
+        form_.taskbarButtonCreated();
+        return 0;
+      }
       break;
   }
   return defaultHandling(window, message, wParam, lParam);

@@ -2,9 +2,10 @@
 // title, zero-sized and never drawn. It owns the main window, so the taskbar
 // shows one button for the program, captioned with the title, and the only
 // window captioned as the form is the main window that the robot manager
-// looks for. It decides nothing: a close or an end-session query goes to the
-// main window and its closing rule, activating it activates the main window,
-// and minimizing it hides the main window until it is restored.
+// looks for. It decides nothing: a close goes to the main window and its
+// closing rule, an end-session query and the taskbar's "TaskbarButtonCreated"
+// go to the form, activating it activates the main window, and minimizing it
+// hides the main window until it is restored.
 #pragma once
 
 #include <atomic>
@@ -12,14 +13,16 @@
 #include <functional>
 #include <string>
 
+#include "ui/widgets/form.h"
 #include "ui/win32/window_procedure.h"
 
 namespace sc {
 
 class ApplicationWindow : public MessageHandler {
  public:
-  // `mainWindow` holds the main window's handle, 0 while there is none.
-  ApplicationWindow(const std::atomic<WindowHandle>& mainWindow,
+  // `mainWindow` holds the main window's handle, 0 while there is none; the
+  // form is reached only while the main window is there.
+  ApplicationWindow(const std::atomic<WindowHandle>& mainWindow, Form& form,
                     std::function<void(const std::string&)> showFailure);
   ~ApplicationWindow() override;
 
@@ -40,7 +43,10 @@ class ApplicationWindow : public MessageHandler {
   bool activateMainWindow();
 
   const std::atomic<WindowHandle>& mainWindow_;
+  Form& form_;
   std::function<void(const std::string&)> showFailure_;
+  // Registered by name: every program that asks gets the same number.
+  const std::uint32_t taskbarButtonCreated_;
   WindowHandle handle_ = 0;
   bool minimized_ = false;
 };

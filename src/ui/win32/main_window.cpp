@@ -187,7 +187,7 @@ std::intptr_t MainWindow::handleMessage(WindowHandle window, std::uint32_t messa
       form_.close();
       return 0;
     case WM_QUERYENDSESSION:
-      return form_.queryEndSession() ? TRUE : FALSE;
+      return form_.queryEndSession(handle_) ? TRUE : FALSE;
     case WM_ENDSESSION:
       form_.endSession(wParam != FALSE);
       return 0;

@@ -62,7 +62,7 @@ void Win32Ui::attach(Form& form) {
   auto showFailure = [impl](const std::string& message) {
     impl->boxes->showError(impl->title, message);
   };
-  impl_->application = std::make_unique<ApplicationWindow>(impl_->mainWindow, showFailure);
+  impl_->application = std::make_unique<ApplicationWindow>(impl_->mainWindow, form, showFailure);
   impl_->application->create(impl_->title);
 
   MainWindowSetup setup;

@@ -10,6 +10,9 @@ namespace {
 
 constexpr std::uint32_t kDriveE = 1u << 4;
 constexpr const char* kReason = "give Spoolcat waits for the disc robot to answer a command.";
+constexpr const char* kBoxReason = "give A Spoolcat message waits for you to click OK.";
+// The application's window, which stands for the program on the taskbar.
+constexpr WindowHandle kTaskbarWindow = 0x7001;
 
 class SessionTest : public MainWindowTest {
  protected:
@@ -35,20 +38,37 @@ TEST_F(SessionTest, AStoppedJobsDiscComingBackKeepsThePcAwakeAgainAndCarriesTheJ
   EXPECT_EQ(LastManagerCommand(), "--caller Spoolcat: --action load --target E: Writer 1");
 }
 
-// The end of the session follows the close rule; a refusal tells Windows
-// why, once, and the reason goes when the robot's answer lets the user go.
+// The end of the session follows the close rule, asked of both windows; a
+// refusal tells Windows why, once a window, and the reasons go when the
+// robot's answer lets the user go.
 TEST_F(SessionTest, TheEndOfTheSessionIsRefusedWithAReasonWhileACommandIsOut) {
   StartReady();
   EXPECT_TRUE(form->queryEndSession());
+  EXPECT_TRUE(form->queryEndSession(kTaskbarWindow));
   form->btnWMP.click();
   EXPECT_FALSE(form->queryEndSession());
+  EXPECT_FALSE(form->queryEndSession(kTaskbarWindow));
   EXPECT_FALSE(form->queryEndSession());
-  EXPECT_EQ(sim.session.reasonCalls(), std::vector<std::string>{kReason});
+  EXPECT_EQ(sim.session.reasonCalls(), (std::vector<std::string>{kReason, kReason}));
   EXPECT_NE(sim.session.reason(form->handle()), "");
+  EXPECT_NE(sim.session.reason(kTaskbarWindow), "");
   NotifyAndSettle({"Autoloader", "load", "OK", ""});
-  EXPECT_EQ(sim.session.reasonCalls(), (std::vector<std::string>{kReason, "withdraw"}));
+  EXPECT_EQ(sim.session.reasonCalls(),
+            (std::vector<std::string>{kReason, kReason, "withdraw", "withdraw"}));
   EXPECT_EQ(sim.session.reason(form->handle()), "");
-  EXPECT_TRUE(form->queryEndSession());
+  EXPECT_EQ(sim.session.reason(kTaskbarWindow), "");
+  EXPECT_TRUE(form->queryEndSession(kTaskbarWindow));
+}
+
+// While the "Occupied" message waits for OK, the robot is not what waits.
+TEST_F(SessionTest, WhileTheOccupiedMessageIsOpenTheReasonSaysSo) {
+  StartReady();
+  form->btnWMP.click();
+  EXPECT_FALSE(form->queryEndSession(kTaskbarWindow));
+  ui.recordedBoxes.whileOpen = [this] { EXPECT_FALSE(form->queryEndSession(kTaskbarWindow)); };
+  NotifyAndSettle({"Autoloader", "load", "Error", "Occupied"});
+  EXPECT_EQ(sim.session.reasonCalls(), (std::vector<std::string>{kReason, kBoxReason, "withdraw"}));
+  EXPECT_TRUE(form->queryEndSession(kTaskbarWindow));
 }
 
 TEST_F(SessionTest, WithoutShutdownReasonsAsOnXpTheRefusalStandsAlone) {

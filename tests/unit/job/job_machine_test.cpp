@@ -2,12 +2,15 @@
 // phase and the exact effects, in order. Effects read as short words:
 // "+exit" enables "Exit", "status 3" enters code 3 with its text, "code 1"
 // and "text 1" set the code or the text alone, "forget" drops the responder's
-// unidentified-disc mark, "watch"/"unwatch" arm or disarm the responder.
+// unidentified-disc mark, "watch"/"unwatch" arm or disarm the responder,
+// "taskbar ..." is the job's progress as the taskbar button shows it, "flash"
+// calls the user, "figures" shows the night's figures.
 #include "job/job_machine.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <utility>
@@ -22,17 +25,15 @@ using K = JobEventKind;
 
 constexpr const char* kStart = "-players, -ripping, -exit, status 3, -exit+options, send load";
 constexpr const char* kNoManager = "status 7, +players, +exit+options, +ripping";
+// A job that cannot go on lets the PC sleep and calls the user.
+constexpr const char* kCannotGoOn = "-awake, taskbar cannot go on, flash";
 // The PC is kept awake from the job's start, and the choices saved then.
-constexpr const char* kStartItunes = "+awake, save, player itunes";
+constexpr const char* kStartItunes = "+awake, taskbar goes on, save, new figures, player itunes";
 constexpr const char* kUnload = "unwatch, status 5, -exit+options, forget, send unload";
 constexpr const char* kReject = "unwatch, status 5, -exit+options, forget, send reject";
 
 JobEvent Click(JobPlayer player, bool managerFound = true) {
-  JobEvent event(K::RippingClicked);
-  event.player = player;
-  event.writer = "F: Writer 2";
-  event.managerFound = managerFound;
-  return event;
+  return RippingClick(player, "F: Writer 2", managerFound);
 }
 
 // The status each phase shows when nothing unusual happened.
@@ -50,6 +51,11 @@ int UsualStatus(JobPhase phase) {
   }
 }
 
+JobProgress UsualProgress(JobPhase phase) {
+  if (phase == P::Idle) return JobProgress::None;
+  return phase == P::Stopped ? JobProgress::WaitsForUser : JobProgress::GoesOn;
+}
+
 struct Row {
   JobPhase from;
   JobEvent event;
@@ -59,6 +65,7 @@ struct Row {
   JobObservation seen{true, false};
   int status = -1;  // -1: the phase's usual status
   bool halted = false;
+  std::optional<JobProgress> progress{};  // none: the phase's usual progress
 };
 
 std::string Joined(const char* a, const char* b) { return std::string(a) + ", " + b; }
@@ -67,11 +74,12 @@ const std::vector<Row>& Table() {
   static const std::vector<Row> rows = {
       // "Ripping": only from Idle, with a player, a writer and the manager.
       {P::Idle, Click(JobPlayer::WindowsMediaPlayer), P::Loading,
-       Joined("+awake, save, player wmp", kStart)},
+       Joined("+awake, taskbar goes on, save, new figures, player wmp", kStart)},
       {P::Idle, Click(JobPlayer::ITunes), P::Loading, Joined(kStartItunes, kStart)},
       {P::Idle, Click(JobPlayer::None), P::Idle, ""},
       {P::Idle, Click(JobPlayer::ITunes), P::Idle, "", {false, false}},
-      {P::Idle, Click(JobPlayer::ITunes, false), P::Idle, kNoManager},
+      {P::Idle, Click(JobPlayer::ITunes, false), P::Idle,
+       Joined("taskbar cannot go on, flash", kNoManager)},
       {P::Idle, Click(JobPlayer::ITunes, false), P::Idle, "", {false, false}},
       {P::Loading, Click(JobPlayer::ITunes), P::Loading, ""},
       {P::LoadingDiscIn, Click(JobPlayer::ITunes), P::LoadingDiscIn, ""},
@@ -80,37 +88,53 @@ const std::vector<Row>& Table() {
       {P::Unloading, Click(JobPlayer::ITunes), P::Unloading, ""},
       // A poll may enable "Ripping" while a stopped job's disc is in the writer.
       {P::Stopped, Click(JobPlayer::ITunes), P::Loading, Joined(kStartItunes, kStart)},
+      {P::UnloadingDiscIn, Click(JobPlayer::ITunes), P::UnloadingDiscIn, ""},
 
       // The load's answer: only while a load is out.
       // A load or unload notice that answers nothing keeps its memo line.
       {P::Idle, K::LoadOk, P::Idle, "memo loaded, +exit"},
-      {P::Loading, K::LoadOk, P::Loaded, "memo loaded, forget, watch, +exit"},
-      {P::LoadingDiscIn, K::LoadOk, P::Loaded, "memo loaded, forget, watch, +exit"},
+      {P::Loading, K::LoadOk, P::Loaded, "memo loaded, figures, forget, watch, +exit"},
+      {P::LoadingDiscIn, K::LoadOk, P::Loaded, "memo loaded, figures, forget, watch, +exit"},
+      // After the drive had gone, the answer carries the job on again.
+      {P::Loading,
+       K::LoadOk,
+       P::Loaded,
+       "+awake, taskbar goes on, memo loaded, figures, forget, watch, +exit",
+       {true, false},
+       kStatusNoDevice,
+       false,
+       JobProgress::CannotGoOn},
       // The disc came and went before the answer: unloaded, never rejected,
       // since the responder was never armed for it.
-      {P::LoadingDiscLeft, K::LoadOk, P::Unloading, Joined("memo loaded", kUnload), {true, true}},
+      {P::LoadingDiscLeft,
+       K::LoadOk,
+       P::Unloading,
+       Joined("memo loaded, figures", kUnload),
+       {true, true}},
       {P::Loaded, K::LoadOk, P::Loaded, "memo loaded, +exit"},
       {P::Unloading, K::LoadOk, P::Unloading, "memo loaded, +exit"},
       {P::Stopped, K::LoadOk, P::Stopped, "memo loaded, +exit"},
 
       {P::Idle, K::LoadOccupied, P::Idle, "+exit"},
-      {P::Loading, K::LoadOccupied, P::Idle, "-awake, code 1, box, +exit"},
-      {P::LoadingDiscIn, K::LoadOccupied, P::Idle, "-awake, code 1, box, +exit"},
-      {P::LoadingDiscLeft, K::LoadOccupied, P::Idle, "-awake, code 1, box, +exit"},
+      {P::Loading, K::LoadOccupied, P::Idle, "-awake, taskbar waits, flash, code 1, box, +exit"},
+      {P::LoadingDiscIn, K::LoadOccupied, P::Idle,
+       "-awake, taskbar waits, flash, code 1, box, +exit"},
+      {P::LoadingDiscLeft, K::LoadOccupied, P::Idle,
+       "-awake, taskbar waits, flash, code 1, box, +exit"},
       {P::Loaded, K::LoadOccupied, P::Loaded, "+exit"},
       {P::Unloading, K::LoadOccupied, P::Unloading, "+exit"},
       {P::Stopped, K::LoadOccupied, P::Stopped, "+exit"},
 
       {P::Idle, K::LoadRefused, P::Idle, "+exit"},
       {P::Loading, K::LoadRefused, P::Idle,
-       "-awake, +players, +ripping, +exit, status 6, +options, send Release"},
+       "-awake, taskbar none, flash, +players, +ripping, +exit, status 6, +options, send Release"},
       {P::LoadingDiscIn,
        K::LoadRefused,
        P::Idle,
-       "-awake, +players, -ripping, +exit, status 6, +options, send Release",
+       "-awake, taskbar none, flash, +players, -ripping, +exit, status 6, +options, send Release",
        {false, false}},
       {P::LoadingDiscLeft, K::LoadRefused, P::Idle,
-       "-awake, +players, +ripping, +exit, status 6, +options, send Release"},
+       "-awake, taskbar none, flash, +players, +ripping, +exit, status 6, +options, send Release"},
       {P::Loaded, K::LoadRefused, P::Loaded, "+exit"},
       {P::Unloading, K::LoadRefused, P::Unloading, "+exit"},
       {P::Stopped, K::LoadRefused, P::Stopped, "+exit"},
@@ -121,7 +145,8 @@ const std::vector<Row>& Table() {
       {P::LoadingDiscIn, K::UnloadOk, P::LoadingDiscIn, "memo unloaded, +exit"},
       {P::LoadingDiscLeft, K::UnloadOk, P::LoadingDiscLeft, "memo unloaded, +exit"},
       {P::Loaded, K::UnloadOk, P::Loaded, "memo unloaded, +exit"},
-      {P::Unloading, K::UnloadOk, P::Loading, "memo unloaded, status 3, -exit+options, send load"},
+      {P::Unloading, K::UnloadOk, P::Loading,
+       "memo unloaded, figures, status 3, -exit+options, send load"},
       {P::Stopped, K::UnloadOk, P::Stopped, "memo unloaded, +exit"},
 
       {P::Idle, K::UnloadFailed, P::Idle, "memo unloaded, +exit"},
@@ -130,7 +155,10 @@ const std::vector<Row>& Table() {
       {P::LoadingDiscLeft, K::UnloadFailed, P::LoadingDiscLeft, "memo unloaded, +exit"},
       {P::Loaded, K::UnloadFailed, P::Loaded, "memo unloaded, +exit"},
       // The disc stays in the writer; the PC may sleep until it comes back.
-      {P::Unloading, K::UnloadFailed, P::Stopped, "-awake, memo unloaded, +exit"},
+      {P::Unloading, K::UnloadFailed, P::Stopped,
+       "-awake, taskbar waits, flash, memo unloaded, +exit"},
+      // The disc came back during the unload: its removal carries the job on.
+      {P::UnloadingDiscIn, K::UnloadFailed, P::Loaded, "memo unloaded, +exit"},
       {P::Stopped, K::UnloadFailed, P::Stopped, "memo unloaded, +exit"},
 
       // Notices that answer no command act the same in every phase.
@@ -142,12 +170,14 @@ const std::vector<Row>& Table() {
       {P::Unloading, K::Recheck, P::Unloading, "poll, +exit"},
       {P::Stopped, K::Recheck, P::Stopped, "poll, +exit"},
       {P::Idle, K::Terminate, P::Idle, "conflict, +exit"},
-      {P::Loading, K::Terminate, P::Loading, "conflict, +exit"},
-      {P::LoadingDiscIn, K::Terminate, P::LoadingDiscIn, "conflict, +exit"},
-      {P::LoadingDiscLeft, K::Terminate, P::LoadingDiscLeft, "conflict, +exit"},
-      {P::Loaded, K::Terminate, P::Loaded, "conflict, +exit"},
-      {P::Unloading, K::Terminate, P::Unloading, "conflict, +exit"},
-      {P::Stopped, K::Terminate, P::Stopped, "conflict, +exit"},
+      {P::Loading, K::Terminate, P::Loading, Joined(kCannotGoOn, "conflict, +exit")},
+      {P::LoadingDiscIn, K::Terminate, P::LoadingDiscIn, Joined(kCannotGoOn, "conflict, +exit")},
+      {P::LoadingDiscLeft, K::Terminate, P::LoadingDiscLeft,
+       Joined(kCannotGoOn, "conflict, +exit")},
+      {P::Loaded, K::Terminate, P::Loaded, Joined(kCannotGoOn, "conflict, +exit")},
+      {P::Unloading, K::Terminate, P::Unloading, Joined(kCannotGoOn, "conflict, +exit")},
+      // A stopped job lets the PC sleep already.
+      {P::Stopped, K::Terminate, P::Stopped, "taskbar cannot go on, flash, conflict, +exit"},
       {P::Idle, K::OtherNotice, P::Idle, "+exit"},
       {P::Loading, K::OtherNotice, P::Loading, "+exit"},
       {P::LoadingDiscIn, K::OtherNotice, P::LoadingDiscIn, "+exit"},
@@ -162,9 +192,10 @@ const std::vector<Row>& Table() {
       {P::LoadingDiscIn, K::VolumeArrived, P::LoadingDiscIn, "memo arrival, status 4"},
       {P::LoadingDiscLeft, K::VolumeArrived, P::LoadingDiscLeft, "memo arrival, status 4"},
       {P::Loaded, K::VolumeArrived, P::Loaded, "memo arrival, status 4"},
-      {P::Unloading, K::VolumeArrived, P::Unloading, "memo arrival, status 4"},
+      {P::Unloading, K::VolumeArrived, P::UnloadingDiscIn, "memo arrival, status 4"},
+      {P::UnloadingDiscIn, K::VolumeArrived, P::UnloadingDiscIn, "memo arrival, status 4"},
       // The disc an unload could not take is back: the job goes on.
-      {P::Stopped, K::VolumeArrived, P::Loaded, "+awake, memo arrival, status 4"},
+      {P::Stopped, K::VolumeArrived, P::Loaded, "+awake, taskbar goes on, memo arrival, status 4"},
 
       {P::Idle, K::VolumeLeft, P::Idle, "memo removal"},
       // Gone before the load's answer, arrival seen or not: that answer unloads it.
@@ -174,15 +205,21 @@ const std::vector<Row>& Table() {
       {P::Loaded, K::VolumeLeft, P::Unloading, Joined("memo removal", kUnload)},
       {P::Loaded, K::VolumeLeft, P::Unloading, Joined("memo removal", kReject), {true, true}},
       {P::Unloading, K::VolumeLeft, P::Unloading, ""},
+      {P::UnloadingDiscIn, K::VolumeLeft, P::Unloading, ""},
       {P::Stopped, K::VolumeLeft, P::Stopped, "memo removal"},
 
       {P::Idle, K::DriveGone, P::Idle, "memo removal, status 2, -ripping"},
-      {P::Loading, K::DriveGone, P::Loading, "memo removal, status 2, -ripping"},
-      {P::LoadingDiscIn, K::DriveGone, P::Loading, "memo removal, status 2, -ripping"},
-      {P::LoadingDiscLeft, K::DriveGone, P::LoadingDiscLeft, "memo removal, status 2, -ripping"},
-      {P::Loaded, K::DriveGone, P::Loaded, "memo removal, status 2, -ripping"},
+      {P::Loading, K::DriveGone, P::Loading,
+       Joined(kCannotGoOn, "memo removal, status 2, -ripping")},
+      {P::LoadingDiscIn, K::DriveGone, P::Loading,
+       Joined(kCannotGoOn, "memo removal, status 2, -ripping")},
+      {P::LoadingDiscLeft, K::DriveGone, P::LoadingDiscLeft,
+       Joined(kCannotGoOn, "memo removal, status 2, -ripping")},
+      {P::Loaded, K::DriveGone, P::Loaded, Joined(kCannotGoOn, "memo removal, status 2, -ripping")},
       {P::Unloading, K::DriveGone, P::Unloading, ""},
-      {P::Stopped, K::DriveGone, P::Stopped, "memo removal, status 2, -ripping"},
+      {P::UnloadingDiscIn, K::DriveGone, P::Unloading, ""},
+      {P::Stopped, K::DriveGone, P::Stopped,
+       "taskbar cannot go on, flash, memo removal, status 2, -ripping"},
 
       // The responder's decline unloads only the disc it was armed for.
       {P::Idle, K::DiscDeclined, P::Idle, "unwatch, forget", {true, true}},
@@ -197,17 +234,17 @@ const std::vector<Row>& Table() {
       // A manager that cannot be started ends the wait for its answer only.
       {P::Idle, NotStarted(JobCommand::Check), P::Idle, kNoManager},
       {P::Idle, NotStarted(JobCommand::Release), P::Idle, ""},
-      {P::Loading, NotStarted(JobCommand::Load), P::Idle, Joined("-awake", kNoManager)},
-      {P::LoadingDiscIn, NotStarted(JobCommand::Load), P::Idle, Joined("-awake", kNoManager)},
+      {P::Loading, NotStarted(JobCommand::Load), P::Idle, Joined(kCannotGoOn, kNoManager)},
+      {P::LoadingDiscIn, NotStarted(JobCommand::Load), P::Idle, Joined(kCannotGoOn, kNoManager)},
       {P::LoadingDiscLeft,
        NotStarted(JobCommand::Load),
        P::Idle,
-       "-awake, status 7, +players, +exit+options, -ripping",
+       "-awake, taskbar cannot go on, flash, status 7, +players, +exit+options, -ripping",
        {false, false}},
       {P::LoadingDiscLeft, NotStarted(JobCommand::Unload), P::LoadingDiscLeft, ""},
       {P::Loaded, NotStarted(JobCommand::Load), P::Loaded, ""},
-      {P::Unloading, NotStarted(JobCommand::Reject), P::Idle, Joined("-awake", kNoManager)},
-      {P::Unloading, NotStarted(JobCommand::Unload), P::Idle, Joined("-awake", kNoManager)},
+      {P::Unloading, NotStarted(JobCommand::Reject), P::Idle, Joined(kCannotGoOn, kNoManager)},
+      {P::Unloading, NotStarted(JobCommand::Unload), P::Idle, Joined(kCannotGoOn, kNoManager)},
       {P::Unloading, NotStarted(JobCommand::Load), P::Unloading, ""},
       {P::Stopped, NotStarted(JobCommand::Unload), P::Stopped, ""},
 
@@ -233,6 +270,15 @@ const std::vector<Row>& Table() {
       // After the "Occupied" box: "Ready" again unless events in its loop
       // moved the status on.
       {P::Idle, K::OccupiedBoxClosed, P::Idle, "+exit+options, +ripping, text 1"},
+      // The job never started: the taskbar no longer waits for the user.
+      {P::Idle,
+       K::OccupiedBoxClosed,
+       P::Idle,
+       "taskbar none, +exit+options, +ripping, text 1",
+       {true, false},
+       -1,
+       false,
+       JobProgress::WaitsForUser},
       {P::Idle, K::OccupiedBoxClosed, P::Idle, "+exit+options, -ripping, text 1", {false, false}},
       {P::Idle, K::OccupiedBoxClosed, P::Idle, "+exit+options", {}, kStatusNoDevice},
       {P::Loading, K::OccupiedBoxClosed, P::Loading, "+exit+options"},
@@ -250,6 +296,7 @@ JobState StateFor(const Row& row) {
   state.phase = row.from;
   state.status = row.status >= 0 ? row.status : UsualStatus(row.from);
   state.halted = row.halted;
+  state.progress = row.progress.value_or(UsualProgress(row.from));
   AssignCut(state.writer, "E: Writer 1");
   return state;
 }
@@ -264,6 +311,24 @@ TEST(JobMachineTest, EveryPhaseAndEventGivesItsNextPhaseAndExactEffects) {
     EXPECT_EQ(NameOf(step.next.phase), std::string(NameOf(row.to))) << where;
     EXPECT_EQ(Describe(step.effects), row.effects) << where;
     covered.insert({static_cast<int>(row.from), static_cast<int>(row.event.kind)});
+  }
+  // An unload with the disc back in the drive acts as one without, but for
+  // the disc's own events and the failure, which the rows above give.
+  const std::set<JobEventKind> own = {K::RippingClicked, K::UnloadFailed, K::VolumeArrived,
+                                      K::VolumeLeft, K::DriveGone};
+  for (int kind = 0; kind < kJobEventKindCount; ++kind) {
+    const JobEvent event(static_cast<JobEventKind>(kind));
+    if (own.count(event.kind) != 0) continue;
+    JobState unloading = StateFor({P::Unloading, event, P::Unloading, ""});
+    JobState discIn = unloading;
+    discIn.phase = P::UnloadingDiscIn;
+    const JobStep a = NextJobStep(unloading, event, {true, true});
+    const JobStep b = NextJobStep(discIn, event, {true, true});
+    EXPECT_EQ(Describe(b.effects), Describe(a.effects)) << NameOf(event.kind);
+    EXPECT_EQ(NameOf(b.next.phase),
+              std::string(NameOf(a.next.phase == P::Unloading ? P::UnloadingDiscIn : a.next.phase)))
+        << NameOf(event.kind);
+    covered.insert({static_cast<int>(P::UnloadingDiscIn), kind});
   }
   EXPECT_EQ(covered.size(), static_cast<std::size_t>(kJobPhaseCount * kJobEventKindCount));
 }

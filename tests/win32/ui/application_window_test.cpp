@@ -41,6 +41,7 @@ TEST_F(ApplicationWindowTest, CloseAndEndSessionGoThroughTheFormsClosingRule) {
   probe::sendSystemClose(application);  // the taskbar button's "Close"
   probe::sendClose(application);
   EXPECT_EQ(probe::queryEndSession(application), 0);
+  EXPECT_EQ(form.endSessionAsked, application) << "its reason goes with the window asked";
   EXPECT_EQ(form.closeQueries, 3);
   EXPECT_EQ(form.closes, 0);
   EXPECT_TRUE(probe::exists(window));
@@ -52,6 +53,12 @@ TEST_F(ApplicationWindowTest, CloseAndEndSessionGoThroughTheFormsClosingRule) {
   probe::sendSystemClose(application);
   EXPECT_EQ(form.closes, 1);
   EXPECT_FALSE(probe::exists(window));
+}
+
+// Explorer sends it to every window with a button when it starts again.
+TEST_F(ApplicationWindowTest, TheTaskbarsNewButtonReachesTheForm) {
+  probe::taskbarButtonCreated(application);
+  EXPECT_EQ(form.taskbarButtons, 1);
 }
 
 TEST_F(ApplicationWindowTest, ActivatingItActivatesTheMainWindow) {

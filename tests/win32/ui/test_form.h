@@ -55,6 +55,11 @@ class TestForm : public Form {
     ++closeQueries;
     canClose = allowClose;
   }
+  void OnQueryEndSession(bool& canEnd, WindowHandle asked) override {
+    endSessionAsked = asked;
+    FormCloseQuery(canEnd);
+  }
+  void OnTaskbarButtonCreated() override { ++taskbarButtons; }
   void FormClose() override { ++closes; }
   void FormPaint() override { ++paints; }
   void FormMouseMove() override { ++mouseMoves; }
@@ -88,6 +93,8 @@ class TestForm : public Form {
   bool allowClose = false;
   int closeQueries = 0, closes = 0, paints = 0, mouseMoves = 0, copies = 0, deviceChanges = 0;
   int wakes = 0;
+  int taskbarButtons = 0;
+  WindowHandle endSessionAsked = 0;
   std::function<void()> onWake;
   std::vector<std::uint8_t> copied;
   std::uint32_t copiedSize = 0;

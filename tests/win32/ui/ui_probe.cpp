@@ -216,6 +216,9 @@ std::intptr_t sendSystemClose(WindowHandle window) {
 std::intptr_t queryEndSession(WindowHandle window) {
   return send(window, WM_QUERYENDSESSION, 0, 0);
 }
+void taskbarButtonCreated(WindowHandle window) {
+  send(window, RegisterWindowMessageA("TaskbarButtonCreated"), 0, 0);
+}
 void pressMinimize(WindowHandle window) { send(window, WM_SYSCOMMAND, SC_MINIMIZE, 0); }
 void restore(WindowHandle window) { ShowWindow(hwnd(window), SW_RESTORE); }
 void activate(WindowHandle window) { SetActiveWindow(hwnd(window)); }

@@ -85,9 +85,12 @@ std::intptr_t defaultDeviceChange(WindowHandle window, std::uint32_t event, cons
 std::intptr_t sendClose(WindowHandle window);        // WM_CLOSE
 std::intptr_t sendSystemClose(WindowHandle window);  // WM_SYSCOMMAND SC_CLOSE
 std::intptr_t queryEndSession(WindowHandle window);  // WM_QUERYENDSESSION
-void pressMinimize(WindowHandle window);             // WM_SYSCOMMAND SC_MINIMIZE
-void restore(WindowHandle window);                   // ShowWindow SW_RESTORE
-void activate(WindowHandle window);                  // SetActiveWindow
+// The registered message Explorer sends when it made the window's taskbar
+// button anew.
+void taskbarButtonCreated(WindowHandle window);
+void pressMinimize(WindowHandle window);  // WM_SYSCOMMAND SC_MINIMIZE
+void restore(WindowHandle window);        // ShowWindow SW_RESTORE
+void activate(WindowHandle window);       // SetActiveWindow
 void postClose(WindowHandle window);
 // Presses OK on a message box.
 void pressOk(WindowHandle box);
