@@ -3,17 +3,11 @@
 namespace sc {
 
 TaskbarProgress TaskbarShows(JobProgress progress) {
-  switch (progress) {
-    case JobProgress::GoesOn:
-      return TaskbarProgress::Indeterminate;
-    case JobProgress::WaitsForUser:
-      return TaskbarProgress::Paused;
-    case JobProgress::CannotGoOn:
-      return TaskbarProgress::Error;
-    case JobProgress::None:
-      break;
-  }
-  return TaskbarProgress::None;
+  // In the order of JobProgress: None, GoesOn, WaitsForUser, CannotGoOn.
+  static constexpr TaskbarProgress kShown[] = {TaskbarProgress::None,
+                                               TaskbarProgress::Indeterminate,
+                                               TaskbarProgress::Paused, TaskbarProgress::Error};
+  return kShown[static_cast<int>(progress)];
 }
 
 std::string FiguresTooltip(const JobFigures& figures, const std::string& startedAt) {

@@ -47,8 +47,8 @@ TEST_F(SystemInfoContract, ModulePathIsAnAbsoluteExeThatTheCommandLineNames) {
 
 TEST_F(SystemInfoContract, ScreenHasAWidth) { EXPECT_GT(system().fullScreenWidth(), 0); }
 
-// The date and the time of day as the user reads them: digits, a blank
-// between the two, and no seconds.
+// The date and the time of day as the user reads them (Wine's English:
+// "12/8/2026 10:47 AM"): a blank between the two, and no seconds.
 TEST_F(SystemInfoContract, TheLocalTimeIsADateAndAClockTime) {
   FixedText<64> text;
   text.fill('x');
@@ -56,7 +56,7 @@ TEST_F(SystemInfoContract, TheLocalTimeIsADateAndAClockTime) {
   const std::string time = TextOf(text);
   ASSERT_LT(time.size(), 64u);
   EXPECT_NE(time.find(' '), std::string::npos) << time;
-  EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(time.back()))) << time;
+  EXPECT_TRUE(std::isdigit(static_cast<unsigned char>(time.front()))) << time;
   EXPECT_EQ(std::count(time.begin(), time.end(), ':'), 1) << time;
 }
 

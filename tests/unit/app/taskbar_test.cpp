@@ -1,13 +1,13 @@
 // What the taskbar button tells a user across the room: for each way a job
 // can stand, the button's state, whether it flashed, and the night's figures.
+#include <optional>
+
 #include "support/main_window_fixture.h"
 
 namespace sc::testing {
 namespace {
 
 constexpr std::uint32_t kDriveE = 1u << 4;
-constexpr const char* kStarted = "; job started 08/12/2026 22:14";
-const std::string kManager = std::string(kProgramDir) + "\\ketmgr.exe";
 
 class TaskbarTest : public MainWindowTest {
  public:
@@ -37,13 +37,18 @@ class TaskbarTest : public MainWindowTest {
 using T = TaskbarTest;
 using S = TaskbarProgress;
 
+// Discs loaded, unloaded and rejected, as the tooltip counts them.
+struct Figures {
+  int loaded, unloaded, rejected;
+};
+
 struct Situation {
   const char* name;
   void (*reach)(TaskbarTest&);  // from "Ready"
   bool inFront;
   S shows;
   std::size_t flashes;
-  std::string tooltip;
+  std::optional<Figures> figures;  // none: no tooltip
 };
 
 void Loaded(T& t) {
@@ -56,92 +61,70 @@ void FailedUnload(T& t) {
   t.Volume(kDbtDeviceRemoveComplete, kDriveE);
   t.Answer("unload", "Error");
 }
+void JobDone(T& t) {
+  t.Rip();
+  t.Disc("reject");
+  t.Disc("unload");
+  t.Answer("load", "Error", "No more discs");
+}
+void OccupiedBox(T& t) {
+  t.ui.recordedBoxes.whileOpen = [&t] { t.shownWhileBoxOpen = t.Shown(); };
+  t.Rip();
+  t.Answer("load", "Error", "Occupied");
+  EXPECT_EQ(t.shownWhileBoxOpen, S::Paused);
+}
+void DriveGone(T& t) {
+  Loaded(t);
+  t.sim.files.setDriveType('E', kDriveNoRootDir);
+  t.Volume(kDbtDeviceRemoveComplete, kDriveE);
+}
+void ConflictThenGoesOn(T& t) {
+  Loaded(t);
+  t.Answer("Terminate", "");
+  EXPECT_EQ(t.Shown(), S::Error);
+  t.Volume(kDbtDeviceArrival, kDriveE);
+}
+// A report that shows "Ready" afterwards leaves the error standing.
+void NoManagerForTheUnload(T& t) {
+  Loaded(t);
+  t.sim.shell.failures().always("execute", 31, std::string(kProgramDir) + "\\ketmgr.exe");
+  t.Volume(kDbtDeviceRemoveComplete, kDriveE);
+  t.Answer("Refresh", "");
+  t.Advance(100);
+}
+void DiscBack(T& t) {
+  FailedUnload(t);
+  t.Volume(kDbtDeviceArrival, kDriveE);
+}
+void NextRipping(T& t) {
+  JobDone(t);
+  t.Rip();
+}
+void ExplorerStartedAgain(T& t) {
+  Loaded(t);
+  t.sim.taskbar.makeButtonsAnew();
+  t.form->taskbarButtonCreated();
+}
+void OnXp(T& t) {
+  t.sim.taskbar.setAvailable(false);
+  JobDone(t);
+  EXPECT_EQ(t.form->lblStatus.text(), "Job Done");
+}
 
 const Situation kSituations[] = {
-    {"BeforeTheFirstJob", [](T&) {}, false, S::None, 0, ""},
-    {"JobGoesOn", Loaded, false, S::Indeterminate, 0,
-     std::string("1 disc loaded, 0 unloaded, 0 to the reject bin") + kStarted},
-    {"OccupiedBoxClosed",
-     [](T& t) {
-       t.ui.recordedBoxes.whileOpen = [&t] { t.shownWhileBoxOpen = t.Shown(); };
-       t.Rip();
-       t.Answer("load", "Error", "Occupied");
-       EXPECT_EQ(t.shownWhileBoxOpen, S::Paused);
-     },
-     false, S::None, 1, std::string("0 discs loaded, 0 unloaded, 0 to the reject bin") + kStarted},
-    {"FailedUnload", FailedUnload, false, S::Paused, 1,
-     std::string("1 disc loaded, 0 unloaded, 0 to the reject bin") + kStarted},
-    {"DiscBackAfterAFailedUnload",
-     [](T& t) {
-       FailedUnload(t);
-       t.Volume(kDbtDeviceArrival, kDriveE);
-     },
-     false, S::Indeterminate, 1,
-     std::string("1 disc loaded, 0 unloaded, 0 to the reject bin") + kStarted},
-    {"DriveGoneDuringAJob",
-     [](T& t) {
-       Loaded(t);
-       t.sim.files.setDriveType('E', kDriveNoRootDir);
-       t.Volume(kDbtDeviceRemoveComplete, kDriveE);
-     },
-     false, S::Error, 1, std::string("1 disc loaded, 0 unloaded, 0 to the reject bin") + kStarted},
-    {"ConflictThenTheJobGoesOn",
-     [](T& t) {
-       Loaded(t);
-       t.Answer("Terminate", "");
-       EXPECT_EQ(t.Shown(), S::Error);
-       t.Volume(kDbtDeviceArrival, kDriveE);
-     },
-     false, S::Indeterminate, 1,
-     std::string("1 disc loaded, 0 unloaded, 0 to the reject bin") + kStarted},
-    {"ManagerNotStartedForAnUnload",
-     [](T& t) {
-       Loaded(t);
-       t.sim.shell.failures().always("execute", 31, kManager);
-       t.Volume(kDbtDeviceRemoveComplete, kDriveE);
-       t.Answer("Refresh", "");  // a report that shows "Ready" leaves the error
-       t.Advance(100);
-     },
-     false, S::Error, 1, std::string("1 disc loaded, 0 unloaded, 0 to the reject bin") + kStarted},
-    {"JobDone",
-     [](T& t) {
-       t.Rip();
-       t.Disc("reject");
-       t.Disc("unload");
-       t.Answer("load", "Error", "No more discs");
-     },
-     false, S::None, 1, std::string("2 discs loaded, 1 unloaded, 1 to the reject bin") + kStarted},
-    {"JobDoneInFront",
-     [](T& t) {
-       t.Rip();
-       t.Answer("load", "Error", "No more discs");
-     },
-     true, S::None, 0, std::string("0 discs loaded, 0 unloaded, 0 to the reject bin") + kStarted},
-    {"NextRippingCountsAfresh",
-     [](T& t) {
-       t.Rip();
-       t.Disc("unload");
-       t.Answer("load", "Error", "No more discs");
-       t.Rip();
-     },
-     false, S::Indeterminate, 1,
-     std::string("0 discs loaded, 0 unloaded, 0 to the reject bin") + kStarted},
-    {"ExplorerStartedAgain",
-     [](T& t) {
-       Loaded(t);
-       t.sim.taskbar.makeButtonsAnew();
-       t.form->taskbarButtonCreated();
-     },
-     false, S::Indeterminate, 0,
-     std::string("1 disc loaded, 0 unloaded, 0 to the reject bin") + kStarted},
-    {"WindowsXpHasNoSuchButton",
-     [](T& t) {
-       t.sim.taskbar.setAvailable(false);
-       t.Rip();
-       t.Answer("load", "Error", "No more discs");
-       EXPECT_EQ(t.form->lblStatus.text(), "Job Done");
-     },
-     false, S::None, 1, ""},
+    {"BeforeTheFirstJob", [](T&) {}, false, S::None, 0, {}},
+    {"JobGoesOn", Loaded, false, S::Indeterminate, 0, Figures{1, 0, 0}},
+    {"OccupiedBoxClosed", OccupiedBox, false, S::None, 1, Figures{0, 0, 0}},
+    {"FailedUnload", FailedUnload, false, S::Paused, 1, Figures{1, 0, 0}},
+    {"DiscBackAfterAFailedUnload", DiscBack, false, S::Indeterminate, 1, Figures{1, 0, 0}},
+    {"DriveGoneDuringAJob", DriveGone, false, S::Error, 1, Figures{1, 0, 0}},
+    {"ConflictThenTheJobGoesOn", ConflictThenGoesOn, false, S::Indeterminate, 1, Figures{1, 0, 0}},
+    {"ManagerNotStartedForAnUnload", NoManagerForTheUnload, false, S::Error, 1, Figures{1, 0, 0}},
+    {"JobDone", JobDone, false, S::None, 1, Figures{2, 1, 1}},
+    {"JobDoneInFront", JobDone, true, S::None, 0, Figures{2, 1, 1}},
+    {"NextRippingCountsAfresh", NextRipping, false, S::Indeterminate, 1, Figures{0, 0, 0}},
+    {"ExplorerStartedAgain", ExplorerStartedAgain, false, S::Indeterminate, 0, Figures{1, 0, 0}},
+    {"WindowsXpHasNoSuchButton", OnXp, false, S::None, 1, {}},
 };
 
 void PrintTo(const Situation& situation, std::ostream* out) { *out << situation.name; }
@@ -155,7 +138,12 @@ TEST_P(TaskbarSituations, ShowHowTheJobStandsCallTheUserAndCountTheDiscs) {
   situation.reach(*this);
   EXPECT_EQ(Shown(), situation.shows);
   EXPECT_EQ(sim.taskbar.flashes().size(), situation.flashes);
-  EXPECT_EQ(sim.taskbar.tooltip(form->handle()), situation.tooltip);
+  std::string tooltip;
+  if (const auto& f = situation.figures)
+    tooltip = std::to_string(f->loaded) + (f->loaded == 1 ? " disc" : " discs") + " loaded, " +
+              std::to_string(f->unloaded) + " unloaded, " + std::to_string(f->rejected) +
+              " to the reject bin; job started 08/12/2026 22:14";
+  EXPECT_EQ(sim.taskbar.tooltip(form->handle()), tooltip);
 }
 
 INSTANTIATE_TEST_SUITE_P(Jobs, TaskbarSituations, ::testing::ValuesIn(kSituations),

@@ -70,6 +70,12 @@ struct Row {
 
 std::string Joined(const char* a, const char* b) { return std::string(a) + ", " + b; }
 
+// A row whose job stood otherwise than its phase usually does.
+Row From(Row row, JobProgress progress) {
+  row.progress = progress;
+  return row;
+}
+
 const std::vector<Row>& Table() {
   static const std::vector<Row> rows = {
       // "Ripping": only from Idle, with a player, a writer and the manager.
@@ -96,14 +102,9 @@ const std::vector<Row>& Table() {
       {P::Loading, K::LoadOk, P::Loaded, "memo loaded, figures, forget, watch, +exit"},
       {P::LoadingDiscIn, K::LoadOk, P::Loaded, "memo loaded, figures, forget, watch, +exit"},
       // After the drive had gone, the answer carries the job on again.
-      {P::Loading,
-       K::LoadOk,
-       P::Loaded,
-       "+awake, taskbar goes on, memo loaded, figures, forget, watch, +exit",
-       {true, false},
-       kStatusNoDevice,
-       false,
-       JobProgress::CannotGoOn},
+      From({P::Loading, K::LoadOk, P::Loaded,
+            "+awake, taskbar goes on, memo loaded, figures, forget, watch, +exit"},
+           JobProgress::CannotGoOn),
       // The disc came and went before the answer: unloaded, never rejected,
       // since the responder was never armed for it.
       {P::LoadingDiscLeft,
@@ -271,14 +272,9 @@ const std::vector<Row>& Table() {
       // moved the status on.
       {P::Idle, K::OccupiedBoxClosed, P::Idle, "+exit+options, +ripping, text 1"},
       // The job never started: the taskbar no longer waits for the user.
-      {P::Idle,
-       K::OccupiedBoxClosed,
-       P::Idle,
-       "taskbar none, +exit+options, +ripping, text 1",
-       {true, false},
-       -1,
-       false,
-       JobProgress::WaitsForUser},
+      From(
+          {P::Idle, K::OccupiedBoxClosed, P::Idle, "taskbar none, +exit+options, +ripping, text 1"},
+          JobProgress::WaitsForUser),
       {P::Idle, K::OccupiedBoxClosed, P::Idle, "+exit+options, -ripping, text 1", {false, false}},
       {P::Idle, K::OccupiedBoxClosed, P::Idle, "+exit+options", {}, kStatusNoDevice},
       {P::Loading, K::OccupiedBoxClosed, P::Loading, "+exit+options"},
