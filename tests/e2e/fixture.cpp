@@ -153,7 +153,15 @@ void SpoolcatE2e::ExpectEveryCloseRefused() {
 }
 
 bool SpoolcatE2e::WaitForStatus(const std::string& text, DWORD timeoutMs) {
-  return WaitUntil([&] { return Status().compare(0, text.size(), text) == 0; }, timeoutMs);
+  return WaitUntil(
+      [&] {
+        // The animation writes the text, a blank and 0 to 3 dots.
+        std::string steady = Status();
+        steady.erase(steady.find_last_not_of('.') + 1);
+        if (!steady.empty() && steady.back() == ' ') steady.pop_back();
+        return steady == text;
+      },
+      timeoutMs);
 }
 
 void SpoolcatE2e::SetOption(int id, bool checked) {

@@ -45,7 +45,8 @@ class SpoolcatE2e : public ::testing::Test {
   // Started with Wine's debug channels `channels` on, traced into TraceFile().
   void StartSpoolcatTraced(const std::string& channels);
   std::string TraceFile() const { return install_->file("trace.log"); }
-  // Waits until the status line starts with `text`.
+  // Waits until the status line reads `text`, with or without the
+  // animation's blank and dots.
   bool WaitForStatus(const std::string& text, DWORD timeoutMs);
   // Waits for "Job Done" for as long as the job moves: false once neither
   // the manager's nor a player's log has grown for `stallMs`.

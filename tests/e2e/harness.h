@@ -49,6 +49,8 @@ struct Built {
   static std::string help();
   // The release's setup (dist/), made by scripts/package.sh, not by the build.
   static std::string setup();
+  // A taskbar object that logs every call (taskbar_log/).
+  static std::string taskbarLog();
 };
 
 // Polls `done` every `stepMs` until it holds or `timeoutMs` have passed.

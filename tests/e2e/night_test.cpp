@@ -65,7 +65,7 @@ TEST_F(Night, TheEndOfTheSessionWhileALoadGoesUnansweredIsRefusedWithAReason) {
   EXPECT_EQ(RunToEnd("wineboot.exe", "-e -s", 30000), 1u);
   EXPECT_TRUE(spoolcat_.Running());
   // The disc went in all the same: only the notice is missing.
-  EXPECT_TRUE(WaitForStatus("Disc Load", 3000)) << Status();
+  EXPECT_TRUE(WaitForStatus("Disc Loaded", 3000)) << Status();
   EXPECT_FALSE(Enabled(main_, kExit));
   const auto reason = WaitForLine(TraceFile(), kReason, 5000);
   ASSERT_TRUE(reason);
