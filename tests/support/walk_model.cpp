@@ -133,7 +133,11 @@ void WalkModel::BeforeEvent(const WalkWorld& world, const WalkEvent& event) {
   if (unloadOut && event.kind == EventKind::VolumeArrives) arrivedDuringUnload_ = true;
   if (unloadOut && (event.kind == EventKind::VolumeLeaves || driveGone))
     arrivedDuringUnload_ = false;
-  if (writers && driveGone) troubled_ = true;
+  // The drive gone during a job holds it up. A raw broadcast may name the
+  // writer's drive among others: any raw one counts while that drive is gone.
+  const bool rawWhileGone =
+      event.kind == EventKind::RawVolume && world.files.driveType(root) != kDriveCdrom;
+  if ((writers && driveGone) || (jobActive_ && rawWhileGone)) troubled_ = true;
   // The disc an unload could not take comes back: the job goes on.
   const bool stoppedDrive = stoppedWithDisc_ && event.drive == writerDrive_;
   if (stoppedDrive && event.kind == EventKind::VolumeArrives && !world.face.RippingEnabled()) {
