@@ -6,6 +6,16 @@
 ;   /DBUILD_DIR=...     the folder holding spoolcat.exe and spoolcat.chm
 ;   /DOUT_FILE=...      the setup to write
 ;
+; Neither the setup nor the uninstaller touches a file while Spoolcat runs, in
+; this session or another: they look for the names the program holds
+; (Local\Venmora.Spoolcat and Global\Venmora.Spoolcat) before anything else.
+; Interactive, a box asks to close Spoolcat (Retry, Cancel); silent (/S), they
+; end at once with exit code 2 and change nothing. They never end Spoolcat
+; themselves: a job may be running, and the program's close rule decides.
+;
+; An upgrade goes into the folder of the installed copy (the uninstall
+; entry's InstallLocation), unless /D= names another.
+;
 ; The robot software's manager (ketmgr.exe) is not part of this setup: it
 ; belongs to the robot software, and the program finds it through the robot's
 ; registry key.
@@ -30,10 +40,16 @@ ManifestDPIAware true
 !define UNINSTALLER "uninstall.exe"
 ; Start-menu entries belong at the top of Programs when there is only one.
 !define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"
+; The name every copy of the program holds (src/app/program.h).
+!define INSTANCE_NAME "Venmora.Spoolcat"
+; The exit code of a silent setup or uninstaller that found Spoolcat running.
+!define EXIT_SPOOLCAT_RUNS 2
 
 Name "${PRODUCT}"
 OutFile "${OUT_FILE}"
 InstallDir "$PROGRAMFILES32\${MAKER_FOLDER}\${PRODUCT}"
+; An upgrade proposes, and silently takes, the installed copy's folder.
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 RequestExecutionLevel admin
 ShowInstDetails show
 ShowUninstDetails show
@@ -60,12 +76,52 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${MAKER}"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
+; Sets $0 to 1 when a copy of Spoolcat holds its name in NAMESPACE. A name
+; that exists but may not be opened (another user's copy: access denied) is
+; held all the same. Uses $1 and $2.
+!macro SPOOLCAT_HOLDS NAMESPACE
+  System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${NAMESPACE}\${INSTANCE_NAME}") p.r1 ?e'
+  Pop $2
+  ${If} $1 <> 0
+    System::Call 'kernel32::CloseHandle(p r1)'
+    StrCpy $0 1
+  ${ElseIf} $2 = 5
+    StrCpy $0 1
+  ${EndIf}
+!macroend
+
+; Returns once no copy of Spoolcat runs. Until then: silent, ends with
+; EXIT_SPOOLCAT_RUNS; interactive, asks to close it, again at Retry, and
+; ends at Cancel. Nothing has been touched yet either way.
+!macro WAIT_WHILE_SPOOLCAT_RUNS UN
+Function ${UN}WaitWhileSpoolcatRuns
+  check:
+  StrCpy $0 0
+  !insertmacro SPOOLCAT_HOLDS "Local"
+  !insertmacro SPOOLCAT_HOLDS "Global"
+  ${If} $0 = 0
+    Return
+  ${EndIf}
+  ${If} ${Silent}
+    SetErrorLevel ${EXIT_SPOOLCAT_RUNS}
+    Quit
+  ${EndIf}
+  MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "Spoolcat is running, perhaps with a job on the disc robot.$\r$\n$\r$\nClose Spoolcat (its Exit button, once the robot allows it), then click Retry. Cancel leaves everything as it is." IDRETRY check
+  SetErrorLevel 1
+  Quit
+FunctionEnd
+!macroend
+!insertmacro WAIT_WHILE_SPOOLCAT_RUNS ""
+!insertmacro WAIT_WHILE_SPOOLCAT_RUNS "un."
+
 Function .onInit
+  Call WaitWhileSpoolcatRuns
   ; Shortcuts for every user, and the program's own files in Program Files.
   SetShellVarContext all
 FunctionEnd
 
 Function un.onInit
+  Call un.WaitWhileSpoolcatRuns
   SetShellVarContext all
 FunctionEnd
 

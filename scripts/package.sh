@@ -5,6 +5,8 @@
 #   spoolcat-<version>.zip         the portable copy: spoolcat.exe,
 #                                  spoolcat.chm, README.txt (CRLF)
 #   SHA256SUMS                     the SHA-256 of those four
+# and, for the install tests only, build/release/older/spoolcat-0.0.0.1-setup.exe:
+# the same files under a lower version, to upgrade from.
 #
 #   package.sh            build the release tree (preset release) and package
 #   package.sh --verify   the same, then a second build in a fresh copy of
@@ -76,6 +78,14 @@ touch -d "@$SOURCE_DATE_EPOCH" "$stage"/*
 say "setup $version"
 makensis -V2 -INPUTCHARSET UTF8 "-DVERSION=$version" "-DBUILD_DIR=$stage" \
   "-DOUT_FILE=$dist/$setup_name" package/spoolcat.nsi
+
+# The same files as a setup of a lower version, for the install tests'
+# upgrade; not part of the release.
+older="$root/build/release/older"
+rm -rf "$older"
+mkdir -p "$older"
+makensis -V2 -INPUTCHARSET UTF8 "-DVERSION=0.0.0.1" "-DBUILD_DIR=$stage" \
+  "-DOUT_FILE=$older/spoolcat-0.0.0.1-setup.exe" package/spoolcat.nsi
 
 say "zip $version"
 # In this order, without folder entries or Unix extras (-X), and with DOS

@@ -45,6 +45,10 @@ int RunProgram(const Platform& platform, UiBackend& ui, DialogWatcherContext& wa
     BringTheFirstCopyForward(platform.desktop);
     return 0;
   }
+  // For setups and uninstallers, which must not touch the files of a running
+  // copy: the session's name tells only this session, the global one every
+  // session. Without it they still see this session's copy.
+  platform.instance.signalRunning(kInstanceName);
   Application application{"", ui.boxes()};
   try {
     application.title = kApplicationTitle;

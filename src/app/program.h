@@ -7,7 +7,8 @@
 namespace sc {
 
 // The name every copy of the program claims at start, one holder per
-// logon session. Other versions of the program must use the same name.
+// logon session, and signals in the global namespace. Other versions of the
+// program, and the setup (package/spoolcat.nsi), must use the same name.
 constexpr const char* kInstanceName = "Venmora.Spoolcat";
 
 // The program: the main window built and created, shown, and the message loop

@@ -214,6 +214,13 @@ class SingleInstance {
   // when it cannot be made. Names are compared case-sensitively; a name with
   // a backslash or an empty one cannot be made.
   virtual long claim(const char* name) = 0;
+  // A named mutex of the same name in the Global\ namespace, kept until the
+  // process ends, only as a sign to setups that the program runs, in this
+  // session or another user's. True when this process holds it, whether it
+  // made it or another copy had; false when it cannot be had (a name that
+  // cannot be made, no Global\ namespace, a restricted account), which must
+  // change nothing.
+  virtual bool signalRunning(const char* name) = 0;
 };
 
 // What the program tells Windows about the session it runs in: that the PC

@@ -44,5 +44,14 @@ TEST_F(SingleInstanceContract, NamesThatCannotBeMadeFailWithoutARefusal) {
   EXPECT_EQ(kErrorSuccess, instance().claim(name.c_str()));
 }
 
+// The sign for setups: had for a name, again by the same process, never for
+// a name below the namespace.
+TEST_F(SingleInstanceContract, TheSignForSetupsIsHadForAnyNameThatCanBeMade) {
+  const std::string name = backend_->scratchName();
+  EXPECT_TRUE(instance().signalRunning(name.c_str()));
+  EXPECT_TRUE(instance().signalRunning(name.c_str()));
+  EXPECT_FALSE(instance().signalRunning((name + "\\below").c_str()));
+}
+
 }  // namespace
 }  // namespace sc::contract

@@ -32,6 +32,7 @@ std::string Built::wmplayer() { return FromUnixPath(E2E_WMPLAYER_EXE); }
 std::string Built::itunes() { return FromUnixPath(E2E_ITUNES_EXE); }
 std::string Built::help() { return FromUnixPath(E2E_SPOOLCAT_CHM); }
 std::string Built::setup() { return FromUnixPath(E2E_SETUP_EXE); }
+std::string Built::olderSetup() { return FromUnixPath(E2E_OLDER_SETUP_EXE); }
 std::string Built::taskbarLog() { return FromUnixPath(E2E_TASKBAR_LOG_DLL); }
 
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD stepMs) {

@@ -49,6 +49,8 @@ struct Built {
   static std::string help();
   // The release's setup (dist/), made by scripts/package.sh, not by the build.
   static std::string setup();
+  // The same files under the lower version 0.0.0.1, made beside the release.
+  static std::string olderSetup();
   // A taskbar object that logs every call (taskbar_log/).
   static std::string taskbarLog();
 };

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
+#include <map>
 #include <set>
 
 #include "fixture.h"
@@ -34,6 +36,45 @@ bool Exists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// Each file of the folder: its size, the time it was last written and an
+// FNV-1a digest of its bytes.
+std::map<std::string, std::string> Contents(const std::string& dir) {
+  std::map<std::string, std::string> contents;
+  for (const std::string& name : FileNamesIn(dir)) {
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    GetFileAttributesExA((dir + "\\" + name).c_str(), GetFileExInfoStandard, &data);
+    std::ifstream file(dir + "\\" + name, std::ios::binary);
+    std::uint64_t digest = 14695981039346656037ull;
+    for (std::istreambuf_iterator<char> byte(file), end; byte != end; ++byte)
+      digest = (digest ^ static_cast<unsigned char>(*byte)) * 1099511628211ull;
+    contents[name] = std::to_string(data.nFileSizeLow) + " bytes, written " +
+                     std::to_string(data.ftLastWriteTime.dwLowDateTime) + ", digest " +
+                     std::to_string(digest);
+  }
+  return contents;
+}
+
+// How many entries of "Programs and Features" (the 32-bit view) show `name`.
+int EntriesNamed(const std::string& name) {
+  const std::string entries = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, entries.c_str(), 0, KEY_READ | KEY_WOW64_32KEY, &key) !=
+      ERROR_SUCCESS)
+    return 0;
+  int found = 0;
+  char entry[256];
+  for (DWORD i = 0, size = sizeof entry;
+       RegEnumKeyExA(key, i, entry, &size, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+       ++i, size = sizeof entry)
+    found += Reg::String(HKEY_LOCAL_MACHINE, entries + "\\" + entry, "DisplayName") == name;
+  RegCloseKey(key);
+  return found;
+}
+
+// A silent setup or uninstaller that finds Spoolcat running.
+constexpr DWORD kSpoolcatRuns = 2;
+constexpr const char* kChosenFolder = "C:\\Tools\\Spoolcat";
+
 class Install : public SpoolcatE2e {
  protected:
   void SetUp() override {
@@ -56,6 +97,8 @@ class Install : public SpoolcatE2e {
     SpoolcatE2e::TearDown();
     KillAll("hh.exe");
     RemoveAnyInstallation();
+    EmptyFolder(kChosenFolder);
+    RemoveDirectoryA(kChosenFolder);
   }
 
   void InstallSilently() {
@@ -196,6 +239,47 @@ TEST_F(Install, UninstallLeavesFilesTheUserPutInTheFolder) {
   EXPECT_EQ(FileNamesIn(InstalledCopy::Folder()), std::set<std::string>{"notes.txt"});
   EXPECT_FALSE(Exists(InstalledCopy::Shortcut()));
   EXPECT_FALSE(Reg::KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+}
+
+// Neither touches a file of a running copy; both go through once it closed.
+// The uninstaller runs in place (_?=): its usual copy in %TEMP% would end
+// the started process with 0 before it looked.
+TEST_F(Install, WhileSpoolcatRunsASilentSetupAndUninstallEndWithTwoAndTouchNothing) {
+  ASSERT_EQ(RunSilently(Built::olderSetup(), kSetupTime), DWORD{0});
+  ASSERT_NO_FATAL_FAILURE(StartInstalledCopyToReady());
+  const auto before = Contents(InstalledCopy::Folder());
+  const std::string uninstaller = InstalledCopy::File("uninstall.exe");
+  const std::string inPlace = "_?=" + InstalledCopy::Folder();
+
+  EXPECT_EQ(RunSilently(Built::setup(), kSetupTime), kSpoolcatRuns);
+  EXPECT_EQ(RunSilently(uninstaller, kSetupTime, inPlace), kSpoolcatRuns);
+  EXPECT_EQ(Contents(InstalledCopy::Folder()), before);
+  EXPECT_EQ(Reg::String(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayVersion"), "0.0.0.1");
+  EXPECT_TRUE(Exists(InstalledCopy::Shortcut()));
+
+  Click(main_, kExit);
+  ASSERT_TRUE(spoolcat_.WaitExit(10000));
+  EXPECT_EQ(RunSilently(Built::setup(), kSetupTime), DWORD{0});
+  EXPECT_EQ(Reg::String(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayVersion"), E2E_VERSION);
+  EXPECT_EQ(RunSilently(uninstaller, kSetupTime, inPlace), DWORD{0});
+  EXPECT_FALSE(Reg::KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
+}
+
+TEST_F(Install, AnUpgradeGoesIntoTheChosenFolderKeepsOneEntryAndTheSettings) {
+  ASSERT_EQ(RunSilently(Built::olderSetup(), kSetupTime, std::string("/D=") + kChosenFolder),
+            DWORD{0});
+  Reg::SetDword(HKEY_CURRENT_USER, kSettingsKey, "Replace existing songs", 0);
+
+  ASSERT_NO_FATAL_FAILURE(InstallSilently());
+  const std::string exe = std::string(kChosenFolder) + "\\spoolcat.exe";
+  EXPECT_EQ(FileNamesIn(kChosenFolder),
+            (std::set<std::string>{"spoolcat.chm", "spoolcat.exe", "uninstall.exe"}));
+  EXPECT_FALSE(Exists(InstalledCopy::Folder()));
+  EXPECT_EQ(ShortcutTarget(InstalledCopy::Shortcut()), exe);
+  EXPECT_EQ(Reg::String(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayVersion"), E2E_VERSION);
+  EXPECT_EQ(Reg::String(HKEY_LOCAL_MACHINE, kUninstallKey, "InstallLocation"), kChosenFolder);
+  EXPECT_EQ(EntriesNamed("Spoolcat"), 1);
+  EXPECT_EQ(Reg::Dword(HKEY_CURRENT_USER, kSettingsKey, "Replace existing songs"), DWORD{0});
 }
 
 }  // namespace

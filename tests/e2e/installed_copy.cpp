@@ -33,9 +33,10 @@ std::string InstalledCopy::Shortcut() {
   return KnownFolder(CSIDL_COMMON_PROGRAMS) + "\\Spoolcat.lnk";
 }
 
-std::optional<DWORD> RunSilently(const std::string& exe, DWORD timeoutMs) {
+std::optional<DWORD> RunSilently(const std::string& exe, DWORD timeoutMs, const std::string& more) {
   Process process;
-  if (!process.Start(exe, "/S", "") || !process.WaitExit(timeoutMs)) return std::nullopt;
+  const std::string args = more.empty() ? "/S" : "/S " + more;
+  if (!process.Start(exe, args, "") || !process.WaitExit(timeoutMs)) return std::nullopt;
   return process.ExitCode();
 }
 

@@ -22,9 +22,10 @@ struct InstalledCopy {
   static std::string Shortcut();
 };
 
-// Runs the setup with /S and waits for it; its exit code, none if it did not
-// start or end within the time.
-std::optional<DWORD> RunSilently(const std::string& exe, DWORD timeoutMs);
+// Runs the setup (or an uninstaller) with /S and `more` arguments and waits
+// for it; its exit code, none if it did not start or end within the time.
+std::optional<DWORD> RunSilently(const std::string& exe, DWORD timeoutMs,
+                                 const std::string& more = "");
 
 // Runs the entry's QuietUninstallString and waits until the uninstaller's
 // copy, which does the work after the started one has ended, is done too.

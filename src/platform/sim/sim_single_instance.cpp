@@ -14,4 +14,12 @@ long SimSingleInstance::claim(const char* name) {
   return held_.insert(subject).second ? kErrorSuccess : kErrorAlreadyExists;
 }
 
+bool SimSingleInstance::signalRunning(const char* name) {
+  const std::string subject = name != nullptr ? name : "";
+  if (failures_.check("signalRunning", subject) != 0) return false;
+  if (subject.empty() || subject.find('\\') != std::string::npos) return false;
+  signalled_.insert(subject);
+  return true;
+}
+
 }  // namespace sc::sim

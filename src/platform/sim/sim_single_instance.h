@@ -14,13 +14,18 @@ namespace sc::sim {
 class SimSingleInstance final : public SingleInstance {
  public:
   long claim(const char* name) override;
+  bool signalRunning(const char* name) override;
 
-  // Operation "claim", subject the name: the claim fails with the error and
-  // holds nothing.
+  // The names signalled in the global namespace, by any copy.
+  const std::set<std::string>& signalled() const { return signalled_; }
+
+  // Operations "claim" and "signalRunning", subject the name: the call fails
+  // and holds nothing.
   FailurePlan& failures() { return failures_; }
 
  private:
   std::set<std::string> held_;  // exact names: the system's are case-sensitive
+  std::set<std::string> signalled_;
   FailurePlan failures_;
 };
 

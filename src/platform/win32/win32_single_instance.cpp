@@ -25,4 +25,12 @@ long Win32SingleInstance::claim(const char* name) {
   return kErrorSuccess;
 }
 
+bool Win32SingleInstance::signalRunning(const char* name) {
+  if (name == nullptr || *name == 0) return false;
+  const std::string full = std::string("Global\\") + name;
+  // Kept open until the process ends: the handle is the sign. Another copy's
+  // mutex of the name is as good as one made here.
+  return CreateMutexA(nullptr, FALSE, full.c_str()) != nullptr;
+}
+
 }  // namespace sc::win32

@@ -1,5 +1,7 @@
 // One copy of the program per user: a second start brings the first copy's
 // window forward and leaves before it does anything the first copy would see.
+#include <set>
+
 #include "app/frm_main.h"
 #include "app/program.h"
 #include "support/main_window_fixture.h"
@@ -47,6 +49,7 @@ TEST_F(SingleInstanceTest, SecondStartRestoresTheFirstWindowAndLeavesEverythingE
   EXPECT_EQ(sim.desktop.inputs(), (std::vector<Input>{{Input::Kind::BringToFront, firstWindow}}));
   EXPECT_EQ(sim.desktop.foreground(), firstWindow);
   EXPECT_FALSE(sim.desktop.isMinimized(firstWindow));
+  EXPECT_EQ(sim.instance.signalled(), std::set<std::string>{kInstanceName});
 }
 
 // The first copy may not have its window yet: the second leaves all the same.
@@ -63,11 +66,14 @@ TEST_F(SingleInstanceTest, WhileAnotherCopyHoldsTheNameNothingIsSentStartedOrWri
   EXPECT_FALSE(sim.registry.hasKey(kUser, kOwnKey));
   EXPECT_FALSE(sim.registry.hasKey(kMachine, kOwnKey));
   EXPECT_TRUE(sim.desktop.inputs().empty());
+  EXPECT_TRUE(sim.instance.signalled().empty());
 }
 
+// Nor does the setups' sign that cannot be made (no Global\ namespace).
 TEST_F(SingleInstanceTest, ClaimThatCannotBeMadeDoesNotKeepTheProgramFromStarting) {
   InstallManagerAndPlayers();
   sim.instance.failures().always("claim", kErrorAccessDenied);
+  sim.instance.failures().always("signalRunning", kErrorAccessDenied);
   sim.desktop.addWindow(kMainCaption);  // a stranger's window of the same caption
   bool reachedLoop = false;
   ui.loop = [&](Form&) { reachedLoop = true; };
