@@ -164,15 +164,33 @@ static void EnablePlayers(BOOL on) {
   for (i = 0; i < gItemCount; ++i) EnableWindow(gItems[i], on);
 }
 
-/* The status label takes its text, then the size of it. */
+/* The status label takes the size of its text and the text. Growing, the
+ * size comes first, so that the text is painted once, at its size.
+ * Narrower, it uncovers a strip of the status box beneath it, and only that
+ * strip is repainted: the form, covered there by the box, paints nothing. */
 static void SetStatusText(const char* text) {
-  const Box* b = Bounds(kStatus);
+  Box* b = Bounds(kStatus);
+  const Box* box = Bounds(kImage);
   SIZE size;
+  RECT strip;
   if (strcmp(gStatusText, text) == 0) return;
   lstrcpynA(gStatusText, text, sizeof gStatusText);
-  SetWindowTextA(Child(kStatus), text);
   size = Measure(text, kBold);
-  SetBounds(kStatus, b->left, b->top, size.cx, size.cy);
+  if (size.cx > b->width || size.cy != b->height) {
+    SetBounds(kStatus, b->left, b->top, size.cx, size.cy);
+    SetWindowTextA(Child(kStatus), text);
+    return;
+  }
+  SetWindowTextA(Child(kStatus), text);
+  if (size.cx == b->width) return;
+  strip.left = b->left + size.cx - box->left;
+  strip.top = b->top - box->top;
+  strip.right = b->left + b->width - box->left;
+  strip.bottom = b->top + b->height - box->top;
+  b->width = size.cx;
+  SetWindowPos(Child(kStatus), NULL, b->left, b->top, b->width, b->height,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+  InvalidateRect(Child(kImage), &strip, TRUE);
 }
 
 static void ShowState(int code) {

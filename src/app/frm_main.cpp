@@ -59,6 +59,7 @@ TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& applica
   lblCompany.setOwnFont(kFormFont.asLink());
   lblStatus.setOwnFont(kFormFont.bolded());
   lblStatus.setHighlightBackground(true);
+  lblStatus.setBackdrop(Image1);
   Design(btnWMP, 0, Starts::Disabled);
   Design(cbxWriters, 1, Starts::Hidden);
   Design(Memo1, 2, Starts::Hidden);

@@ -10,9 +10,15 @@ Label::Label(std::string name, std::string text, Rect bounds, const Font& formFo
   autoSize();
 }
 
+// Wider, the label takes its size first, so that the new text is painted
+// once, at its size; narrower, it takes the text first, then gives up the
+// strip it no longer covers.
 void Label::setText(const std::string& text) {
+  const Rect fitted = fittedTo(text);
+  const bool wider = fitted.width > width() || fitted.height != height();
+  if (wider) setBounds(fitted);
   Control::setText(text);
-  autoSize();
+  if (!wider) setBounds(fitted);
 }
 
 void Label::setOwnFont(const Font& font) {
@@ -24,9 +30,11 @@ void Label::click() {
   if (acceptsInput() && onClick) onClick();
 }
 
-void Label::autoSize() {
+void Label::autoSize() { setBounds(fittedTo(text())); }
+
+Rect Label::fittedTo(const std::string& text) const {
   const Font& f = font() ? *font() : formFont_;
-  setBounds({left(), top(), measurer_.textWidth(text(), f), measurer_.textHeight(f)});
+  return {left(), top(), measurer_.textWidth(text, f), measurer_.textHeight(f)};
 }
 
 }  // namespace sc

@@ -29,14 +29,20 @@ class Label : public Control {
   // Drawn opaque on the button-highlight colour instead of the window's.
   bool highlightBackground() const { return highlightBackground_; }
   void setHighlightBackground(bool on) { highlightBackground_ = on; }
+  // The control the label lies on, wholly: when the label gets narrower, the
+  // strip it uncovers is that control's alone to paint again. Null: none.
+  const Control* backdrop() const { return backdrop_; }
+  void setBackdrop(const Control& control) { backdrop_ = &control; }
   void bringToFront() { changed(Change::Front); }
   void click();
 
  private:
   void autoSize();
+  Rect fittedTo(const std::string& text) const;
   Font formFont_;
   const TextMeasurer& measurer_;
   bool highlightBackground_ = false;
+  const Control* backdrop_ = nullptr;
 };
 
 }  // namespace sc

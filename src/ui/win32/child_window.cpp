@@ -45,10 +45,7 @@ void ChildWindow::sync(const Control& control, Change what) {
       ShowWindow(window, c.visible() ? SW_SHOWNA : SW_HIDE);
       break;
     case Change::Bounds:
-      // The uncovered background is erased when the form and its siblings
-      // paint next, not at once: the same pixels, one pass fewer.
-      SetWindowPos(window, nullptr, c.left(), c.top(), c.width(), c.height(),
-                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_DEFERERASE);
+      move();
       break;
     case Change::Front:
       SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -57,6 +54,14 @@ void ChildWindow::sync(const Control& control, Change what) {
       break;
   }
   syncOwn(what);
+}
+
+void ChildWindow::move() {
+  const Control& c = control_;
+  // The uncovered background is erased when the form and its siblings paint
+  // next, not at once: the same pixels, one pass fewer.
+  SetWindowPos(reinterpret_cast<HWND>(handle_), nullptr, c.left(), c.top(), c.width(), c.height(),
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_DEFERERASE);
 }
 
 }  // namespace sc

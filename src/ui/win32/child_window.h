@@ -59,6 +59,8 @@ class ChildWindow : public ControlPeer {
               const ChildSetup& setup);
   // The kind's own state, after the common part of sync.
   virtual void syncOwn(Change what) { (void)what; }
+  // The control's bounds changed: the window takes them.
+  virtual void move();
   std::intptr_t send(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) const;
 
   const Font& font() const { return font_; }

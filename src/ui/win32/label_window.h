@@ -18,9 +18,13 @@ class LabelWindow : public ChildWindow {
   bool colours(std::uintptr_t dc, std::intptr_t* brush) override;
   void mouseMove() override;
 
+ protected:
+  void move() override;
+
  private:
   Label& label_;
   bool highlight_;
+  Rect placed_;  // the bounds the window has
 };
 
 }  // namespace sc

@@ -165,6 +165,22 @@ TEST_F(ControlsTest, LabelsTakeTheSizeOfTheirTextInTheirOwnFont) {
   }
 }
 
+// A label that gets narrower on the control it lies on leaves a strip of that
+// control to paint, and nothing of the form: no form paint, no paint echo.
+TEST_F(ControlsTest, ANarrowerLabelOnItsBackdropRepaintsOnlyTheBackdrop) {
+  form.show();
+  form.image.setBounds({4, 26, 220, 24});
+  form.lblStatus.setBackdrop(form.image);
+  form.lblStatus.bringToFront();
+  form.lblStatus.setText("Disc Unloading ...");
+  probe::repaintNow(window);
+  probe::pumpFor(100);
+  ASSERT_FALSE(probe::waitsForPaint(window));
+  form.lblStatus.setText("Ready");
+  EXPECT_FALSE(probe::waitsForPaint(window));
+  EXPECT_TRUE(probe::waitsForPaint(child(form.image)));
+}
+
 TEST_F(ControlsTest, TabStopsStackInTabOrderAboveTheRest) {
   WindowHandle w = probe::topChild(window);
   EXPECT_EQ(w, child(form.ckxOption));

@@ -185,6 +185,9 @@ void repaintNow(WindowHandle window) {
   InvalidateRect(hwnd(window), nullptr, TRUE);
   UpdateWindow(hwnd(window));
 }
+bool waitsForPaint(WindowHandle window) {
+  return GetUpdateRect(hwnd(window), nullptr, FALSE) != FALSE;
+}
 
 std::intptr_t sendCopyData(WindowHandle window, const void* data, std::uint32_t size,
                            std::uintptr_t tag) {

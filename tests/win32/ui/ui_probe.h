@@ -73,6 +73,8 @@ void moveMouse(WindowHandle window);  // WM_MOUSEMOVE
 void movePointerOnto(WindowHandle window);
 void movePointerTo(WindowHandle window, int x, int y);
 void repaintNow(WindowHandle window);
+// Whether part of the window waits to be painted (GetUpdateRect).
+bool waitsForPaint(WindowHandle window);
 
 std::intptr_t sendCopyData(WindowHandle window, const void* data, std::uint32_t size,
                            std::uintptr_t tag);
