@@ -18,7 +18,7 @@ void ReadUnitWriters(Registry& registry, RegKey unit, std::vector<std::string>& 
     char name[32];
     std::snprintf(name, sizeof name, "Writer%u", static_cast<unsigned>(n));
     RegKey writer = 0;
-    if (registry.openSubKey(unit, name, kKeyAllAccess, &writer) != kErrorSuccess) continue;
+    if (registry.openSubKey(unit, name, kKeyRead, &writer) != kErrorSuccess) continue;
     writers.push_back(ReadTextValueCut(registry, writer, nullptr, kMaxWriterTextLength));
     registry.closeKey(writer);
   }
@@ -26,10 +26,13 @@ void ReadUnitWriters(Registry& registry, RegKey unit, std::vector<std::string>& 
 
 }  // namespace
 
+// Read access only: on Windows XP the keys live under HKEY_LOCAL_MACHINE,
+// where a standard account may read but not write, and asked for more it
+// would never see the robot.
 RobotReport ReadRobotReport(Registry& registry, RegRoot root) {
   RobotReport report;
   RegKey robot = 0;
-  if (registry.openKey(root, kRobotKeyPath, kKeyAllAccess, &robot) != kErrorSuccess) return report;
+  if (registry.openKey(root, kRobotKeyPath, kKeyRead, &robot) != kErrorSuccess) return report;
 
   FixedText<64> status{};
   ReadTextValue(registry, robot, kRobotReportValue, status);
@@ -48,7 +51,7 @@ RobotReport ReadRobotReport(Registry& registry, RegRoot root) {
     if (registry.enumKey(robot, index, name, &nameSize) != kErrorSuccess) break;
     name[sizeof name - 1] = 0;
     RegKey unit = 0;
-    if (registry.openSubKey(robot, name, kKeyAllAccess, &unit) != kErrorSuccess) continue;
+    if (registry.openSubKey(robot, name, kKeyRead, &unit) != kErrorSuccess) continue;
     ReadUnitWriters(registry, unit, report.writers);
     registry.closeKey(unit);
   }
