@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "platform/win32/win32_function_lookup.h"
+
 namespace sc::win32 {
 
 namespace {
@@ -17,13 +19,10 @@ using BlockReasonCreate = BOOL(WINAPI*)(HWND, LPCWSTR);
 using BlockReasonDestroy = BOOL(WINAPI*)(HWND);
 
 // A user32 function, or null where this Windows lacks it. user32 is loaded
-// already: the program's windows need it. The detour through void (*)()
-// is how a looked-up address becomes a typed one without a cast warning.
+// already: the program's windows need it.
 template <typename Function>
 Function User32Function(const char* name) {
-  HMODULE user32 = GetModuleHandleA("user32.dll");
-  FARPROC found = user32 != nullptr ? GetProcAddress(user32, name) : nullptr;
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+  return FunctionIn<Function>(GetModuleHandleA("user32.dll"), name);
 }
 
 }  // namespace

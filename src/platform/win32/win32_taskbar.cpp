@@ -1,6 +1,8 @@
 #include "platform/win32/win32_taskbar.h"
 
 #include <windows.h>
+
+#include "platform/win32/win32_function_lookup.h"
 // After <windows.h>.
 #include <shobjidl.h>
 
@@ -20,14 +22,11 @@ using CoInitializeFunction = HRESULT(WINAPI*)(LPVOID);
 using CoCreateInstanceFunction = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID*);
 
 // An ole32 function, or null when ole32 cannot be loaded. The library stays
-// loaded: the object made from it lives as long as the program. The detour
-// through void (*)() is how a looked-up address becomes a typed one without
-// a cast warning.
+// loaded: the object made from it lives as long as the program.
 template <typename Function>
 Function Ole32Function(const char* name) {
-  static HMODULE ole32 = LoadLibraryA("ole32.dll");
-  FARPROC found = ole32 != nullptr ? GetProcAddress(ole32, name) : nullptr;
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+  static const HMODULE ole32 = LoadLibraryA("ole32.dll");
+  return FunctionIn<Function>(ole32, name);
 }
 
 // The window whose button stands for `window` on the taskbar: its owner, the
