@@ -100,6 +100,9 @@ class SystemInfo {
   // seconds) write it in the user's format, joined by a blank and cut to 63
   // characters; "" when Windows formats neither.
   virtual void localTime(FixedText<64>& text) = 0;
+  // The clock time alone, as GetTimeFormatA writes it (no seconds): "1:12 AM";
+  // "" when Windows cannot format it.
+  virtual void clockTime(FixedText<64>& text) = 0;
 };
 
 class FileSystem {
@@ -263,9 +266,13 @@ class Taskbar {
   Taskbar& operator=(const Taskbar&) = delete;
   virtual ~Taskbar() = default;
 
-  // ITaskbarList3::SetProgressState.
+  // ITaskbarList3::SetProgressState. Paused and error are drawn as a bar at
+  // the button's last value, so with them the bar is also set full
+  // (SetProgressValue, after the state: set before, it would show the normal
+  // green for a moment).
   virtual bool setProgress(WindowHandle window, TaskbarProgress progress) = 0;
-  // ITaskbarList3::SetThumbnailTooltip, with the text in the ANSI code page.
+  // ITaskbarList3::SetThumbnailTooltip, with the text in the ANSI code page;
+  // "" gives the button its window's title back.
   virtual bool setTooltip(WindowHandle window, const char* text) = 0;
   // FlashWindowEx(FLASHW_TRAY | FLASHW_TIMERNOFG): the button flashes until
   // the program comes to the foreground.

@@ -18,6 +18,7 @@ TEST(TaskbarContract, AWindowsButtonTakesEveryStateATooltipAndAFlash) {
                                          TaskbarProgress::Error, TaskbarProgress::None})
     EXPECT_TRUE(taskbar.setProgress(window, progress)) << static_cast<int>(progress);
   EXPECT_TRUE(taskbar.setTooltip(window, "3 discs loaded, 2 unloaded, 1 to the reject bin"));
+  EXPECT_TRUE(taskbar.setTooltip(window, ""));
   taskbar.flash(window);
 }
 

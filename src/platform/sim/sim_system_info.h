@@ -16,6 +16,10 @@ class SimSystemInfo final : public SystemInfo {
   std::string commandLine() override { return commandLine_; }
   int fullScreenWidth() override { return fullScreenWidth_; }
   void localTime(FixedText<64>& text) override { AssignCut(text, localTime_); }
+  // The local time's last word.
+  void clockTime(FixedText<64>& text) override {
+    AssignCut(text, localTime_.substr(localTime_.rfind(' ') + 1));
+  }
 
   void setMajorVersion(std::uint32_t major) { major_ = major; }
   void setModulePath(std::string path) { modulePath_ = std::move(path); }

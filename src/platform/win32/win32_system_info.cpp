@@ -30,18 +30,34 @@ std::string Win32SystemInfo::commandLine() {
 
 int Win32SystemInfo::fullScreenWidth() { return GetSystemMetrics(SM_CXFULLSCREEN); }
 
+namespace {
+
+// The moment as Windows writes it for the user: GetDateFormatA (short date)
+// or GetTimeFormatA (no seconds). A call that fails leaves the text empty.
+std::string Formatted(const SYSTEMTIME& moment, bool date) {
+  char text[64] = {};
+  if (date)
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &moment, nullptr, text, sizeof text);
+  else
+    GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &moment, nullptr, text, sizeof text);
+  text[sizeof text - 1] = 0;
+  return text;
+}
+
+}  // namespace
+
 void Win32SystemInfo::localTime(FixedText<64>& text) {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  // A call that fails leaves its buffer as it was: empty.
-  char date[64] = {};
-  char time[64] = {};
-  GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &now, nullptr, date, sizeof date);
-  GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &now, nullptr, time, sizeof time);
-  date[sizeof date - 1] = 0;
-  time[sizeof time - 1] = 0;
-  const std::string joined = std::string(date) + (date[0] && time[0] ? " " : "") + time;
-  AssignCut(text, joined);
+  const std::string date = Formatted(now, true);
+  const std::string time = Formatted(now, false);
+  AssignCut(text, date + (!date.empty() && !time.empty() ? " " : "") + time);
+}
+
+void Win32SystemInfo::clockTime(FixedText<64>& text) {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  AssignCut(text, Formatted(now, false));
 }
 
 }  // namespace sc::win32

@@ -12,6 +12,7 @@ class Win32SystemInfo final : public SystemInfo {
   std::string commandLine() override;
   int fullScreenWidth() override;
   void localTime(FixedText<64>& text) override;
+  void clockTime(FixedText<64>& text) override;
 };
 
 }  // namespace sc::win32

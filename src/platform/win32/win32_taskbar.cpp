@@ -29,6 +29,12 @@ Function Ole32Function(const char* name) {
   return FunctionIn<Function>(ole32, name);
 }
 
+// The port's states are ITaskbarList3's own numbers.
+static_assert(static_cast<int>(TaskbarProgress::None) == TBPF_NOPROGRESS);
+static_assert(static_cast<int>(TaskbarProgress::Indeterminate) == TBPF_INDETERMINATE);
+static_assert(static_cast<int>(TaskbarProgress::Error) == TBPF_ERROR);
+static_assert(static_cast<int>(TaskbarProgress::Paused) == TBPF_PAUSED);
+
 // The window whose button stands for `window` on the taskbar: its owner, the
 // application's window, when it has one.
 HWND ButtonWindow(WindowHandle window) {
@@ -70,15 +76,25 @@ ITaskbarList3* Win32Taskbar::list() {
 
 bool Win32Taskbar::setProgress(WindowHandle window, TaskbarProgress progress) {
   ITaskbarList3* taskbar = list();
-  return taskbar != nullptr &&
-         SUCCEEDED(taskbar->SetProgressState(ButtonWindow(window),
-                                             static_cast<TBPFLAG>(static_cast<int>(progress))));
+  if (taskbar == nullptr) return false;
+  const HWND button = ButtonWindow(window);
+  if (FAILED(taskbar->SetProgressState(button, static_cast<TBPFLAG>(static_cast<int>(progress)))))
+    return false;
+  // Load-bearing order: paused and error colour the bar at the button's last
+  // value, which from "no progress" is none at all, so they get a full bar;
+  // a value set under them keeps their colour, one set before would flash
+  // the normal green.
+  const bool determinate =
+      progress == TaskbarProgress::Paused || progress == TaskbarProgress::Error;
+  return !determinate || SUCCEEDED(taskbar->SetProgressValue(button, 1, 1));
 }
 
 bool Win32Taskbar::setTooltip(WindowHandle window, const char* text) {
   if (text == nullptr) return false;
   ITaskbarList3* taskbar = list();
   if (taskbar == nullptr) return false;
+  // No text of our own: the button shows its window's title again.
+  if (text[0] == 0) return SUCCEEDED(taskbar->SetThumbnailTooltip(ButtonWindow(window), nullptr));
   const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
   if (length <= 0) return false;
   std::wstring wide(static_cast<std::size_t>(length), L'\0');

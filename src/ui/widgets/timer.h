@@ -29,6 +29,8 @@ class Timer {
 
   const std::string& name() const { return name_; }
   unsigned interval() const { return interval_; }
+  // From the next start on; a running timer keeps its pending tick.
+  void setInterval(unsigned intervalMs) { interval_ = intervalMs; }
   bool enabled() const { return enabled_; }
   // Enabling an enabled timer changes nothing: its pending tick stays.
   void setEnabled(bool enabled);

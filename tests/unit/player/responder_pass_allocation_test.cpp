@@ -160,6 +160,7 @@ class FixedSystemInfo final : public SystemInfo {
   std::string commandLine() override { return {}; }
   int fullScreenWidth() override { return 1024; }
   void localTime(FixedText<64>& text) override { text.fill(0); }
+  void clockTime(FixedText<64>& text) override { text.fill(0); }
 };
 
 class NoThreads final : public Threads {
