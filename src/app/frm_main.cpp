@@ -50,6 +50,7 @@ TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& applica
       tmrMessaging("tmrMessaging", 10, ui.timers()),
       tmrStatus("tmrStatus", 1000, ui.timers()),
       tmrUnload("tmrUnload", 20, ui.timers()),
+      tmrWait("tmrWait", 0, ui.timers()),
       platform_(platform),
       ui_(ui),
       application_(application),
@@ -73,7 +74,7 @@ TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& applica
            &lblVersion, &lblCompany, &lblStatus, &Image1, &btnWMP, &cbxWriters, &Memo1, &btnExit,
            &btnHelp, &RadioGroup1, &ckxRippingNoneCDB, &ckxAlternateOutputt, &ckxReplaceExitFile})
     addControl(*control);
-  for (Timer* timer : {&tmrInit, &tmrMessaging, &tmrStatus, &tmrUnload}) addTimer(*timer);
+  for (Timer* timer : {&tmrInit, &tmrMessaging, &tmrStatus, &tmrUnload, &tmrWait}) addTimer(*timer);
 
   btnWMP.onClick = [this] { btnWMPClick(); };
   btnExit.onClick = [this] { btnExitClick(); };
@@ -88,6 +89,7 @@ TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& applica
   tmrMessaging.onTimer = [this] { tmrMessagingTimer(); };
   tmrStatus.onTimer = [this] { tmrStatusTimer(); };
   tmrUnload.onTimer = [this] { tmrUnloadTimer(); };
+  tmrWait.onTimer = [this] { tmrWaitTimer(); };
 
   // Start-up, first stage.
   ChooseRegistryRoot();
@@ -112,8 +114,12 @@ void TfrmMain::FormCreate() {
   Memo1.clear();
   cbxWriters.clear();
   LayOutForm();
-  // Without the manager's answer nothing would ever enable "Exit".
-  if (!checkSent) HandleJobEvent(NotStarted(JobCommand::Check));
+  // Without the manager's answer nothing would ever enable "Exit". With it
+  // out, the window waits for the robot software's word from now.
+  if (!checkSent)
+    HandleJobEvent(NotStarted(JobCommand::Check));
+  else
+    WatchWait();
 }
 
 void TfrmMain::FormCloseQuery(bool& canClose) { canClose = btnExit.enabled(); }

@@ -19,6 +19,7 @@
 #include "player/watch_block.h"
 #include "robot/manager_command.h"
 #include "robot/manager_notice.h"
+#include "settings/settings_store.h"
 #include "ui/main_window/form_layout.h"
 #include "ui/widgets/button.h"
 #include "ui/widgets/form.h"
@@ -58,6 +59,8 @@ class TfrmMain : public Form {
   Timer tmrMessaging;
   Timer tmrStatus;
   Timer tmrUnload;
+  // Times the wait the job is in; its interval is the wait's limit.
+  Timer tmrWait;
 
   // --- Start-up and shutdown (frm_main.cpp) ---
   void FormCreate() override;
@@ -88,6 +91,7 @@ class TfrmMain : public Form {
 
   // --- The taskbar button (frm_main_taskbar.cpp) ---
   void OnTaskbarButtonCreated() override;
+  void tmrWaitTimer();
 
   // --- Disc arrival and removal (frm_main_discs.cpp) ---
   void OnDeviceChange(std::uint32_t event, const DeviceBroadcast* header) override;
@@ -161,6 +165,8 @@ class TfrmMain : public Form {
   void ShowProgress();
   void ShowFigures();
   void AskForUser();
+  void ShowRefusal();
+  void WatchWait();
 
   // Players.
   void DiscoverPlayers();
@@ -189,6 +195,13 @@ class TfrmMain : public Form {
   // when it could not), and whether one did.
   FixedText<64> jobStartedAt_{};
   bool jobStarted_ = false;
+  // When the robot refused the last job, and whether it did.
+  FixedText<64> refusedAt_{};
+  bool refused_ = false;
+  // The limits of the waits, read at start, and the clock time the current
+  // wait began.
+  WaitLimits waitLimits_{};
+  FixedText<64> waitSince_{};
   bool occupiedBoxOpen_ = false;
   // The reason each window that refused the end of the session gave Windows
   // (where it cannot, the call failed), not yet withdrawn: the main window

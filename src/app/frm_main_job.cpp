@@ -89,10 +89,15 @@ void TfrmMain::ApplyJobEffect(const JobEffect& effect) {
       return AskForUser();
     case EffectKind::StartFigures:
       jobStarted_ = true;
+      refused_ = false;
       platform_.system.localTime(jobStartedAt_);
       return ShowFigures();
     case EffectKind::ShowFigures:
       return ShowFigures();
+    case EffectKind::ShowRefusal:
+      return ShowRefusal();
+    case EffectKind::WatchWait:
+      return WatchWait();
   }
 }
 

@@ -15,6 +15,7 @@ void TfrmMain::LoadSettings() {
   ImportUnknownCd = stored.importUnknownCd;
   UnloadUnknownToAlternate = stored.unloadUnknownToAlternate;
   ReplaceExistingSongs = stored.replaceExistingSongs;
+  waitLimits_ = stored.waitLimits;
 }
 
 void TfrmMain::SaveSettings() {

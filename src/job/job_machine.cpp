@@ -38,6 +38,7 @@ enum class Move {
   ShowNoDevice,      // the robot's report lists none: "No Device"
   KeepJob,           // a report during a job changes nothing of the job
   AfterOccupiedBox,  // the "Occupied" box was dismissed
+  Overdue,           // the wait has lasted too long: the taskbar button says so
 };
 
 using P = JobPhase;
@@ -47,43 +48,44 @@ using G = JobProgress;
 // Rows: phases. Columns: events, in the order of JobEventKind:
 //  Ripping  LoadOk  Occupied  Refused  UnloadOk  UnloadFailed  Recheck  Terminate  Other
 //  Arrived  Left  DriveGone  Declined  NotStarted  ReportWriters  ReportNone  BoxClosed
+//  TooLong
 constexpr Move kTable[kJobPhaseCount][kJobEventKindCount] = {
     /* Idle */
     {M::StartJob, M::StrayLoad, M::Stray, M::Stray, M::StrayUnload, M::StrayUnload, M::Recheck,
      M::Halt, M::Stray, M::NoteArrival, M::NoteRemoval, M::NoDevice, M::ForgetDecline,
-     M::ManagerGone, M::ShowReady, M::ShowNoDevice, M::AfterOccupiedBox},
+     M::ManagerGone, M::ShowReady, M::ShowNoDevice, M::AfterOccupiedBox, M::Overdue},
     /* Loading: a disc that leaves before its load's answer, whether or not its
        arrival was seen, is unloaded by that answer */
     {M::Ignore, M::ArmResponder, M::RefuseOccupied, M::EndJob, M::StrayUnload, M::StrayUnload,
      M::Recheck, M::Halt, M::Stray, M::DiscArrived, M::DiscLeftEarly, M::NoDevice, M::ForgetDecline,
-     M::ManagerGone, M::KeepJob, M::KeepJob, M::AfterOccupiedBox},
+     M::ManagerGone, M::KeepJob, M::KeepJob, M::AfterOccupiedBox, M::Overdue},
     /* LoadingDiscIn */
     {M::Ignore, M::ArmResponder, M::RefuseOccupied, M::EndJob, M::StrayUnload, M::StrayUnload,
      M::Recheck, M::Halt, M::Stray, M::DiscArrived, M::DiscLeftEarly, M::NoDevice, M::ForgetDecline,
-     M::ManagerGone, M::KeepJob, M::KeepJob, M::AfterOccupiedBox},
+     M::ManagerGone, M::KeepJob, M::KeepJob, M::AfterOccupiedBox, M::Overdue},
     /* LoadingDiscLeft */
     {M::Ignore, M::UnloadLeftDisc, M::RefuseOccupied, M::EndJob, M::StrayUnload, M::StrayUnload,
      M::Recheck, M::Halt, M::Stray, M::DiscArrived, M::NoteRemoval, M::NoDevice, M::ForgetDecline,
-     M::ManagerGone, M::KeepJob, M::KeepJob, M::AfterOccupiedBox},
+     M::ManagerGone, M::KeepJob, M::KeepJob, M::AfterOccupiedBox, M::Overdue},
     /* Loaded */
     {M::Ignore, M::StrayLoad, M::Stray, M::Stray, M::StrayUnload, M::StrayUnload, M::Recheck,
      M::Halt, M::Stray, M::DiscArrived, M::UnloadRemoved, M::NoDevice, M::UnloadDeclined,
-     M::ManagerGone, M::KeepJob, M::KeepJob, M::AfterOccupiedBox},
+     M::ManagerGone, M::KeepJob, M::KeepJob, M::AfterOccupiedBox, M::Overdue},
     /* Unloading: an unload already out makes any removal moot */
     {M::Ignore, M::StrayLoad, M::Stray, M::Stray, M::LoadNext, M::StopQuietly, M::Recheck, M::Halt,
      M::Stray, M::DiscArrived, M::Ignore, M::Ignore, M::ForgetDecline, M::ManagerGone, M::KeepJob,
-     M::KeepJob, M::AfterOccupiedBox},
+     M::KeepJob, M::AfterOccupiedBox, M::Overdue},
     /* UnloadingDiscIn: as Unloading, but should the unload fail, the disc in
        the drive carries the job on; its leaving again shows nothing */
     {M::Ignore, M::StrayLoad, M::Stray, M::Stray, M::LoadNext, M::StopQuietly, M::Recheck, M::Halt,
      M::Stray, M::DiscArrived, M::DiscLeftAgain, M::DiscLeftAgain, M::ForgetDecline, M::ManagerGone,
-     M::KeepJob, M::KeepJob, M::AfterOccupiedBox},
+     M::KeepJob, M::KeepJob, M::AfterOccupiedBox, M::Overdue},
     /* Stopped: the disc's events are still the job's while "Ripping" stays
        disabled; a removal with no arrival since the failure is the disc the
        robot could not take, now gone by hand, and unloads nothing */
     {M::StartJob, M::StrayLoad, M::Stray, M::Stray, M::StrayUnload, M::StrayUnload, M::Recheck,
      M::Halt, M::Stray, M::Resume, M::NoteRemoval, M::NoDevice, M::ForgetDecline, M::ManagerGone,
-     M::ShowReady, M::ShowNoDevice, M::AfterOccupiedBox},
+     M::ShowReady, M::ShowNoDevice, M::AfterOccupiedBox, M::Overdue},
 };
 
 // --- The effects, as the moves use them.
@@ -158,12 +160,14 @@ constexpr void SendUnload(Step& step, bool reject) {
   step << WatchActive(false) << Status(EffectKind::EnterStatus, kStatusDiscUnloading)
        << Enable(JobControl::ExitAndOptions, false) << Effect(EffectKind::ForgetUnknownDisc)
        << Send(reject ? JobCommand::Reject : JobCommand::Unload);
+  step.State().sent = reject ? JobCommand::Reject : JobCommand::Unload;
   step.To(P::Unloading).Progress(G::GoesOn);
 }
 
 constexpr void SendLoad(Step& step) {
   step << Status(EffectKind::EnterStatus, kStatusDiscLoading)
        << Enable(JobControl::ExitAndOptions, false) << Send(JobCommand::Load);
+  step.State().sent = JobCommand::Load;
   step.To(P::Loading).Progress(G::GoesOn);
 }
 
@@ -241,8 +245,8 @@ constexpr void Apply(Move move, Step& step, const JobState& state, const JobEven
       Count(step, &JobFigures::loaded);
       return SendUnload(step, false);
     case M::RefuseOccupied:
-      step << Status(EffectKind::SetStatusCode, kStatusReady) << Effect(EffectKind::ShowOccupiedBox)
-           << exitOn;
+      step << Status(EffectKind::SetStatusCode, kStatusReady) << Effect(EffectKind::ShowRefusal)
+           << Effect(EffectKind::ShowOccupiedBox) << exitOn;
       step.To(P::Idle).Progress(G::WaitsForUser);
       return;
     case M::EndJob:
@@ -333,6 +337,8 @@ constexpr void Apply(Move move, Step& step, const JobState& state, const JobEven
       // With no writer a job could not send anything, and with "Exit" disabled
       // by its start the window could never close again.
       step << Enable(JobControl::Ripping, false);
+      // A stopped job has now lost its writer too: it cannot go on.
+      if (JobRuns(state)) step.Progress(G::CannotGoOn);
       return;
     case M::KeepJob:
       step << exitOn;
@@ -347,7 +353,20 @@ constexpr void Apply(Move move, Step& step, const JobState& state, const JobEven
       // The job never started: nothing waits for the user any more.
       if (state.phase == P::Idle && state.progress == G::WaitsForUser) step.Progress(G::None);
       return;
+    case M::Overdue:
+      // A tick that outlived its wait finds nothing to say.
+      if (state.wait.kind != JobWaitKind::None) step.State().waitTooLong = true;
+      return;
   }
+}
+
+// Whether the step already sets the tooltip.
+constexpr bool ShowsTooltip(const JobEffects& effects) {
+  for (const JobEffect& effect : effects)
+    if (effect.kind == EffectKind::StartFigures || effect.kind == EffectKind::ShowFigures ||
+        effect.kind == EffectKind::ShowRefusal)
+      return true;
+  return false;
 }
 
 constexpr bool NeedsUser(JobProgress progress) {
@@ -363,31 +382,66 @@ constexpr JobStep Decide(const JobState& state, const JobEvent& event, const Job
   // ends the job inside it must find the PC already kept awake, and release
   // it after; and whether the user must be called is decided before anything
   // (the "Occupied" box) brings the window forward.
+  JobState& next = done.next;
+  // A new wait starts its own clock; the answer to "Check" starts the wait
+  // for the report afresh. Whatever lasted too long is over with its wait.
+  const JobWait wait = WaitOf(next);
+  const bool newWait =
+      wait != state.wait || (move == M::Recheck && wait.kind == JobWaitKind::RobotWord);
+  next.wait = wait;
+  if (newWait) next.waitTooLong = false;
+  const bool tooLongChanged = next.waitTooLong != state.waitTooLong;
+  if (tooLongChanged && !ShowsTooltip(done.effects))
+    done.effects.push(Effect(EffectKind::ShowFigures));
+  if (newWait) done.effects.push(Effect(EffectKind::WatchWait));
+
   const JobProgress before = state.progress;
-  const JobProgress after = done.next.progress;
-  if ((after != before && NeedsUser(after)) || move == M::EndJob)
+  const JobProgress after = next.progress;
+  if ((after != before && NeedsUser(after)) || move == M::EndJob ||
+      (tooLongChanged && next.waitTooLong))
     done.effects.pushFront(Effect(EffectKind::AskForUser));
-  if (after != before) done.effects.pushFront(ShowProgress(after));
+  if (after != before || tooLongChanged) {
+    JobEffect shown = ShowProgress(after);
+    shown.on = next.waitTooLong;
+    done.effects.pushFront(shown);
+  }
   if (KeepsAwake(after) != KeepsAwake(before)) done.effects.pushFront(KeepAwake(KeepsAwake(after)));
   return done;
 }
 
 // The longest step over every phase, event, progress and observation, with
 // the values of the state and the event that any move reads; one more than
-// the capacity when a step did not fit.
+// the capacity when a step did not fit. Only states a job can be in count:
+// the wait is the one the state gives, and only a wait can last too long.
 constexpr std::size_t LongestStep() {
   constexpr JobCommand kCommands[] = {JobCommand::Load, JobCommand::Unload, JobCommand::Reject,
                                       JobCommand::Release, JobCommand::Check};
+  constexpr int kStatuses[] = {kStatusInitializing, kStatusReady, kStatusDiscLoading,
+                               kStatusDiscLoaded};
   std::size_t longest = 0;
   JobState state;
   for (int phase = 0; phase < kJobPhaseCount; ++phase) {
     state.phase = static_cast<JobPhase>(phase);
     for (int progress = 0; progress < 4; ++progress) {
       state.progress = static_cast<JobProgress>(progress);
-      for (int flags = 0; flags < 16; ++flags) {
+      for (int flags = 0; flags < 128; ++flags) {
         state.halted = (flags & 1) != 0;
-        state.status = (flags & 2) != 0 ? kStatusReady : kStatusDiscLoading;
-        const JobObservation seen{(flags & 4) != 0, (flags & 8) != 0};
+        state.status = kStatuses[(flags >> 1) & 3];
+        state.sent = (flags & 8) != 0 ? JobCommand::Reject : JobCommand::Unload;
+        state.wait = WaitOf(state);
+        state.waitTooLong = (flags & 16) != 0;
+        // Values that no move and no wait of the phase reads are left at one:
+        // nothing sets "Initializing" again, a loaded disc's status tells its
+        // wait, only an unload's kind tells its wait from a reject's, and only
+        // a disc loaded is marked for the reject bin. Only a wait lasts too long.
+        const bool unloading = state.phase == P::Unloading || state.phase == P::UnloadingDiscIn;
+        const bool loaded = state.phase == P::Loaded;
+        if ((state.status == kStatusInitializing && state.phase != P::Idle) ||
+            (state.status == kStatusDiscLoaded && !loaded) || ((flags & 8) != 0 && !unloading) ||
+            ((flags & 64) != 0 && !loaded) ||
+            (state.waitTooLong && state.wait.kind == JobWaitKind::None))
+          continue;
+        const JobObservation seen{(flags & 32) != 0, (flags & 64) != 0};
         for (int kind = 0; kind < kJobEventKindCount; ++kind) {
           JobEvent event(static_cast<JobEventKind>(kind));
           // Only a click and a manager not started carry choices that a move reads.

@@ -50,6 +50,27 @@ enum class JobProgress {
   CannotGoOn,    // the drive has gone, another program took the robot, or no manager
 };
 
+// What a job that goes on by itself waits for at the moment. A wait that lasts
+// too long is shown on the taskbar button: the job may still go on, but a
+// person should look.
+enum class JobWaitKind {
+  None,
+  RobotWord,     // before the first "Ready": the answer to "Check", or the report to leave "Wait"
+  RobotAnswer,   // the manager's answer to the command out: a load, an unload or a reject
+  DiscToWriter,  // the loaded disc to arrive in the writer's drive
+  DiscRipped,    // the disc in the writer to leave the drive, ripped and ejected by the player
+};
+
+struct JobWait {
+  JobWaitKind kind = JobWaitKind::None;
+  JobCommand command = JobCommand::Load;  // RobotAnswer: the command out; otherwise Load
+};
+
+constexpr bool operator==(const JobWait& a, const JobWait& b) {
+  return a.kind == b.kind && a.command == b.command;
+}
+constexpr bool operator!=(const JobWait& a, const JobWait& b) { return !(a == b); }
+
 // The discs of the current or last job, counted from the robot's answers.
 struct JobFigures {
   int loaded = 0;
@@ -64,6 +85,11 @@ struct JobState {
   FixedText<128> writer{};           // the job's writer, fixed when the job starts
   JobProgress progress = JobProgress::None;
   JobFigures figures{};
+  JobCommand sent = JobCommand::Load;  // the last load, unload or reject sent
+  // What the job waits for, since the step that began the wait; and whether
+  // that wait has lasted too long.
+  JobWait wait{JobWaitKind::RobotWord};
+  bool waitTooLong = false;
 };
 
 enum class JobEventKind {
@@ -84,8 +110,9 @@ enum class JobEventKind {
   ReportWithWriters,  // the robot's report read "Ready" and listed writers
   ReportNoWriters,    // the robot's report read "Ready" and listed none
   OccupiedBoxClosed,  // the user dismissed the "Occupied" message box
+  WaitTooLong,        // the wait the job is in has lasted longer than its limit
 };
-constexpr int kJobEventKindCount = 17;
+constexpr int kJobEventKindCount = 18;
 
 struct JobEvent {
   constexpr JobEvent() = default;
@@ -137,7 +164,9 @@ enum class EffectKind {
   ShowProgress,       // the taskbar button shows `progress`
   AskForUser,         // flash the taskbar button, unless the program is in front already
   StartFigures,       // a job starts: its figures count from zero, from now
-  ShowFigures,        // the job's figures changed
+  ShowFigures,        // the job's figures, or whether its wait lasted too long, changed
+  ShowRefusal,        // the robot refused the job: the figures give way to that, and when
+  WatchWait,          // a new wait began (the state's `wait`): time it from now, or stop timing
 };
 
 struct JobEffect {
@@ -159,7 +188,7 @@ struct JobEffect {
 // it is refused and marks the list, so that the check sees it.
 class JobEffects {
  public:
-  static constexpr std::size_t kCapacity = 11;
+  static constexpr std::size_t kCapacity = 12;
   constexpr void push(const JobEffect& effect) {
     if (size_ == kCapacity) {
       overflowed_ = true;
@@ -179,8 +208,8 @@ class JobEffects {
   }
   constexpr std::size_t size() const { return size_; }
   constexpr bool overflowed() const { return overflowed_; }
-  const JobEffect* begin() const { return items_.data(); }
-  const JobEffect* end() const { return items_.data() + size_; }
+  constexpr const JobEffect* begin() const { return items_.data(); }
+  constexpr const JobEffect* end() const { return items_.data() + size_; }
   const JobEffect& operator[](std::size_t i) const { return items_[i]; }
 
  private:
@@ -205,8 +234,35 @@ JobStep NextJobStep(const JobState& state, const JobEvent& event, const JobObser
 constexpr bool JobRuns(const JobState& state) { return state.phase != JobPhase::Idle; }
 
 // The PC is kept awake while the job goes on by itself: from the first load
-// until it ends, stops, or cannot go on without a person.
+// until it ends, stops, or cannot go on without a person. A wait that lasts
+// too long keeps it awake too: the answer may still come.
 constexpr bool KeepsAwake(JobProgress progress) { return progress == JobProgress::GoesOn; }
+
+// What a job in `state` waits for: only a job that goes on by itself waits,
+// and before the robot software was first heard, the window does.
+constexpr JobWait WaitOf(const JobState& state) {
+  using K = JobWaitKind;
+  if (state.progress != JobProgress::GoesOn) {
+    const bool startingUp = state.phase == JobPhase::Idle && state.status == kStatusInitializing &&
+                            state.progress == JobProgress::None;
+    return {startingUp ? K::RobotWord : K::None};
+  }
+  switch (state.phase) {
+    case JobPhase::Loading:
+    case JobPhase::LoadingDiscIn:
+    case JobPhase::LoadingDiscLeft:
+      return {K::RobotAnswer, JobCommand::Load};
+    case JobPhase::Unloading:
+    case JobPhase::UnloadingDiscIn:
+      return {K::RobotAnswer, state.sent};
+    case JobPhase::Loaded:
+      return {state.status == kStatusDiscLoaded ? K::DiscRipped : K::DiscToWriter};
+    case JobPhase::Idle:
+    case JobPhase::Stopped:
+      break;
+  }
+  return {K::None};
+}
 
 // The writer whose drive the disc events concern: during a job its own, fixed
 // at its start whatever the list holds since; otherwise the selected one.

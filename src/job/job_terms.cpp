@@ -98,7 +98,7 @@ const char* NameOf(JobEventKind kind) {
                                                          "VolumeLeft",        "DriveGone",
                                                          "DiscDeclined",      "CommandNotStarted",
                                                          "ReportWithWriters", "ReportNoWriters",
-                                                         "OccupiedBoxClosed"};
+                                                         "OccupiedBoxClosed", "WaitTooLong"};
   return kNames[static_cast<int>(kind)];
 }
 
@@ -159,13 +159,18 @@ std::string Describe(const JobEffect& effect) {
     case EffectKind::SaveChoices:
       return "save";
     case EffectKind::ShowProgress:
-      return std::string("taskbar ") + NameOf(effect.progress);
+      return effect.on ? "taskbar waited too long"
+                       : std::string("taskbar ") + NameOf(effect.progress);
     case EffectKind::AskForUser:
       return "flash";
     case EffectKind::StartFigures:
       return "new figures";
     case EffectKind::ShowFigures:
       return "figures";
+    case EffectKind::ShowRefusal:
+      return "refused";
+    case EffectKind::WatchWait:
+      return "clock";
   }
   return "?";
 }

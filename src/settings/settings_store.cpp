@@ -4,6 +4,20 @@
 
 namespace sc {
 
+namespace {
+
+constexpr std::int32_t kMinutesInADay = 24 * 60;
+
+// A limit the user set: a missing, zero or absurd value (over a day, or
+// negative as a signed number) keeps the default.
+void ReadWaitLimit(Registry& registry, RegKey key, const char* name, std::uint32_t& minutes) {
+  std::int32_t stored = 0;
+  if (ReadDwordValue(registry, key, name, stored) && stored > 0 && stored <= kMinutesInADay)
+    minutes = static_cast<std::uint32_t>(stored);
+}
+
+}  // namespace
+
 StoredSettings LoadSettingsFrom(Registry& registry, RegRoot root, const std::string& modulePath) {
   StoredSettings settings;
   RegKey key = 0;
@@ -26,6 +40,8 @@ StoredSettings LoadSettingsFrom(Registry& registry, RegRoot root, const std::str
   ReadDwordValue(registry, key, kImportUnknownValue, settings.importUnknownCd);
   ReadDwordValue(registry, key, kUnloadToAlternateValue, settings.unloadUnknownToAlternate);
   ReadDwordValue(registry, key, kReplaceSongsValue, settings.replaceExistingSongs);
+  ReadWaitLimit(registry, key, kRobotAnswerMinutesValue, settings.waitLimits.robotAnswerMinutes);
+  ReadWaitLimit(registry, key, kDiscMinutesValue, settings.waitLimits.discMinutes);
   registry.closeKey(key);
   return settings;
 }

@@ -15,12 +15,24 @@ constexpr const char* kRippingApplicationValue = "Ripping Application";
 constexpr const char* kImportUnknownValue = "Import unknown CD anyway";
 constexpr const char* kUnloadToAlternateValue = "Unload unknown CD to alternate output";
 constexpr const char* kReplaceSongsValue = "Replace existing songs";
+// Optional, set by a user with a slow robot or slow drives; never written.
+constexpr const char* kRobotAnswerMinutesValue = "Robot answer minutes";
+constexpr const char* kDiscMinutesValue = "Disc minutes";
+
+// How long a job may wait, in minutes, before the taskbar button says that it
+// has waited too long: for the robot (its answers, the disc to reach the
+// writer), and for the player to rip and eject a disc.
+struct WaitLimits {
+  std::uint32_t robotAnswerMinutes = 5;
+  std::uint32_t discMinutes = 45;
+};
 
 struct StoredSettings {
   FixedText<256> savedPlayerName{};
   std::int32_t importUnknownCd = 1;
   std::int32_t unloadUnknownToAlternate = 1;
   std::int32_t replaceExistingSongs = 1;
+  WaitLimits waitLimits{};
 };
 
 // Creates or opens the key and reads it. On the first run (the key was just

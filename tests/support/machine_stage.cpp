@@ -33,6 +33,8 @@ MachineStage::MachineStage(const WalkSetup& setup) : WalkStage(setup) {
   LoadSettingsFrom(sim_.registry, RegRoot::CurrentUser, sim_.system.modulePath());
   if (!RunManager(CommandPairs(JobCommand::Check, kMainCaption, "")))
     Handle(NotStarted(JobCommand::Check));
+  else
+    Apply(JobEffect{EffectKind::WatchWait});
 }
 
 std::vector<std::string> MachineStage::ManagerLines() const {
@@ -153,14 +155,20 @@ void MachineStage::Apply(const JobEffect& effect) {
     case EffectKind::SaveChoices:
       return SaveChoices();
     case EffectKind::ShowProgress:
-      sim_.taskbar.setProgress(kWindow, TaskbarShows(effect.progress));
+      sim_.taskbar.setProgress(kWindow, TaskbarShows(effect.progress, effect.on));
       return;
     case EffectKind::AskForUser:
       if (!sim_.taskbar.programInForeground()) sim_.taskbar.flash(kWindow);
       return;
     case EffectKind::StartFigures:
     case EffectKind::ShowFigures:
-      sim_.taskbar.setTooltip(kWindow, FiguresTooltip(job_.figures, "").c_str());
+    case EffectKind::ShowRefusal:
+      sim_.taskbar.setTooltip(kWindow, TaskbarTooltip(job_, TooltipFacts{}).c_str());
+      return;
+    case EffectKind::WatchWait:
+      wait_.due.reset();
+      if (const std::uint32_t limit = WaitLimitMs(job_.wait.kind, kWalkWaitLimits))
+        Start(wait_, limit);
       return;
   }
 }
@@ -276,7 +284,7 @@ void MachineStage::Advance(std::uint32_t milliseconds) {
   const std::uint64_t end = now_ + milliseconds;
   for (;;) {
     Timer* next = nullptr;
-    for (Timer* timer : {&poll_, &handOn_, &unload_}) {
+    for (Timer* timer : {&poll_, &handOn_, &unload_, &wait_}) {
       if (!timer->due || *timer->due > end) continue;
       if (next == nullptr || *timer->due < *next->due ||
           (*timer->due == *next->due && timer->order < next->order))
@@ -288,6 +296,7 @@ void MachineStage::Advance(std::uint32_t milliseconds) {
     if (next == &poll_) Poll();
     if (next == &handOn_) HandOnNotice();
     if (next == &unload_) Handle(JobEventKind::DiscDeclined);
+    if (next == &wait_) Handle(JobEventKind::WaitTooLong);
   }
   now_ = std::max(now_, end);
 }

@@ -93,6 +93,7 @@ class MachineStage final : public WalkStage {
   Timer poll_;    // 100 ms: the robot's report
   Timer handOn_;  // 10 ms: a received notice is handed on
   Timer unload_;  // 20 ms: the unload after a declined disc
+  Timer wait_;    // the wait's limit: it has lasted too long
   std::uint64_t now_ = 0;
   std::uint64_t started_ = 0;
   bool closed_ = false;

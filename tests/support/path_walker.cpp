@@ -69,6 +69,9 @@ void SetUpWalkWorld(sim::SimPlatform& sim, const WalkSetup& setup) {
     sim.registry.putString(kMachine, kITunesKey, "", kITunesPath);
   if (!setup.savedPlayer.empty())
     sim.registry.putString(kUser, kOwnKey, "Ripping Application", setup.savedPlayer);
+  sim.registry.putDword(kUser, kOwnKey, kRobotAnswerMinutesValue,
+                        kWalkWaitLimits.robotAnswerMinutes);
+  sim.registry.putDword(kUser, kOwnKey, kDiscMinutesValue, kWalkWaitLimits.discMinutes);
   const std::string manager = ManagerPathOf(setup);
   if (!manager.empty()) sim.files.addFile(manager);
   if (setup.manager == ManagerPlace::Registered)

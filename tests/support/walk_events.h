@@ -24,6 +24,10 @@ struct WalkSetup {
   bool reportReady = true;
 };
 
+// The walks' limits of a job's waits, a minute each, so that a walk can
+// outlast them; the window reads them from its settings key.
+constexpr WaitLimits kWalkWaitLimits{1, 1};
+
 constexpr const char* kWmpPath = "C:\\Program Files\\Windows Media Player\\wmplayer.exe";
 constexpr const char* kITunesPath = "C:\\Program Files\\iTunes\\iTunes.exe";
 constexpr const char* kRegisteredManager = "D:\\Robot\\ketmgr.exe";

@@ -89,7 +89,8 @@ const char* NameOf(Invariant invariant) {
       "the status text agrees with the status code",
       "a job the robot ends releases its writer",
       "an enabled \"Ripping\" starts a job",
-      "the PC is kept awake while the job goes on, and the taskbar says so",
+      "the PC is kept awake while the job goes on, and the taskbar says so, or that it waits "
+      "too long",
       "a job's start saves the choices",
   };
   return kNames[static_cast<int>(invariant)];
@@ -198,6 +199,7 @@ std::vector<Violation> WalkModel::AfterEvent(const WalkWorld& world, const WalkE
   AbsorbCalls(world, event.kind == EventKind::ClickRipping);
   if (event.kind == EventKind::TimePasses) now_ += event.number;
   if (event.kind == EventKind::Notice || event.kind == EventKind::TwoNotices) now_ += 10;
+  if (event.kind != EventKind::TimePasses) lastEventAt_ = now_;
   const bool unloaded = unloadsSent_ > unloadsBeforeEvent_;
   if (removalNeedsUnload_ && !unloaded) {
     const char root[] = {writerDrive_, ':', '\\', 0};
@@ -355,10 +357,21 @@ void WalkModel::CheckState(const WalkWorld& world, int boxesOpen) {
          std::string("the PC is ") + (awake ? "" : "not ") + "kept awake while " +
              (jobRuns ? "a job runs and nothing held it up" : "no job runs"));
   // Decided in one place: a window that shows one and not the other is wrong.
-  if (!face.Closed() && awake != (face.Taskbar() == TaskbarProgress::Indeterminate))
-    Flag(Invariant::AwakeWhileJobGoesOn, "taskbar and keep-awake disagree",
-         std::string("the PC is ") + (awake ? "" : "not ") + "kept awake and the taskbar shows " +
-             std::to_string(static_cast<int>(face.Taskbar())));
+  // A job that goes on shows it, and once nothing has moved it for longer
+  // than a wait may last (the poll and the decline's unload come a little
+  // later than the events that start them), shows that it waits too long.
+  const TaskbarProgress shown = face.Taskbar();
+  const bool quietTooLong = now_ > lastEventAt_ + kWalkWaitLimits.robotAnswerMinutes * 60000 + 1000;
+  const bool agrees =
+      !awake         ? shown != TaskbarProgress::Indeterminate
+      : quietTooLong ? shown == TaskbarProgress::Paused
+                     : shown == TaskbarProgress::Indeterminate || shown == TaskbarProgress::Paused;
+  if (!face.Closed() && !agrees)
+    Flag(
+        Invariant::AwakeWhileJobGoesOn,
+        quietTooLong && awake ? "a long wait shown as going on" : "taskbar and keep-awake disagree",
+        std::string("the PC is ") + (awake ? "" : "not ") + "kept awake and the taskbar shows " +
+            std::to_string(static_cast<int>(shown)));
   const std::string text = face.StatusText();
   // While a box is open its OK button is the way out.
   if (boxesOpen == 0 && !face.ExitEnabled() && outstanding_.size() != 1) {

@@ -116,6 +116,8 @@ class WalkModel {
   std::size_t unloadsBeforeEvent_ = 0;
   // Time as the events pass it: a notice takes 10 ms.
   std::uint64_t now_ = 0;
+  // When the last event other than time passing came.
+  std::uint64_t lastEventAt_ = 0;
   // A disc arrived in the writer, and left again, while its load awaited
   // its answer: that answer must unload it.
   bool arrivedDuringLoad_ = false;

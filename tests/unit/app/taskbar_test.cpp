@@ -3,8 +3,6 @@
 // The machine's table holds every change of state; these rows hold what only
 // the window shows: the flash against the foreground, the figures, the
 // button made anew, and no button at all.
-#include <optional>
-
 #include "support/main_window_fixture.h"
 
 namespace sc::testing {
@@ -33,6 +31,16 @@ class TaskbarTest : public MainWindowTest {
   }
   void Rip() { form->btnWMP.click(); }
   TaskbarProgress Shown() const { return sim.taskbar.progress(form->handle()); }
+  // Just short of the limit the button shows what it showed; just past it,
+  // yellow, and the tooltip's last line says what waits since when.
+  void Outlast(std::uint32_t minutes, TaskbarProgress before, const std::string& line) {
+    Advance(minutes * 60000 - 1);
+    EXPECT_EQ(Shown(), before);
+    Advance(1);
+    EXPECT_EQ(Shown(), TaskbarProgress::Paused);
+    const std::string tip = sim.taskbar.tooltip(form->handle());
+    EXPECT_EQ(tip.substr(tip.rfind('\n') + 1), line + " since 22:14") << tip;
+  }
 
   TaskbarProgress shownWhileBoxOpen = TaskbarProgress::None;
 };
@@ -40,33 +48,39 @@ class TaskbarTest : public MainWindowTest {
 using T = TaskbarTest;
 using S = TaskbarProgress;
 
-// Discs loaded, unloaded and rejected, as the tooltip counts them.
-struct Figures {
-  int loaded, unloaded, rejected;
-};
-
 struct Situation {
   const char* name;
-  void (*reach)(TaskbarTest&);  // from "Ready"
+  void (*reach)(TaskbarTest&);  // from "Ready", or from the start for the start-up's rows
   bool inFront;
   S shows;
   std::size_t flashes;
-  std::optional<Figures> figures;  // none: no tooltip
+  const char* tooltip;
+  bool startUp = false;  // the robot software has not answered the start's "Check"
 };
 
 void Loaded(T& t) {
   t.Rip();
   t.Answer("load", "OK");
 }
-void FailedUnload(T& t) {
+void Ripping(T& t) {
   Loaded(t);
   t.Volume(kDbtDeviceArrival, kDriveE);
+}
+// The robot could not take the disc out, then lists no writer: the stopped
+// job cannot go on.
+void StoppedThenNoWriter(T& t) {
+  Ripping(t);
   t.Volume(kDbtDeviceRemoveComplete, kDriveE);
   t.Answer("unload", "Error");
+  EXPECT_EQ(t.Shown(), S::Paused);
+  t.sim.registry.putDword(kUser, std::string(kRobotKey) + "\\Unit1", "Online", 0);
+  t.Answer("Refresh", "");
+  t.Advance(100);
 }
 void JobDone(T& t) {
   t.Rip();
   t.Disc("reject");
+  t.Disc("unload");
   t.Disc("unload");
   t.Answer("load", "Error", "No more discs");
 }
@@ -93,23 +107,69 @@ void ExplorerStartedAgain(T& t) {
   t.sim.taskbar.makeButtonsAnew();
   t.form->taskbarButtonCreated();
 }
+// No job started, yet the error stands: the button made anew shows it again.
+void ExplorerAfterRippingWithoutManager(T& t) {
+  t.form->ManagerPath.fill(0);
+  t.Rip();
+  t.sim.taskbar.makeButtonsAnew();
+  t.form->taskbarButtonCreated();
+}
 void OnXp(T& t) {
   t.sim.taskbar.setAvailable(false);
   JobDone(t);
   EXPECT_EQ(t.form->lblStatus.text(), "Job Done");
 }
 
+// Each wait, too long and then over: the event that carries the job on.
+void UnloadUnanswered(T& t) {
+  Ripping(t);
+  t.Volume(kDbtDeviceRemoveComplete, kDriveE);
+  t.Outlast(5, S::Indeterminate, "No answer from the robot to the unload");
+  t.Answer("unload", "OK");
+}
+void DiscNeverArrives(T& t) {
+  Loaded(t);
+  t.Outlast(5, S::Indeterminate, "The loaded disc has not reached the writer");
+  t.Volume(kDbtDeviceArrival, kDriveE);
+}
+void DiscNeverLeaves(T& t) {
+  Ripping(t);
+  t.Outlast(45, S::Indeterminate, "The disc has been in the writer");
+  t.Volume(kDbtDeviceRemoveComplete, kDriveE);
+}
+void RobotSoftwareSilent(T& t) {
+  t.Outlast(5, S::None, "No word from the robot software");
+  t.Answer("Check", "");
+  t.Advance(100);
+  EXPECT_EQ(t.form->lblStatus.text(), "Ready");
+}
+
+constexpr const char* kNone = "";
+constexpr const char* kOneLoaded =
+    "1 disc loaded, 0 unloaded, 0 to the reject bin; job started 08/12/2026 22:14";
+constexpr const char* kThreeDone =
+    "3 discs loaded, 2 unloaded, 1 to the reject bin; job started 08/12/2026 22:14";
+
 const Situation kSituations[] = {
-    {"BeforeTheFirstJob", [](T&) {}, false, S::None, 0, {}},
-    {"JobGoesOn", Loaded, false, S::Indeterminate, 0, Figures{1, 0, 0}},
-    {"OccupiedBoxClosed", OccupiedBox, false, S::None, 1, Figures{0, 0, 0}},
-    {"FailedUnload", FailedUnload, false, S::Paused, 1, Figures{1, 0, 0}},
-    {"ManagerNotStartedForAnUnload", NoManagerForTheUnload, false, S::Error, 1, Figures{1, 0, 0}},
-    {"JobDone", JobDone, false, S::None, 1, Figures{2, 1, 1}},
-    {"JobDoneInFront", JobDone, true, S::None, 0, Figures{2, 1, 1}},
-    {"NextRippingCountsAfresh", NextRipping, false, S::Indeterminate, 1, Figures{0, 0, 0}},
-    {"ExplorerStartedAgain", ExplorerStartedAgain, false, S::Indeterminate, 0, Figures{1, 0, 0}},
-    {"WindowsXpHasNoSuchButton", OnXp, false, S::None, 1, {}},
+    {"BeforeTheFirstJob", [](T&) {}, false, S::None, 0, kNone},
+    {"JobGoesOn", Loaded, false, S::Indeterminate, 0, kOneLoaded},
+    {"OccupiedBoxClosed", OccupiedBox, false, S::None, 1,
+     "The robot refused the job on 08/12/2026 22:14: another Autoloader application holds it"},
+    {"StoppedJobLosesItsWriter", StoppedThenNoWriter, false, S::Error, 2, kOneLoaded},
+    {"ManagerNotStartedForAnUnload", NoManagerForTheUnload, false, S::Error, 1, kOneLoaded},
+    {"JobDone", JobDone, false, S::None, 1, kThreeDone},
+    {"JobDoneInFront", JobDone, true, S::None, 0, kThreeDone},
+    {"NextRippingCountsAfresh", NextRipping, false, S::Indeterminate, 1,
+     "0 discs loaded, 0 unloaded, 0 to the reject bin; job started 08/12/2026 22:14"},
+    {"ExplorerStartedAgain", ExplorerStartedAgain, false, S::Indeterminate, 0, kOneLoaded},
+    {"ExplorerAfterRippingWithoutManager", ExplorerAfterRippingWithoutManager, false, S::Error, 1,
+     kNone},
+    {"WindowsXpHasNoSuchButton", OnXp, false, S::None, 1, kNone},
+    {"UnloadUnansweredTooLong", UnloadUnanswered, false, S::Indeterminate, 1,
+     "1 disc loaded, 1 unloaded, 0 to the reject bin; job started 08/12/2026 22:14"},
+    {"DiscNeverArrivesTooLong", DiscNeverArrives, false, S::Indeterminate, 1, kOneLoaded},
+    {"DiscNeverLeavesTooLong", DiscNeverLeaves, false, S::Indeterminate, 1, kOneLoaded},
+    {"RobotSoftwareSilentTooLong", RobotSoftwareSilent, false, S::None, 1, kNone, true},
 };
 
 void PrintTo(const Situation& situation, std::ostream* out) { *out << situation.name; }
@@ -118,17 +178,18 @@ class TaskbarSituations : public TaskbarTest, public ::testing::WithParamInterfa
 
 TEST_P(TaskbarSituations, ShowHowTheJobStandsCallTheUserAndCountTheDiscs) {
   const Situation& situation = GetParam();
-  StartReady();
+  if (situation.startUp) {
+    InstallManagerAndPlayers();
+    PublishWriters({"E: Writer 1"});
+    Start();
+  } else {
+    StartReady();
+  }
   sim.taskbar.setProgramInForeground(situation.inFront);
   situation.reach(*this);
   EXPECT_EQ(Shown(), situation.shows);
   EXPECT_EQ(sim.taskbar.flashes().size(), situation.flashes);
-  std::string tooltip;
-  if (const auto& f = situation.figures)
-    tooltip = std::to_string(f->loaded) + (f->loaded == 1 ? " disc" : " discs") + " loaded, " +
-              std::to_string(f->unloaded) + " unloaded, " + std::to_string(f->rejected) +
-              " to the reject bin; job started 08/12/2026 22:14";
-  EXPECT_EQ(sim.taskbar.tooltip(form->handle()), tooltip);
+  EXPECT_EQ(sim.taskbar.tooltip(form->handle()), situation.tooltip);
 }
 
 INSTANTIATE_TEST_SUITE_P(Jobs, TaskbarSituations, ::testing::ValuesIn(kSituations),

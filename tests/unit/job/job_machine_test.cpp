@@ -23,14 +23,15 @@ namespace {
 using P = JobPhase;
 using K = JobEventKind;
 
-constexpr const char* kStart = "-players, -ripping, -exit, status 3, -exit+options, send load";
+constexpr const char* kStart =
+    "-players, -ripping, -exit, status 3, -exit+options, send load, clock";
 constexpr const char* kNoManager = "status 7, +players, +exit+options, +ripping";
 // A job that cannot go on lets the PC sleep and calls the user.
 constexpr const char* kCannotGoOn = "-awake, taskbar cannot go on, flash";
 // The PC is kept awake from the job's start, and the choices saved then.
 constexpr const char* kStartItunes = "+awake, taskbar goes on, save, new figures, player itunes";
-constexpr const char* kUnload = "unwatch, status 5, -exit+options, forget, send unload";
-constexpr const char* kReject = "unwatch, status 5, -exit+options, forget, send reject";
+constexpr const char* kUnload = "unwatch, status 5, -exit+options, forget, send unload, clock";
+constexpr const char* kReject = "unwatch, status 5, -exit+options, forget, send reject, clock";
 
 JobEvent Click(JobPlayer player, bool managerFound = true) {
   return RippingClick(player, "F: Writer 2", managerFound);
@@ -66,6 +67,7 @@ struct Row {
   int status = -1;  // -1: the phase's usual status
   bool halted = false;
   std::optional<JobProgress> progress{};  // none: the phase's usual progress
+  bool waitTooLong = false;
 };
 
 std::string Joined(const char* a, const char* b) { return std::string(a) + ", " + b; }
@@ -73,6 +75,12 @@ std::string Joined(const char* a, const char* b) { return std::string(a) + ", " 
 // A row whose job stood otherwise than its phase usually does.
 Row From(Row row, JobProgress progress) {
   row.progress = progress;
+  return row;
+}
+
+// A row whose wait had lasted too long already.
+Row TooLong(Row row) {
+  row.waitTooLong = true;
   return row;
 }
 
@@ -99,11 +107,11 @@ const std::vector<Row>& Table() {
       // The load's answer: only while a load is out.
       // A load or unload notice that answers nothing keeps its memo line.
       {P::Idle, K::LoadOk, P::Idle, "memo loaded, +exit"},
-      {P::Loading, K::LoadOk, P::Loaded, "memo loaded, figures, forget, watch, +exit"},
-      {P::LoadingDiscIn, K::LoadOk, P::Loaded, "memo loaded, figures, forget, watch, +exit"},
+      {P::Loading, K::LoadOk, P::Loaded, "memo loaded, figures, forget, watch, +exit, clock"},
+      {P::LoadingDiscIn, K::LoadOk, P::Loaded, "memo loaded, figures, forget, watch, +exit, clock"},
       // After the drive had gone, the answer carries the job on again.
       From({P::Loading, K::LoadOk, P::Loaded,
-            "+awake, taskbar goes on, memo loaded, figures, forget, watch, +exit"},
+            "+awake, taskbar goes on, memo loaded, figures, forget, watch, +exit, clock"},
            JobProgress::CannotGoOn),
       // The disc came and went before the answer: unloaded, never rejected,
       // since the responder was never armed for it.
@@ -117,25 +125,29 @@ const std::vector<Row>& Table() {
       {P::Stopped, K::LoadOk, P::Stopped, "memo loaded, +exit"},
 
       {P::Idle, K::LoadOccupied, P::Idle, "+exit"},
-      {P::Loading, K::LoadOccupied, P::Idle, "-awake, taskbar waits, flash, code 1, box, +exit"},
+      {P::Loading, K::LoadOccupied, P::Idle,
+       "-awake, taskbar waits, flash, code 1, refused, box, +exit, clock"},
       {P::LoadingDiscIn, K::LoadOccupied, P::Idle,
-       "-awake, taskbar waits, flash, code 1, box, +exit"},
+       "-awake, taskbar waits, flash, code 1, refused, box, +exit, clock"},
       {P::LoadingDiscLeft, K::LoadOccupied, P::Idle,
-       "-awake, taskbar waits, flash, code 1, box, +exit"},
+       "-awake, taskbar waits, flash, code 1, refused, box, +exit, clock"},
       {P::Loaded, K::LoadOccupied, P::Loaded, "+exit"},
       {P::Unloading, K::LoadOccupied, P::Unloading, "+exit"},
       {P::Stopped, K::LoadOccupied, P::Stopped, "+exit"},
 
       {P::Idle, K::LoadRefused, P::Idle, "+exit"},
       {P::Loading, K::LoadRefused, P::Idle,
-       "-awake, taskbar none, flash, +players, +ripping, +exit, status 6, +options, send Release"},
+       "-awake, taskbar none, flash, +players, +ripping, +exit, status 6, +options, send Release, "
+       "clock"},
       {P::LoadingDiscIn,
        K::LoadRefused,
        P::Idle,
-       "-awake, taskbar none, flash, +players, -ripping, +exit, status 6, +options, send Release",
+       "-awake, taskbar none, flash, +players, -ripping, +exit, status 6, +options, send Release, "
+       "clock",
        {false, false}},
       {P::LoadingDiscLeft, K::LoadRefused, P::Idle,
-       "-awake, taskbar none, flash, +players, +ripping, +exit, status 6, +options, send Release"},
+       "-awake, taskbar none, flash, +players, +ripping, +exit, status 6, +options, send Release, "
+       "clock"},
       {P::Loaded, K::LoadRefused, P::Loaded, "+exit"},
       {P::Unloading, K::LoadRefused, P::Unloading, "+exit"},
       {P::Stopped, K::LoadRefused, P::Stopped, "+exit"},
@@ -147,7 +159,7 @@ const std::vector<Row>& Table() {
       {P::LoadingDiscLeft, K::UnloadOk, P::LoadingDiscLeft, "memo unloaded, +exit"},
       {P::Loaded, K::UnloadOk, P::Loaded, "memo unloaded, +exit"},
       {P::Unloading, K::UnloadOk, P::Loading,
-       "memo unloaded, figures, status 3, -exit+options, send load"},
+       "memo unloaded, figures, status 3, -exit+options, send load, clock"},
       {P::Stopped, K::UnloadOk, P::Stopped, "memo unloaded, +exit"},
 
       {P::Idle, K::UnloadFailed, P::Idle, "memo unloaded, +exit"},
@@ -157,9 +169,9 @@ const std::vector<Row>& Table() {
       {P::Loaded, K::UnloadFailed, P::Loaded, "memo unloaded, +exit"},
       // The disc stays in the writer; the PC may sleep until it comes back.
       {P::Unloading, K::UnloadFailed, P::Stopped,
-       "-awake, taskbar waits, flash, memo unloaded, +exit"},
+       "-awake, taskbar waits, flash, memo unloaded, +exit, clock"},
       // The disc came back during the unload: its removal carries the job on.
-      {P::UnloadingDiscIn, K::UnloadFailed, P::Loaded, "memo unloaded, +exit"},
+      {P::UnloadingDiscIn, K::UnloadFailed, P::Loaded, "memo unloaded, +exit, clock"},
       {P::Stopped, K::UnloadFailed, P::Stopped, "memo unloaded, +exit"},
 
       // Notices that answer no command act the same in every phase.
@@ -171,12 +183,13 @@ const std::vector<Row>& Table() {
       {P::Unloading, K::Recheck, P::Unloading, "poll, +exit"},
       {P::Stopped, K::Recheck, P::Stopped, "poll, +exit"},
       {P::Idle, K::Terminate, P::Idle, "conflict, +exit"},
-      {P::Loading, K::Terminate, P::Loading, Joined(kCannotGoOn, "conflict, +exit")},
-      {P::LoadingDiscIn, K::Terminate, P::LoadingDiscIn, Joined(kCannotGoOn, "conflict, +exit")},
+      {P::Loading, K::Terminate, P::Loading, Joined(kCannotGoOn, "conflict, +exit, clock")},
+      {P::LoadingDiscIn, K::Terminate, P::LoadingDiscIn,
+       Joined(kCannotGoOn, "conflict, +exit, clock")},
       {P::LoadingDiscLeft, K::Terminate, P::LoadingDiscLeft,
-       Joined(kCannotGoOn, "conflict, +exit")},
-      {P::Loaded, K::Terminate, P::Loaded, Joined(kCannotGoOn, "conflict, +exit")},
-      {P::Unloading, K::Terminate, P::Unloading, Joined(kCannotGoOn, "conflict, +exit")},
+       Joined(kCannotGoOn, "conflict, +exit, clock")},
+      {P::Loaded, K::Terminate, P::Loaded, Joined(kCannotGoOn, "conflict, +exit, clock")},
+      {P::Unloading, K::Terminate, P::Unloading, Joined(kCannotGoOn, "conflict, +exit, clock")},
       // A stopped job lets the PC sleep already.
       {P::Stopped, K::Terminate, P::Stopped, "taskbar cannot go on, flash, conflict, +exit"},
       {P::Idle, K::OtherNotice, P::Idle, "+exit"},
@@ -196,7 +209,8 @@ const std::vector<Row>& Table() {
       {P::Unloading, K::VolumeArrived, P::UnloadingDiscIn, "memo arrival, status 4"},
       {P::UnloadingDiscIn, K::VolumeArrived, P::UnloadingDiscIn, "memo arrival, status 4"},
       // The disc an unload could not take is back: the job goes on.
-      {P::Stopped, K::VolumeArrived, P::Loaded, "+awake, taskbar goes on, memo arrival, status 4"},
+      {P::Stopped, K::VolumeArrived, P::Loaded,
+       "+awake, taskbar goes on, memo arrival, status 4, clock"},
 
       {P::Idle, K::VolumeLeft, P::Idle, "memo removal"},
       // Gone before the load's answer, arrival seen or not: that answer unloads it.
@@ -211,12 +225,13 @@ const std::vector<Row>& Table() {
 
       {P::Idle, K::DriveGone, P::Idle, "memo removal, status 2, -ripping"},
       {P::Loading, K::DriveGone, P::Loading,
-       Joined(kCannotGoOn, "memo removal, status 2, -ripping")},
+       Joined(kCannotGoOn, "memo removal, status 2, -ripping, clock")},
       {P::LoadingDiscIn, K::DriveGone, P::Loading,
-       Joined(kCannotGoOn, "memo removal, status 2, -ripping")},
+       Joined(kCannotGoOn, "memo removal, status 2, -ripping, clock")},
       {P::LoadingDiscLeft, K::DriveGone, P::LoadingDiscLeft,
-       Joined(kCannotGoOn, "memo removal, status 2, -ripping")},
-      {P::Loaded, K::DriveGone, P::Loaded, Joined(kCannotGoOn, "memo removal, status 2, -ripping")},
+       Joined(kCannotGoOn, "memo removal, status 2, -ripping, clock")},
+      {P::Loaded, K::DriveGone, P::Loaded,
+       Joined(kCannotGoOn, "memo removal, status 2, -ripping, clock")},
       {P::Unloading, K::DriveGone, P::Unloading, ""},
       {P::UnloadingDiscIn, K::DriveGone, P::Unloading, ""},
       {P::Stopped, K::DriveGone, P::Stopped,
@@ -235,17 +250,21 @@ const std::vector<Row>& Table() {
       // A manager that cannot be started ends the wait for its answer only.
       {P::Idle, NotStarted(JobCommand::Check), P::Idle, kNoManager},
       {P::Idle, NotStarted(JobCommand::Release), P::Idle, ""},
-      {P::Loading, NotStarted(JobCommand::Load), P::Idle, Joined(kCannotGoOn, kNoManager)},
-      {P::LoadingDiscIn, NotStarted(JobCommand::Load), P::Idle, Joined(kCannotGoOn, kNoManager)},
+      {P::Loading, NotStarted(JobCommand::Load), P::Idle,
+       Joined(kCannotGoOn, kNoManager) + ", clock"},
+      {P::LoadingDiscIn, NotStarted(JobCommand::Load), P::Idle,
+       Joined(kCannotGoOn, kNoManager) + ", clock"},
       {P::LoadingDiscLeft,
        NotStarted(JobCommand::Load),
        P::Idle,
-       "-awake, taskbar cannot go on, flash, status 7, +players, +exit+options, -ripping",
+       "-awake, taskbar cannot go on, flash, status 7, +players, +exit+options, -ripping, clock",
        {false, false}},
       {P::LoadingDiscLeft, NotStarted(JobCommand::Unload), P::LoadingDiscLeft, ""},
       {P::Loaded, NotStarted(JobCommand::Load), P::Loaded, ""},
-      {P::Unloading, NotStarted(JobCommand::Reject), P::Idle, Joined(kCannotGoOn, kNoManager)},
-      {P::Unloading, NotStarted(JobCommand::Unload), P::Idle, Joined(kCannotGoOn, kNoManager)},
+      {P::Unloading, NotStarted(JobCommand::Reject), P::Idle,
+       Joined(kCannotGoOn, kNoManager) + ", clock"},
+      {P::Unloading, NotStarted(JobCommand::Unload), P::Idle,
+       Joined(kCannotGoOn, kNoManager) + ", clock"},
       {P::Unloading, NotStarted(JobCommand::Load), P::Unloading, ""},
       {P::Stopped, NotStarted(JobCommand::Unload), P::Stopped, ""},
 
@@ -266,7 +285,9 @@ const std::vector<Row>& Table() {
       {P::LoadingDiscLeft, K::ReportNoWriters, P::LoadingDiscLeft, "+exit"},
       {P::Loaded, K::ReportNoWriters, P::Loaded, "+exit"},
       {P::Unloading, K::ReportNoWriters, P::Unloading, "+exit"},
-      {P::Stopped, K::ReportNoWriters, P::Stopped, "+exit, code 2, text 2, -ripping"},
+      // The stopped job has lost its writer too: it cannot go on.
+      {P::Stopped, K::ReportNoWriters, P::Stopped,
+       "taskbar cannot go on, flash, +exit, code 2, text 2, -ripping"},
 
       // After the "Occupied" box: "Ready" again unless events in its loop
       // moved the status on.
@@ -283,6 +304,32 @@ const std::vector<Row>& Table() {
       {P::Loaded, K::OccupiedBoxClosed, P::Loaded, "+exit+options"},
       {P::Unloading, K::OccupiedBoxClosed, P::Unloading, "+exit+options"},
       {P::Stopped, K::OccupiedBoxClosed, P::Stopped, "+exit+options"},
+
+      // A wait that lasts too long: yellow, a flash and a line in the tooltip,
+      // until the wait ends; a job that does not wait has nothing to say.
+      {P::Idle, K::WaitTooLong, P::Idle, ""},
+      {P::Loading, K::WaitTooLong, P::Loading, "taskbar waited too long, flash, figures"},
+      {P::LoadingDiscIn, K::WaitTooLong, P::LoadingDiscIn,
+       "taskbar waited too long, flash, figures"},
+      {P::LoadingDiscLeft, K::WaitTooLong, P::LoadingDiscLeft,
+       "taskbar waited too long, flash, figures"},
+      {P::Loaded, K::WaitTooLong, P::Loaded, "taskbar waited too long, flash, figures"},
+      {P::Unloading, K::WaitTooLong, P::Unloading, "taskbar waited too long, flash, figures"},
+      {P::Stopped, K::WaitTooLong, P::Stopped, ""},
+      TooLong({P::Loading, K::WaitTooLong, P::Loading, ""}),
+      // The disc's arrival does not answer the load: still too long.
+      TooLong({P::Loading, K::VolumeArrived, P::LoadingDiscIn, "memo arrival, status 4"}),
+      TooLong({P::Loading, K::LoadOk, P::Loaded,
+               "taskbar goes on, memo loaded, figures, forget, watch, +exit, clock"}),
+      // Before "Ready" the window waits for the robot software: "Check"'s
+      // answer starts the wait for the report afresh, "Ready" ends it.
+      {P::Idle, K::Recheck, P::Idle, "poll, +exit, clock", {}, kStatusInitializing},
+      TooLong({P::Idle,
+               K::ReportWithWriters,
+               P::Idle,
+               "taskbar none, +exit, code 1, text 1, +ripping, figures, clock",
+               {},
+               kStatusInitializing}),
   };
   return rows;
 }
@@ -293,6 +340,9 @@ JobState StateFor(const Row& row) {
   state.status = row.status >= 0 ? row.status : UsualStatus(row.from);
   state.halted = row.halted;
   state.progress = row.progress.value_or(UsualProgress(row.from));
+  if (row.from == P::Unloading || row.from == P::UnloadingDiscIn) state.sent = JobCommand::Unload;
+  state.wait = WaitOf(state);
+  state.waitTooLong = row.waitTooLong;
   AssignCut(state.writer, "E: Writer 1");
   return state;
 }
