@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/win32_function_lookup.h"
+
 namespace sc {
 namespace {
 
@@ -11,7 +13,30 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | W
 
 constexpr int kParked = -32000;
 
+// Spelled out: XP's headers lack them.
+constexpr UINT kDwmCompositionChanged = 0x031E;           // WM_DWMCOMPOSITIONCHANGED
+constexpr UINT kDwmSendIconicThumbnail = 0x0323;          // WM_DWMSENDICONICTHUMBNAIL
+constexpr UINT kDwmSendIconicLivePreviewBitmap = 0x0326;  // WM_DWMSENDICONICLIVEPREVIEWBITMAP
+constexpr DWORD kMessageFilterAllow = 1;                  // MSGFLT_ALLOW, and Vista's MSGFLT_ADD
+
+using ChangeFilterExFunction = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+using ChangeFilterFunction = BOOL(WINAPI*)(UINT, DWORD);
+
 HWND hwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
+
+// A program started as administrator hears messages from Explorer and DWM,
+// which run with less, only after it lets them through: for this window from
+// Windows 7 on, for the whole process on Vista; XP has no such filter.
+void LetThrough(HWND window, UINT message) {
+  const HMODULE user32 = GetModuleHandleA("user32.dll");
+  if (const auto forWindow =
+          win32::FunctionIn<ChangeFilterExFunction>(user32, "ChangeWindowMessageFilterEx")) {
+    forWindow(window, message, kMessageFilterAllow, nullptr);
+  } else if (const auto forProcess =
+                 win32::FunctionIn<ChangeFilterFunction>(user32, "ChangeWindowMessageFilter")) {
+    forProcess(message, kMessageFilterAllow);
+  }
+}
 
 }  // namespace
 
@@ -35,6 +60,14 @@ void ApplicationWindow::create(const std::string& title) {
   SetWindowPos(hwnd(handle_), nullptr, kParked, kParked, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   ShowWindow(hwnd(handle_), SW_SHOWNOACTIVATE);
+  for (const UINT message :
+       {taskbarButtonCreated_, kDwmSendIconicThumbnail, kDwmSendIconicLivePreviewBitmap})
+    if (message != 0) LetThrough(hwnd(handle_), message);
+  thumbnail_.ask(hwnd(handle_));
+}
+
+void ApplicationWindow::pictureChanged() {
+  if (handle_ != 0) thumbnail_.invalidate(hwnd(handle_));
 }
 
 void ApplicationWindow::setTitle(const std::string& title) {
@@ -72,6 +105,19 @@ std::intptr_t ApplicationWindow::handleMessage(WindowHandle window, std::uint32_
       break;
     case WM_SIZE:
       sizeChanged(wParam);
+      break;
+    // DWM asks for the pictures of the button's window: the main window's.
+    case kDwmSendIconicThumbnail:
+      if (main == nullptr) break;
+      thumbnail_.sendThumbnail(hwnd(handle_), main, HIWORD(lParam), LOWORD(lParam));
+      return 0;
+    case kDwmSendIconicLivePreviewBitmap:
+      if (main == nullptr) break;
+      thumbnail_.sendLivePreview(hwnd(handle_), main);
+      return 0;
+    case kDwmCompositionChanged:
+      // Switched on again, DWM forgets what it was asked.
+      thumbnail_.ask(hwnd(handle_));
       break;
     default:
       // Explorer started again: what the button showed is gone. A message

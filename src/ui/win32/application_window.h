@@ -5,7 +5,8 @@
 // looks for. It decides nothing: a close goes to the main window and its
 // closing rule, an end-session query and the taskbar's "TaskbarButtonCreated"
 // go to the form, activating it activates the main window, and minimizing it
-// hides the main window until it is restored.
+// hides the main window until it is restored. It shows the main window on the
+// taskbar's thumbnail and peek, where DWM draws them.
 #pragma once
 
 #include <atomic>
@@ -14,6 +15,7 @@
 #include <string>
 
 #include "ui/widgets/form.h"
+#include "ui/win32/iconic_thumbnail.h"
 #include "ui/win32/window_procedure.h"
 
 namespace sc {
@@ -31,6 +33,8 @@ class ApplicationWindow : public MessageHandler {
   void create(const std::string& title);
   void setTitle(const std::string& title);
   WindowHandle handle() const { return handle_; }
+  // The main window looks otherwise: the thumbnail is drawn anew.
+  void pictureChanged();
 
   // MessageHandler
   std::intptr_t handleMessage(WindowHandle window, std::uint32_t message, std::uintptr_t wParam,
@@ -49,6 +53,7 @@ class ApplicationWindow : public MessageHandler {
   const std::uint32_t taskbarButtonCreated_;
   WindowHandle handle_ = 0;
   bool minimized_ = false;
+  IconicThumbnail thumbnail_;
 };
 
 }  // namespace sc

@@ -20,6 +20,7 @@ void ChildWindow::create(const char* className, std::uint32_t style, std::uint32
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(setup.id)),
                                 GetModuleHandleA(nullptr), nullptr);
   handle_ = reinterpret_cast<WindowHandle>(window);
+  pictureChanged_ = setup.pictureChanged;
   font_ = c.font() != nullptr ? *c.font() : *setup.windowFont;
   send(WM_SETFONT, setup.fonts->get(font_), FALSE);
 }
@@ -54,6 +55,9 @@ void ChildWindow::sync(const Control& control, Change what) {
       break;
   }
   syncOwn(what);
+  const bool seen = what == Change::Text || what == Change::Enabled || what == Change::Visible ||
+                    what == Change::Bounds;
+  if (seen && pictureChanged_ != nullptr && *pictureChanged_) (*pictureChanged_)();
 }
 
 void ChildWindow::move() {

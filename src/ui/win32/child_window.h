@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "platform/platform.h"
@@ -24,6 +25,9 @@ struct ChildSetup {
   const Font* windowFont = nullptr;
   // Takes exceptions of handlers run from a child's own window procedure.
   MessageHandler* failures = nullptr;
+  // Told when the child's text, state or place changes what the form looks
+  // like; may be null or empty.
+  const std::function<void()>* pictureChanged = nullptr;
 };
 
 class ChildWindow : public ControlPeer {
@@ -69,6 +73,7 @@ class ChildWindow : public ControlPeer {
   Control& control_;
   WindowHandle handle_ = 0;
   Font font_;
+  const std::function<void()>* pictureChanged_ = nullptr;
 };
 
 // The window of the control's kind (chosen by its dynamic type), created.

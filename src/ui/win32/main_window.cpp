@@ -58,6 +58,7 @@ void MainWindow::createChildren() {
   child.measurer = setup_.measurer;
   child.windowFont = setup_.windowFont;
   child.failures = this;
+  child.pictureChanged = &setup_.pictureChanged;
   const auto& controls = form_.controls();
   for (std::size_t i = 0; i < controls.size(); ++i) {
     child.id = controlId(static_cast<int>(i));

@@ -31,6 +31,8 @@ struct MainWindowSetup {
   std::function<void(const std::string&)> showFailure;
   // The application's window, which owns this one; 0: none.
   WindowHandle owner = 0;
+  // A control's text, state or place changed what the window looks like.
+  std::function<void()> pictureChanged;
 };
 
 class MainWindow : public MessageHandler, public FormPeer {
