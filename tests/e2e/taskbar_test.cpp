@@ -31,8 +31,12 @@ class TaskbarButton : public SpoolcatE2e {
   // Three discs through Windows Media Player, the player's window in front
   // from the click on.
   void RunJobWithThePlayerInFront() {
+    StartJobWithThePlayerInFront("");
+    ASSERT_TRUE(WaitForJobDone(20000)) << Status();
+  }
+  void StartJobWithThePlayerInFront(const std::string& robotIni) {
     CloseWindowsAtOnce();
-    AddManager(std::string(kQuickRobot) + "discs = 3\n");
+    AddManager(std::string(kQuickRobot) + "discs = 3\n" + robotIni);
     AddPlayer(Player::MediaPlayer, "rip_ms = 200\n");
     StartSpoolcatTraced("-all,fixme+win");
     ASSERT_TRUE(WaitForStatus("Ready", 15000)) << Status();
@@ -41,7 +45,11 @@ class TaskbarButton : public SpoolcatE2e {
     ASSERT_NE(player, nullptr);
     SetForegroundWindow(player);
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == player; }, 5000));
-    ASSERT_TRUE(WaitForJobDone(20000)) << Status();
+  }
+  void LogTaskbarCalls() {
+    install_->Add(Built::taskbarLog(), "taskbar_log.dll");
+    log_ = install_->file("taskbar_log.dll.log");
+    RegisterServer(install_->file("taskbar_log.dll"));
   }
 
   std::vector<std::string> Calls(const std::string& method) const {
@@ -57,9 +65,7 @@ class TaskbarButton : public SpoolcatE2e {
 };
 
 TEST_F(TaskbarButton, GoesOnUntilJobDoneCountsTheDiscsAndFlashesForTheUserAway) {
-  install_->Add(Built::taskbarLog(), "taskbar_log.dll");
-  log_ = install_->file("taskbar_log.dll.log");
-  RegisterServer(install_->file("taskbar_log.dll"));
+  LogTaskbarCalls();
   RunJobWithThePlayerInFront();
   // The button is the application window's, the one that owns the main window.
   const std::string button =
@@ -75,6 +81,30 @@ TEST_F(TaskbarButton, GoesOnUntilJobDoneCountsTheDiscsAndFlashesForTheUserAway) 
       << tips.back();
   EXPECT_EQ(Calls("Other").size(), 0u);
   EXPECT_EQ(CountLines(TraceFile(), "FlashWindowEx"), 1);
+}
+
+// The robot never answers the load. With the limit shortened to a minute the
+// button turns yellow over a full bar, flashes once, and the tooltip says
+// since when; the answer brings the moving bar back.
+TEST_F(TaskbarButton, ALoadUnansweredPastItsLimitTurnsYellowUntilTheAnswerComes) {
+  LogTaskbarCalls();
+  Reg::SetDword(HKEY_CURRENT_USER, "SOFTWARE\\Venmora\\Spoolcat", "Robot answer minutes", 1);
+  StartJobWithThePlayerInFront("no_answer = load\n");
+  const std::string button =
+      std::to_string(reinterpret_cast<UINT_PTR>(GetWindow(main_, GW_OWNER))) + " ";
+  ASSERT_TRUE(WaitUntil([&] { return Calls("SetProgressState").size() == 2; }, 75000));
+  EXPECT_EQ(Calls("SetProgressState"), (std::vector<std::string>{button + "1", button + "8"}));
+  EXPECT_EQ(Calls("SetProgressValue"), std::vector<std::string>{button + "1 1"});
+  EXPECT_NE(
+      Calls("SetThumbnailTooltip").back().find("|No answer from the robot to the load since "),
+      std::string::npos)
+      << Calls("SetThumbnailTooltip").back();
+  EXPECT_EQ(CountLines(TraceFile(), "FlashWindowEx"), 1);
+  EXPECT_EQ(Status().rfind("Disc Load", 0), 0u) << "the window itself waits as before";
+
+  ASSERT_TRUE(SendNotice(main_, "load", "OK", ""));
+  ASSERT_TRUE(WaitUntil([&] { return Calls("SetProgressState").size() == 3; }, 5000));
+  EXPECT_EQ(Calls("SetProgressState").back(), button + "1");
 }
 
 TEST_F(TaskbarButton, WithoutATaskbarObjectAsOnXpTheJobStillEndsAndTheButtonFlashes) {

@@ -3,14 +3,16 @@
 // (CLSID_TaskbarList), whose trace shows only a process's first state. It
 // answers every call with S_OK, as Wine's does. Each call is one line of
 // "<this DLL's path>.log": "HrInit", "SetProgressState <window> <flags>",
-// "SetThumbnailTooltip <window> <text>", "Other <method>", with the window as
-// a decimal number.
+// "SetProgressValue <window> <completed> <total>", "SetThumbnailTooltip
+// <window> <text>" (a line break in the text written as "|"), "Other
+// <method>", with the window as a decimal number.
 #include <windows.h>
 // After <windows.h>.
 #include <shobjidl.h>
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -67,7 +69,15 @@ class LoggingTaskbar final : public ITaskbarList3 {
     char text[512] = {};
     if (tip != nullptr)
       WideCharToMultiByte(CP_ACP, 0, tip, -1, text, sizeof text - 1, nullptr, nullptr);
+    char* line = text;
+    while ((line = std::strchr(line, '\n')) != nullptr) *line = '|';
     Log("SetThumbnailTooltip %lu %s", Number(window), text);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE SetProgressValue(HWND window, ULONGLONG done,
+                                             ULONGLONG total) override {
+    Log("SetProgressValue %lu %lu %lu", Number(window), static_cast<unsigned long>(done),
+        static_cast<unsigned long>(total));
     return S_OK;
   }
   OTHER(AddTab, HWND)
@@ -75,7 +85,6 @@ class LoggingTaskbar final : public ITaskbarList3 {
   OTHER(ActivateTab, HWND)
   OTHER(SetActiveAlt, HWND)
   OTHER(MarkFullscreenWindow, HWND, BOOL)
-  OTHER(SetProgressValue, HWND, ULONGLONG, ULONGLONG)
   OTHER(RegisterTab, HWND, HWND)
   OTHER(UnregisterTab, HWND)
   OTHER(SetTabOrder, HWND, HWND)
