@@ -1,6 +1,6 @@
 // The job machine alone, behind a stand-in for the main window that carries
 // out its effects as the window does: the controls a user sees, the status
-// line, the manager's commands through the simulated shell, the window's three
+// line, the manager's commands through the simulated shell, the window's four
 // job timers, its one notice buffer, the robot report's poll and the flags it
 // shares with the responder. No widget and no main window: a walk here is many
 // times faster than one over the whole window, and the same model judges it.
