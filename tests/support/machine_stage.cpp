@@ -33,8 +33,6 @@ MachineStage::MachineStage(const WalkSetup& setup) : WalkStage(setup) {
   LoadSettingsFrom(sim_.registry, RegRoot::CurrentUser, sim_.system.modulePath());
   if (!RunManager(CommandPairs(JobCommand::Check, kMainCaption, "")))
     Handle(NotStarted(JobCommand::Check));
-  else
-    Apply(JobEffect{EffectKind::WatchWait});
 }
 
 std::vector<std::string> MachineStage::ManagerLines() const {

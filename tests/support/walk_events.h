@@ -24,8 +24,7 @@ struct WalkSetup {
   bool reportReady = true;
 };
 
-// The walks' limits of a job's waits, a minute each, so that a walk can
-// outlast them; the window reads them from its settings key.
+// A minute each, so that walks outlast them; the window reads them from its key.
 constexpr WaitLimits kWalkWaitLimits{1, 1};
 
 constexpr const char* kWmpPath = "C:\\Program Files\\Windows Media Player\\wmplayer.exe";

@@ -89,8 +89,7 @@ const char* NameOf(Invariant invariant) {
       "the status text agrees with the status code",
       "a job the robot ends releases its writer",
       "an enabled \"Ripping\" starts a job",
-      "the PC is kept awake while the job goes on, and the taskbar says so, or that it waits "
-      "too long",
+      "the PC is kept awake while the job goes on, and the taskbar says so",
       "a job's start saves the choices",
   };
   return kNames[static_cast<int>(invariant)];
@@ -357,21 +356,17 @@ void WalkModel::CheckState(const WalkWorld& world, int boxesOpen) {
          std::string("the PC is ") + (awake ? "" : "not ") + "kept awake while " +
              (jobRuns ? "a job runs and nothing held it up" : "no job runs"));
   // Decided in one place: a window that shows one and not the other is wrong.
-  // A job that goes on shows it, and once nothing has moved it for longer
-  // than a wait may last (the poll and the decline's unload come a little
-  // later than the events that start them), shows that it waits too long.
+  // Awake, the button shows the job going on, or that a wait lasted too long,
+  // surely so once no event came for longer than a wait may last (a poll or
+  // a decline's unload follows its event a little later).
   const TaskbarProgress shown = face.Taskbar();
-  const bool quietTooLong = now_ > lastEventAt_ + kWalkWaitLimits.robotAnswerMinutes * 60000 + 1000;
-  const bool agrees =
-      !awake         ? shown != TaskbarProgress::Indeterminate
-      : quietTooLong ? shown == TaskbarProgress::Paused
-                     : shown == TaskbarProgress::Indeterminate || shown == TaskbarProgress::Paused;
-  if (!face.Closed() && !agrees)
-    Flag(
-        Invariant::AwakeWhileJobGoesOn,
-        quietTooLong && awake ? "a long wait shown as going on" : "taskbar and keep-awake disagree",
-        std::string("the PC is ") + (awake ? "" : "not ") + "kept awake and the taskbar shows " +
-            std::to_string(static_cast<int>(shown)));
+  const bool quiet = now_ > lastEventAt_ + kWalkWaitLimits.robotAnswerMinutes * 60000 + 1000;
+  const bool yellow = shown == TaskbarProgress::Paused;
+  if (!face.Closed() && (awake ? !yellow && (quiet || shown != TaskbarProgress::Indeterminate)
+                               : shown == TaskbarProgress::Indeterminate))
+    Flag(Invariant::AwakeWhileJobGoesOn, "taskbar and keep-awake disagree",
+         std::string("the PC is ") + (awake ? "" : "not ") + "kept awake and the taskbar shows " +
+             std::to_string(static_cast<int>(shown)));
   const std::string text = face.StatusText();
   // While a box is open its OK button is the way out.
   if (boxesOpen == 0 && !face.ExitEnabled() && outstanding_.size() != 1) {

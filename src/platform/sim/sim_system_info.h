@@ -16,9 +16,9 @@ class SimSystemInfo final : public SystemInfo {
   std::string commandLine() override { return commandLine_; }
   int fullScreenWidth() override { return fullScreenWidth_; }
   void localTime(FixedText<64>& text) override { AssignCut(text, localTime_); }
-  // The local time's last word.
+  // The local time after the date.
   void clockTime(FixedText<64>& text) override {
-    AssignCut(text, localTime_.substr(localTime_.rfind(' ') + 1));
+    AssignCut(text, localTime_.substr(localTime_.find(' ') + 1));
   }
 
   void setMajorVersion(std::uint32_t major) { major_ = major; }

@@ -3,16 +3,14 @@
 // (CLSID_TaskbarList), whose trace shows only a process's first state. It
 // answers every call with S_OK, as Wine's does. Each call is one line of
 // "<this DLL's path>.log": "HrInit", "SetProgressState <window> <flags>",
-// "SetProgressValue <window> <completed> <total>", "SetThumbnailTooltip
-// <window> <text>" (a line break in the text written as "|"), "Other
-// <method>", with the window as a decimal number.
+// "SetProgressValue <window> <done> <total>", "SetThumbnailTooltip <window>
+// <text>" (over its lines), "Other <method>"; windows as decimal numbers.
 #include <windows.h>
 // After <windows.h>.
 #include <shobjidl.h>
 
 #include <cstdarg>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -69,8 +67,6 @@ class LoggingTaskbar final : public ITaskbarList3 {
     char text[512] = {};
     if (tip != nullptr)
       WideCharToMultiByte(CP_ACP, 0, tip, -1, text, sizeof text - 1, nullptr, nullptr);
-    char* line = text;
-    while ((line = std::strchr(line, '\n')) != nullptr) *line = '|';
     Log("SetThumbnailTooltip %lu %s", Number(window), text);
     return S_OK;
   }

@@ -32,6 +32,7 @@ constexpr const char* kCannotGoOn = "-awake, taskbar cannot go on, flash";
 constexpr const char* kStartItunes = "+awake, taskbar goes on, save, new figures, player itunes";
 constexpr const char* kUnload = "unwatch, status 5, -exit+options, forget, send unload, clock";
 constexpr const char* kReject = "unwatch, status 5, -exit+options, forget, send reject, clock";
+constexpr const char* kTooLong = "taskbar waited too long, flash, figures";
 
 JobEvent Click(JobPlayer player, bool managerFound = true) {
   return RippingClick(player, "F: Writer 2", managerFound);
@@ -67,20 +68,22 @@ struct Row {
   int status = -1;  // -1: the phase's usual status
   bool halted = false;
   std::optional<JobProgress> progress{};  // none: the phase's usual progress
-  bool waitTooLong = false;
 };
 
 std::string Joined(const char* a, const char* b) { return std::string(a) + ", " + b; }
 
+const std::string kHalted = Joined(kCannotGoOn, "conflict, +exit, clock");
+constexpr const char* kOccupied =
+    "-awake, taskbar waits, flash, code 1, refused, box, +exit, clock";
+// No more discs: the writer released, "Ripping" enabled when a writer is listed.
+std::string Ended(const char* ripping) {
+  return Joined(Joined("-awake, taskbar none, flash, +players", ripping).c_str(),
+                "+exit, status 6, +options, send Release, clock");
+}
+
 // A row whose job stood otherwise than its phase usually does.
 Row From(Row row, JobProgress progress) {
   row.progress = progress;
-  return row;
-}
-
-// A row whose wait had lasted too long already.
-Row TooLong(Row row) {
-  row.waitTooLong = true;
   return row;
 }
 
@@ -125,29 +128,17 @@ const std::vector<Row>& Table() {
       {P::Stopped, K::LoadOk, P::Stopped, "memo loaded, +exit"},
 
       {P::Idle, K::LoadOccupied, P::Idle, "+exit"},
-      {P::Loading, K::LoadOccupied, P::Idle,
-       "-awake, taskbar waits, flash, code 1, refused, box, +exit, clock"},
-      {P::LoadingDiscIn, K::LoadOccupied, P::Idle,
-       "-awake, taskbar waits, flash, code 1, refused, box, +exit, clock"},
-      {P::LoadingDiscLeft, K::LoadOccupied, P::Idle,
-       "-awake, taskbar waits, flash, code 1, refused, box, +exit, clock"},
+      {P::Loading, K::LoadOccupied, P::Idle, kOccupied},
+      {P::LoadingDiscIn, K::LoadOccupied, P::Idle, kOccupied},
+      {P::LoadingDiscLeft, K::LoadOccupied, P::Idle, kOccupied},
       {P::Loaded, K::LoadOccupied, P::Loaded, "+exit"},
       {P::Unloading, K::LoadOccupied, P::Unloading, "+exit"},
       {P::Stopped, K::LoadOccupied, P::Stopped, "+exit"},
 
       {P::Idle, K::LoadRefused, P::Idle, "+exit"},
-      {P::Loading, K::LoadRefused, P::Idle,
-       "-awake, taskbar none, flash, +players, +ripping, +exit, status 6, +options, send Release, "
-       "clock"},
-      {P::LoadingDiscIn,
-       K::LoadRefused,
-       P::Idle,
-       "-awake, taskbar none, flash, +players, -ripping, +exit, status 6, +options, send Release, "
-       "clock",
-       {false, false}},
-      {P::LoadingDiscLeft, K::LoadRefused, P::Idle,
-       "-awake, taskbar none, flash, +players, +ripping, +exit, status 6, +options, send Release, "
-       "clock"},
+      {P::Loading, K::LoadRefused, P::Idle, Ended("+ripping")},
+      {P::LoadingDiscIn, K::LoadRefused, P::Idle, Ended("-ripping"), {false, false}},
+      {P::LoadingDiscLeft, K::LoadRefused, P::Idle, Ended("+ripping")},
       {P::Loaded, K::LoadRefused, P::Loaded, "+exit"},
       {P::Unloading, K::LoadRefused, P::Unloading, "+exit"},
       {P::Stopped, K::LoadRefused, P::Stopped, "+exit"},
@@ -183,13 +174,11 @@ const std::vector<Row>& Table() {
       {P::Unloading, K::Recheck, P::Unloading, "poll, +exit"},
       {P::Stopped, K::Recheck, P::Stopped, "poll, +exit"},
       {P::Idle, K::Terminate, P::Idle, "conflict, +exit"},
-      {P::Loading, K::Terminate, P::Loading, Joined(kCannotGoOn, "conflict, +exit, clock")},
-      {P::LoadingDiscIn, K::Terminate, P::LoadingDiscIn,
-       Joined(kCannotGoOn, "conflict, +exit, clock")},
-      {P::LoadingDiscLeft, K::Terminate, P::LoadingDiscLeft,
-       Joined(kCannotGoOn, "conflict, +exit, clock")},
-      {P::Loaded, K::Terminate, P::Loaded, Joined(kCannotGoOn, "conflict, +exit, clock")},
-      {P::Unloading, K::Terminate, P::Unloading, Joined(kCannotGoOn, "conflict, +exit, clock")},
+      {P::Loading, K::Terminate, P::Loading, kHalted},
+      {P::LoadingDiscIn, K::Terminate, P::LoadingDiscIn, kHalted},
+      {P::LoadingDiscLeft, K::Terminate, P::LoadingDiscLeft, kHalted},
+      {P::Loaded, K::Terminate, P::Loaded, kHalted},
+      {P::Unloading, K::Terminate, P::Unloading, kHalted},
       // A stopped job lets the PC sleep already.
       {P::Stopped, K::Terminate, P::Stopped, "taskbar cannot go on, flash, conflict, +exit"},
       {P::Idle, K::OtherNotice, P::Idle, "+exit"},
@@ -308,28 +297,14 @@ const std::vector<Row>& Table() {
       // A wait that lasts too long: yellow, a flash and a line in the tooltip,
       // until the wait ends; a job that does not wait has nothing to say.
       {P::Idle, K::WaitTooLong, P::Idle, ""},
-      {P::Loading, K::WaitTooLong, P::Loading, "taskbar waited too long, flash, figures"},
-      {P::LoadingDiscIn, K::WaitTooLong, P::LoadingDiscIn,
-       "taskbar waited too long, flash, figures"},
-      {P::LoadingDiscLeft, K::WaitTooLong, P::LoadingDiscLeft,
-       "taskbar waited too long, flash, figures"},
-      {P::Loaded, K::WaitTooLong, P::Loaded, "taskbar waited too long, flash, figures"},
-      {P::Unloading, K::WaitTooLong, P::Unloading, "taskbar waited too long, flash, figures"},
+      {P::Loading, K::WaitTooLong, P::Loading, kTooLong},
+      {P::LoadingDiscIn, K::WaitTooLong, P::LoadingDiscIn, kTooLong},
+      {P::LoadingDiscLeft, K::WaitTooLong, P::LoadingDiscLeft, kTooLong},
+      {P::Loaded, K::WaitTooLong, P::Loaded, kTooLong},
+      {P::Unloading, K::WaitTooLong, P::Unloading, kTooLong},
       {P::Stopped, K::WaitTooLong, P::Stopped, ""},
-      TooLong({P::Loading, K::WaitTooLong, P::Loading, ""}),
-      // The disc's arrival does not answer the load: still too long.
-      TooLong({P::Loading, K::VolumeArrived, P::LoadingDiscIn, "memo arrival, status 4"}),
-      TooLong({P::Loading, K::LoadOk, P::Loaded,
-               "taskbar goes on, memo loaded, figures, forget, watch, +exit, clock"}),
-      // Before "Ready" the window waits for the robot software: "Check"'s
-      // answer starts the wait for the report afresh, "Ready" ends it.
+      // "Check"'s answer starts the wait for the robot's report afresh.
       {P::Idle, K::Recheck, P::Idle, "poll, +exit, clock", {}, kStatusInitializing},
-      TooLong({P::Idle,
-               K::ReportWithWriters,
-               P::Idle,
-               "taskbar none, +exit, code 1, text 1, +ripping, figures, clock",
-               {},
-               kStatusInitializing}),
   };
   return rows;
 }
@@ -342,7 +317,6 @@ JobState StateFor(const Row& row) {
   state.progress = row.progress.value_or(UsualProgress(row.from));
   if (row.from == P::Unloading || row.from == P::UnloadingDiscIn) state.sent = JobCommand::Unload;
   state.wait = WaitOf(state);
-  state.waitTooLong = row.waitTooLong;
   AssignCut(state.writer, "E: Writer 1");
   return state;
 }
@@ -392,6 +366,10 @@ TEST(JobMachineTest, StatusWriterAndHaltFollowTheStep) {
 
   const JobStep occupied = NextJobStep(started.next, K::LoadOccupied, {});
   EXPECT_EQ(occupied.next.status, kStatusReady);
+  // The disc's arrival does not answer the load: the wait stays too long.
+  JobState late = started.next;
+  late.waitTooLong = true;
+  EXPECT_TRUE(NextJobStep(late, K::VolumeArrived, {}).next.waitTooLong);
   const JobStep halted = NextJobStep(started.next, K::Terminate, {});
   EXPECT_TRUE(halted.next.halted);
   EXPECT_EQ(halted.next.status, kStatusDiscLoading);
