@@ -378,10 +378,6 @@ constexpr JobStep Decide(const JobState& state, const JobEvent& event, const Job
   const Move move = kTable[static_cast<int>(state.phase)][static_cast<int>(event.kind)];
   Apply(move, step, state, event, seen);
   JobStep& done = step.Done();
-  // First of all, in this order: a send pumps messages, and an answer that
-  // ends the job inside it must find the PC already kept awake, and release
-  // it after; and whether the user must be called is decided before anything
-  // (the "Occupied" box) brings the window forward.
   JobState& next = done.next;
   // A new wait starts its own clock; the answer to "Check" starts the wait
   // for the report afresh. Whatever lasted too long is over with its wait.
@@ -395,6 +391,10 @@ constexpr JobStep Decide(const JobState& state, const JobEvent& event, const Job
     done.effects.push(Effect(EffectKind::ShowFigures));
   if (newWait) done.effects.push(Effect(EffectKind::WatchWait));
 
+  // First of all, in this order: a send pumps messages, and an answer that
+  // ends the job inside it must find the PC already kept awake, and release
+  // it after; and whether the user must be called is decided before anything
+  // (the "Occupied" box) brings the window forward.
   const JobProgress before = state.progress;
   const JobProgress after = next.progress;
   if ((after != before && NeedsUser(after)) || move == M::EndJob ||
