@@ -177,5 +177,27 @@ TEST_F(SettingsTest, OnWindowsXpTheSettingsLiveUnderTheMachineRoot) {
   EXPECT_EQ(form->RegistryRoot, kMachine);
 }
 
+// A standard account on XP may read HKEY_LOCAL_MACHINE but write nothing there.
+TEST_F(SettingsTest, AStandardAccountOnXpReadsTheManagerAndTheChoicesAndSeesTheRobot) {
+  sim.system.setMajorVersion(5);
+  InstallWmp();
+  InstallITunes();
+  sim.registry.putString(kMachine, kOwnKey, "Ripping Application", "iTunes");
+  sim.registry.putDword(kMachine, kOwnKey, "Replace existing songs", 0);
+  sim.registry.putString(kMachine, kRobotKey, "", "C:\\Robot\\ketmgr.exe");
+  PublishWriters({"E: Writer 1"}, kMachine);
+  sim.registry.denyAccess(kMachine, "", kKeyAllAccess & ~kKeyRead);
+  Start();
+  ASSERT_EQ(sim.shell.calls().size(), 1u);
+  EXPECT_EQ(sim.shell.calls()[0].file, "C:\\Robot\\ketmgr.exe");
+  EXPECT_EQ(form->RadioGroup1.selectedText(), "iTunes");
+  EXPECT_FALSE(form->ckxReplaceExitFile.checked());
+  NotifyAndSettle({"Autoloader", "Check", "", ""});
+  Advance(100);
+  EXPECT_EQ(form->lblStatus.text(), "Ready");
+  EXPECT_FALSE(sim.registry.value(kMachine, kOwnKey, ""));
+  EXPECT_TRUE(sim.registry.openKeys().empty());
+}
+
 }  // namespace
 }  // namespace sc::testing
