@@ -8,7 +8,9 @@
 ;
 ; Neither the setup nor the uninstaller touches a file while Spoolcat runs, in
 ; this session or another: they look for the names the program holds
-; (Local\Venmora.Spoolcat and Global\Venmora.Spoolcat) before anything else.
+; (Local\Venmora.Spoolcat and Global\Venmora.Spoolcat) before anything else,
+; and again right before they copy or remove a file, as a copy started while
+; their pages were open would otherwise be overwritten or removed under it.
 ; Interactive, a box asks to close Spoolcat (Retry, Cancel); silent (/S), they
 ; end at once with exit code 2 and change nothing. They never end Spoolcat
 ; themselves: a job may be running, and the program's close rule decides.
@@ -92,7 +94,8 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${MAKER}"
 
 ; Returns once no copy of Spoolcat runs. Until then: silent, ends with
 ; EXIT_SPOOLCAT_RUNS; interactive, asks to close it, again at Retry, and
-; ends at Cancel. Nothing has been touched yet either way.
+; ends at Cancel. Nothing has been touched yet either way: it is called at
+; the start and first thing in each section.
 !macro WAIT_WHILE_SPOOLCAT_RUNS UN
 Function ${UN}WaitWhileSpoolcatRuns
   check:
@@ -126,6 +129,7 @@ Function un.onInit
 FunctionEnd
 
 Section "Spoolcat"
+  Call WaitWhileSpoolcatRuns
   SetOutPath "$INSTDIR"
   File "${BUILD_DIR}\spoolcat.exe"
   File "${BUILD_DIR}\spoolcat.chm"
@@ -153,6 +157,7 @@ SectionEnd
 ; under Software\Venmora\Spoolcat (per user, or per machine on Windows XP)
 ; stay, so a reinstall finds the user's choices again.
 Section "Uninstall"
+  Call un.WaitWhileSpoolcatRuns
   Delete "${SHORTCUT}"
   Delete "$INSTDIR\spoolcat.exe"
   Delete "$INSTDIR\spoolcat.chm"

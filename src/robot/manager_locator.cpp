@@ -1,5 +1,6 @@
 #include "robot/manager_locator.h"
 
+#include "platform/registry_open.h"
 #include "platform/registry_read.h"
 #include "util/fixed_text.h"
 
@@ -36,12 +37,13 @@ std::string LocateManager(const Platform& platform, RegRoot root) {
   Registry& registry = platform.registry;
   RegKey key = 0;
   std::uint32_t disposition = 0;
-  if (registry.createKey(root, kRobotKeyPath, kKeyAllAccess, &key, &disposition) != kErrorSuccess)
-    return TextOf(path);
+  if (!CreateOrOpenToRead(registry, root, kRobotKeyPath, &key, &disposition)) return TextOf(path);
   if (disposition == kRegOpenedExistingKey) {
     path.fill(0);
     ReadTextValue(registry, key, nullptr, path);
   }
+  // Through a key opened to read only this fails without a word, as every
+  // failed write does; the "Check" command sent at start asks all the same.
   WriteTextValue(registry, key, kRobotReportValue, "Check");
   registry.closeKey(key);
   return TextOf(path);

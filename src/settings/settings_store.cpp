@@ -1,5 +1,6 @@
 #include "settings/settings_store.h"
 
+#include "platform/registry_open.h"
 #include "platform/registry_read.h"
 
 namespace sc {
@@ -22,8 +23,7 @@ StoredSettings LoadSettingsFrom(Registry& registry, RegRoot root, const std::str
   StoredSettings settings;
   RegKey key = 0;
   std::uint32_t disposition = 0;
-  if (registry.createKey(root, kOwnKeyPath, kKeyAllAccess, &key, &disposition) != kErrorSuccess)
-    return settings;
+  if (!CreateOrOpenToRead(registry, root, kOwnKeyPath, &key, &disposition)) return settings;
 
   if (disposition == kRegOpenedExistingKey) {
     settings.savedPlayerName.fill(0);

@@ -37,7 +37,8 @@ struct StoredSettings {
 
 // Creates or opens the key and reads it. On the first run (the key was just
 // created) its default value receives the executable's path, which then also
-// stands in the player name and so matches no player.
+// stands in the player name and so matches no player. A key that may only be
+// read (a standard account on XP) is read all the same and written nothing.
 StoredSettings LoadSettingsFrom(Registry& registry, RegRoot root, const std::string& modulePath);
 
 // Writes the player name (when one is selected) and the three options to an

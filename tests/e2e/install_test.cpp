@@ -241,13 +241,18 @@ TEST_F(Install, UninstallLeavesFilesTheUserPutInTheFolder) {
   EXPECT_FALSE(Reg::KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
 }
 
-// Neither touches a file of a running copy; both go through once it closed.
-// The uninstaller runs in place (_?=): its usual copy in %TEMP% would end
-// the started process with 0 before it looked.
+// Neither touches a file of a running copy, nor does a setup whose page was
+// open when it started; both go through once it closed. The uninstaller runs
+// in place (_?=): its usual copy in %TEMP% would end with 0 before it looked.
 TEST_F(Install, WhileSpoolcatRunsASilentSetupAndUninstallEndWithTwoAndTouchNothing) {
   ASSERT_EQ(RunSilently(Built::olderSetup(), kSetupTime), DWORD{0});
+  Process setup;  // on a page its caption ends in MUI's blank subcaption
+  ASSERT_TRUE(setup.Start(Built::setup(), "", "") && WaitForWindow("Spoolcat Setup ", kSetupTime));
   ASSERT_NO_FATAL_FAILURE(StartInstalledCopyToReady());
   const auto before = Contents(InstalledCopy::Folder());
+  Click(FindWindowA(nullptr, "Spoolcat Setup "), IDOK);  // "Install": it looks again
+  const std::string asked = Text(Control(WaitForWindow("Spoolcat Setup", 9000), 0xFFFF));
+  EXPECT_EQ(asked.rfind("Spoolcat is running", 0), 0u) << asked;  // not a failed write's box
   const std::string uninstaller = InstalledCopy::File("uninstall.exe");
   const std::string inPlace = "_?=" + InstalledCopy::Folder();
 

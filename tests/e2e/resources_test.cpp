@@ -151,6 +151,7 @@ TEST_F(Resources, TheManifestRunsAsInvokerUnawareOfDpiOnEveryWindowsSinceVista) 
   };
   EXPECT_EQ(count(R"(level="asInvoker")"), 1);
   EXPECT_EQ(count(">false</dpiAware>"), 1);
+  EXPECT_EQ(count(">true</gdiScaling>"), 1);
   EXPECT_EQ(count("<supportedOS "), 5) << "Vista, 7, 8, 8.1, 10/11";
   EXPECT_EQ(count(R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")"), 1);
 }

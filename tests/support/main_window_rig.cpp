@@ -45,13 +45,13 @@ void MainWindowRig::InstallITunes(const std::string& command) {
   sim.registry.putString(kMachine, kITunesKey, "", command);
 }
 
-void MainWindowRig::PublishWriters(const std::vector<std::string>& writers) {
+void MainWindowRig::PublishWriters(const std::vector<std::string>& writers, RegRoot root) {
   const std::string unit = std::string(kRobotKey) + "\\Unit1";
-  sim.registry.putString(kUser, kRobotKey, "Robot Report", "Ready");
-  sim.registry.putDword(kUser, unit, "Online", 1);
-  sim.registry.putDword(kUser, unit, "Writers", static_cast<std::uint32_t>(writers.size()));
+  sim.registry.putString(root, kRobotKey, "Robot Report", "Ready");
+  sim.registry.putDword(root, unit, "Online", 1);
+  sim.registry.putDword(root, unit, "Writers", static_cast<std::uint32_t>(writers.size()));
   for (std::size_t i = 0; i < writers.size(); ++i)
-    sim.registry.putString(kUser, unit + "\\Writer" + std::to_string(i + 1), "", writers[i]);
+    sim.registry.putString(root, unit + "\\Writer" + std::to_string(i + 1), "", writers[i]);
 }
 
 TfrmMain& MainWindowRig::Construct() {

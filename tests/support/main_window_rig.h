@@ -44,7 +44,7 @@ class MainWindowRig {
   void InstallWmp(const std::string& directory = "C:\\Program Files\\Windows Media Player");
   void InstallITunes(const std::string& command = "C:\\Program Files\\iTunes\\iTunes.exe");
   // The robot software's report: "Ready" with one unit holding these writers.
-  void PublishWriters(const std::vector<std::string>& writers);
+  void PublishWriters(const std::vector<std::string>& writers, RegRoot root = kUser);
 
   TfrmMain& Construct();
   // Constructor and FormCreate, as the program starts.

@@ -179,13 +179,24 @@ TEST_F(SettingsTest, KeyDeletedWhileRunningIsNotRecreatedAtClose) {
   EXPECT_TRUE(sim.registry.openKeys().empty());
 }
 
-TEST_F(SettingsTest, OnWindowsXpTheSettingsLiveUnderTheMachineRoot) {
+// A standard account on XP may read HKEY_LOCAL_MACHINE but write nothing there.
+TEST_F(SettingsTest, AStandardAccountOnXpReadsTheManagerAndTheChoicesAndSeesTheRobot) {
   sim.system.setMajorVersion(5);
   InstallWmp();
+  InstallITunes();
+  sim.registry.putString(kMachine, kOwnKey, "Ripping Application", "iTunes");
+  sim.registry.putDword(kMachine, kOwnKey, "Replace existing songs", 0);
+  sim.registry.putString(kMachine, kRobotKey, "", "C:\\Robot\\ketmgr.exe");
+  PublishWriters({"E: Writer 1"}, kMachine);
+  sim.registry.denyAccess(kMachine, "", kKeyAllAccess & ~kKeyRead);
   Start();
-  EXPECT_TRUE(sim.registry.hasKey(kMachine, kOwnKey));
-  EXPECT_FALSE(sim.registry.hasKey(kUser, kOwnKey));
-  EXPECT_EQ(form->RegistryRoot, kMachine);
+  EXPECT_EQ(sim.shell.calls().at(0).file, "C:\\Robot\\ketmgr.exe");
+  EXPECT_EQ(form->RadioGroup1.selectedText(), "iTunes");
+  EXPECT_FALSE(form->ckxReplaceExitFile.checked());
+  NotifyAndSettle({"Autoloader", "Check", "", ""});
+  Advance(100);
+  EXPECT_EQ(form->lblStatus.text(), "Ready");
+  EXPECT_TRUE(sim.registry.openKeys().empty());
 }
 
 }  // namespace
