@@ -32,15 +32,17 @@ int Win32SystemInfo::fullScreenWidth() { return GetSystemMetrics(SM_CXFULLSCREEN
 
 namespace {
 
-// The moment as Windows writes it for the user: GetDateFormatA (short date)
-// or GetTimeFormatA (no seconds). A call that fails leaves the text empty.
-std::string Formatted(const SYSTEMTIME& moment, bool date) {
+// The moment as Windows writes it for the user, in a buffer that a call that
+// fails leaves empty: the short date, or the clock time without seconds.
+std::string DateText(const SYSTEMTIME& moment) {
   char text[64] = {};
-  if (date)
-    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &moment, nullptr, text, sizeof text);
-  else
-    GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &moment, nullptr, text, sizeof text);
-  text[sizeof text - 1] = 0;
+  GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &moment, nullptr, text, sizeof text - 1);
+  return text;
+}
+
+std::string ClockText(const SYSTEMTIME& moment) {
+  char text[64] = {};
+  GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &moment, nullptr, text, sizeof text - 1);
   return text;
 }
 
@@ -49,15 +51,15 @@ std::string Formatted(const SYSTEMTIME& moment, bool date) {
 void Win32SystemInfo::localTime(FixedText<64>& text) {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  const std::string date = Formatted(now, true);
-  const std::string time = Formatted(now, false);
+  const std::string date = DateText(now);
+  const std::string time = ClockText(now);
   AssignCut(text, date + (!date.empty() && !time.empty() ? " " : "") + time);
 }
 
 void Win32SystemInfo::clockTime(FixedText<64>& text) {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  AssignCut(text, Formatted(now, false));
+  AssignCut(text, ClockText(now));
 }
 
 }  // namespace sc::win32
