@@ -74,6 +74,17 @@ TEST_F(RobotStatusPollTest, OnlineUnitsListTheirWritersInOrder) {
   EXPECT_EQ(form->cbxWriters.itemIndex(), 0);
 }
 
+// As HKEY_LOCAL_MACHINE is to a standard account on XP: the robot's keys may
+// be read, not written.
+TEST_F(RobotStatusPollTest, KeysThatRefuseWritingStillListTheWriters) {
+  Report("Ready");
+  Unit("Unit1", 1, 1, {{1, "E: Writer"}});
+  sim.registry.denyAccess(kUser, kRobotKey, kKeyAllAccess & ~kKeyRead);
+  StartPoll();
+  Advance(100);
+  EXPECT_EQ(form->cbxWriters.items(), std::vector<std::string>{"E: Writer"});
+}
+
 TEST_F(RobotStatusPollTest, LongUnitNameEndsTheEnumeration) {
   Report("Ready");
   Unit("A", 1, 1, {{1, "E: first"}});

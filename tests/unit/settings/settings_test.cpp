@@ -179,6 +179,15 @@ TEST_F(SettingsTest, KeyDeletedWhileRunningIsNotRecreatedAtClose) {
   EXPECT_TRUE(sim.registry.openKeys().empty());
 }
 
+TEST_F(SettingsTest, OnWindowsXpTheSettingsLiveUnderTheMachineRoot) {
+  sim.system.setMajorVersion(5);
+  InstallWmp();
+  Start();
+  EXPECT_TRUE(sim.registry.hasKey(kMachine, kOwnKey));
+  EXPECT_FALSE(sim.registry.hasKey(kUser, kOwnKey));
+  EXPECT_EQ(form->RegistryRoot, kMachine);
+}
+
 // A standard account on XP may read HKEY_LOCAL_MACHINE but write nothing there.
 TEST_F(SettingsTest, AStandardAccountOnXpReadsTheManagerAndTheChoicesAndSeesTheRobot) {
   sim.system.setMajorVersion(5);
@@ -190,12 +199,14 @@ TEST_F(SettingsTest, AStandardAccountOnXpReadsTheManagerAndTheChoicesAndSeesTheR
   PublishWriters({"E: Writer 1"}, kMachine);
   sim.registry.denyAccess(kMachine, "", kKeyAllAccess & ~kKeyRead);
   Start();
-  EXPECT_EQ(sim.shell.calls().at(0).file, "C:\\Robot\\ketmgr.exe");
+  ASSERT_EQ(sim.shell.calls().size(), 1u);
+  EXPECT_EQ(sim.shell.calls()[0].file, "C:\\Robot\\ketmgr.exe");
   EXPECT_EQ(form->RadioGroup1.selectedText(), "iTunes");
   EXPECT_FALSE(form->ckxReplaceExitFile.checked());
   NotifyAndSettle({"Autoloader", "Check", "", ""});
   Advance(100);
   EXPECT_EQ(form->lblStatus.text(), "Ready");
+  EXPECT_FALSE(sim.registry.value(kMachine, kOwnKey, ""));
   EXPECT_TRUE(sim.registry.openKeys().empty());
 }
 

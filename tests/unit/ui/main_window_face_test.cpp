@@ -17,6 +17,15 @@ TEST_F(StatusLineTest, AnimatedStatesCountDotsOnceASecond) {
   }
 }
 
+TEST_F(StatusLineTest, InitializingAnimatesFromTheFirstSecond) {
+  InstallManagerAndPlayers();
+  Start();
+  Advance(999);
+  EXPECT_EQ(form->lblStatus.text(), "Initializing");
+  Advance(1);
+  EXPECT_EQ(form->lblStatus.text(), "Initializing .");
+}
+
 TEST_F(StatusLineTest, ReadyAndJobDoneStayStillWhileTheCountGoesOn) {
   StartReady();
   const int dots = form->DotCount;
