@@ -34,15 +34,15 @@ class TaskbarTest : public MainWindowTest {
   TaskbarProgress Shown() const { return sim.taskbar.progress(form->handle()); }
   // Just short of the limit the button shows what it showed; just past it,
   // yellow, and the tooltip's first line says what waits since when, over
-  // the figures, if any, after a CR LF.
-  void Outlast(std::uint32_t minutes, TaskbarProgress before, const std::string& line,
-               const std::string& figures) {
+  // what it told before, after a CR LF.
+  void Outlast(std::uint32_t minutes, TaskbarProgress before, const std::string& line) {
     Advance(minutes * 60000 - 1);
     EXPECT_EQ(Shown(), before);
+    const std::string told = sim.taskbar.tooltip(form->handle());
     Advance(1);
     EXPECT_EQ(Shown(), TaskbarProgress::Paused);
     EXPECT_EQ(sim.taskbar.tooltip(form->handle()),
-              line + " since 22:14" + (figures.empty() ? "" : "\r\n" + figures));
+              line + " since 22:14" + (told.empty() ? "" : "\r\n" + told));
   }
 
   TaskbarProgress shownWhileBoxOpen = TaskbarProgress::None;
@@ -59,16 +59,6 @@ struct Situation {
   std::size_t flashes;
   const char* tooltip;
 };
-
-constexpr const char* kNone = "";
-constexpr const char* kOneLoaded =
-    "1 disc loaded, 0 unloaded, 0 to the reject bin; job started 08/12/2026 22:14";
-constexpr const char* kThreeDone =
-    "3 discs loaded, 2 unloaded, 1 to the reject bin; job started 08/12/2026 22:14";
-constexpr const char* kRefused =
-    "The robot refused the job on 08/12/2026 22:14: another Autoloader application holds it";
-constexpr const char* kNoughtYet =
-    "0 discs loaded, 0 unloaded, 0 to the reject bin; job started 08/12/2026 22:14";
 
 void Loaded(T& t) {
   t.Rip();
@@ -156,26 +146,36 @@ void OnXp(T& t) {
 void UnloadUnanswered(T& t) {
   Ripping(t);
   t.Volume(kDbtDeviceRemoveComplete, kDriveE);
-  t.Outlast(5, S::Indeterminate, "No answer from the robot to the unload", kOneLoaded);
+  t.Outlast(5, S::Indeterminate, "No answer from the robot to the unload");
   t.Answer("unload", "OK");
 }
 void DiscNeverArrives(T& t) {
   Loaded(t);
-  t.Outlast(5, S::Indeterminate, "The loaded disc has not reached the writer", kOneLoaded);
+  t.Outlast(5, S::Indeterminate, "The loaded disc has not reached the writer");
   t.Volume(kDbtDeviceArrival, kDriveE);
 }
 void DiscNeverLeaves(T& t) {
   Ripping(t);
-  t.Outlast(45, S::Indeterminate, "The disc has been in the writer", kOneLoaded);
+  t.Outlast(45, S::Indeterminate, "The disc has been in the writer");
   t.Volume(kDbtDeviceRemoveComplete, kDriveE);
 }
 // A new start, whose "Check" the robot software does not answer.
 void RobotSoftwareSilent(T& t) {
   t.Start();
-  t.Outlast(5, S::None, "No word from the robot software", kNone);
+  t.Outlast(5, S::None, "No word from the robot software");
   t.Answer("Check", "");
   t.Advance(100);
 }
+
+constexpr const char* kNone = "";
+constexpr const char* kOneLoaded =
+    "1 disc loaded, 0 unloaded, 0 to the reject bin; job started 08/12/2026 22:14";
+constexpr const char* kThreeDone =
+    "3 discs loaded, 2 unloaded, 1 to the reject bin; job started 08/12/2026 22:14";
+constexpr const char* kRefused =
+    "The robot refused the job on 08/12/2026 22:14: another Autoloader application holds it";
+constexpr const char* kNoughtYet =
+    "0 discs loaded, 0 unloaded, 0 to the reject bin; job started 08/12/2026 22:14";
 
 const Situation kSituations[] = {
     {"BeforeTheFirstJob", [](T&) {}, false, S::None, 0, kNone},
