@@ -165,7 +165,7 @@ class TfrmMain : public Form {
   void ShowProgress();
   void ShowFigures();
   void AskForUser();
-  void ShowRefusal();
+  void ShowRefusal(bool keepFigures);
   void WatchWait();
 
   // Players.
@@ -192,7 +192,8 @@ class TfrmMain : public Form {
   std::optional<LayoutMeasures> measures_;
   JobState job_;
   // When the current or last job started, as Windows writes the time (empty
-  // when it could not), and whether one did.
+  // when it could not), and whether one did (one refused at its first load
+  // did not: it has no figures to tell).
   FixedText<64> jobStartedAt_{};
   bool jobStarted_ = false;
   // When the robot refused the last job, and whether it did.

@@ -95,7 +95,7 @@ void TfrmMain::ApplyJobEffect(const JobEffect& effect) {
     case EffectKind::ShowFigures:
       return ShowFigures();
     case EffectKind::ShowRefusal:
-      return ShowRefusal();
+      return ShowRefusal(effect.on);
     case EffectKind::WatchWait:
       return WatchWait();
   }

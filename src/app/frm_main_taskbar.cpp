@@ -24,9 +24,11 @@ void TfrmMain::AskForUser() {
 }
 
 // The robot refused the job: that, and when, is what the button tells until
-// the next "Ripping".
-void TfrmMain::ShowRefusal() {
+// the next "Ripping", over the figures of a job that had loaded a disc. A job
+// refused at its first load has none to tell.
+void TfrmMain::ShowRefusal(bool keepFigures) {
   refused_ = true;
+  if (!keepFigures) jobStarted_ = false;
   platform_.system.localTime(refusedAt_);
   ShowFigures();
 }

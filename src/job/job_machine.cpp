@@ -245,7 +245,11 @@ constexpr void Apply(Move move, Step& step, const JobState& state, const JobEven
       Count(step, &JobFigures::loaded);
       return SendUnload(step, false);
     case M::RefuseOccupied:
-      step << Status(EffectKind::SetStatusCode, kStatusReady) << Effect(EffectKind::ShowRefusal)
+      // A refusal in the middle of a job (a load after an unload) keeps the
+      // discs done so far under it: at 3 AM after 30 discs, the morning must
+      // not read as if nothing was ripped.
+      step << Status(EffectKind::SetStatusCode, kStatusReady)
+           << Effect(EffectKind::ShowRefusal, &JobEffect::on, state.figures.loaded > 0)
            << Effect(EffectKind::ShowOccupiedBox) << exitOn;
       step.To(P::Idle).Progress(G::WaitsForUser);
       return;

@@ -165,7 +165,8 @@ enum class EffectKind {
   AskForUser,         // flash the taskbar button, unless the program is in front already
   StartFigures,       // a job starts: its figures count from zero, from now
   ShowFigures,        // the job's figures, or whether its wait lasted too long, changed
-  ShowRefusal,        // the robot refused the job: the figures give way to that, and when
+  ShowRefusal,        // the robot refused the job: that, and when, over the job's figures
+                      // when it had loaded a disc (`on`), and in their place otherwise
   WatchWait,          // a new wait began (the state's `wait`): time it from now, or stop timing
 };
 

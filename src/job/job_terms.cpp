@@ -168,7 +168,7 @@ std::string Describe(const JobEffect& effect) {
     case EffectKind::ShowFigures:
       return "figures";
     case EffectKind::ShowRefusal:
-      return "refused";
+      return effect.on ? "refused over figures" : "refused";
     case EffectKind::WatchWait:
       return "clock";
   }

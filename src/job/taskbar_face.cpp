@@ -62,12 +62,15 @@ std::string FiguresTooltip(const JobFigures& figures, const std::string& started
 
 std::string TaskbarTooltip(const JobState& job, const TooltipFacts& facts) {
   std::string text;
+  // CR LF: the common controls' tooltips break a line only there.
+  const auto add = [&text](const std::string& line) {
+    if (!line.empty()) text += (text.empty() ? "" : "\r\n") + line;
+  };
+  if (job.waitTooLong) add(WaitLine(job.wait, facts.waitSince));
   if (facts.refused)
-    text = "The robot refused the job" + (facts.refusedAt.empty() ? "" : " on " + facts.refusedAt) +
-           ": another Autoloader application holds it";
-  else if (facts.jobStarted)
-    text = FiguresTooltip(job.figures, facts.startedAt);
-  if (job.waitTooLong) text += (text.empty() ? "" : "\n") + WaitLine(job.wait, facts.waitSince);
+    add("The robot refused the job" + (facts.refusedAt.empty() ? "" : " on " + facts.refusedAt) +
+        ": another Autoloader application holds it");
+  if (facts.jobStarted) add(FiguresTooltip(job.figures, facts.startedAt));
   return text;
 }
 

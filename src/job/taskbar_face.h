@@ -1,6 +1,6 @@
 // What the taskbar button tells of a job from across the room: its state,
-// and over its thumbnail the night's figures, or the robot's refusal, and a
-// wait that has lasted too long.
+// and over its thumbnail a wait that has lasted too long, the robot's
+// refusal and the night's figures.
 #pragma once
 
 #include <string>
@@ -28,16 +28,17 @@ std::string FiguresTooltip(const JobFigures& figures, const std::string& started
 // What the tooltip tells beside the job's state, with the times as Windows
 // wrote them ("" when it could not).
 struct TooltipFacts {
-  bool jobStarted = false;  // a "Ripping" click started a job, at `startedAt`
+  bool jobStarted = false;  // a job with figures to tell started at `startedAt`
   bool refused = false;     // the robot refused the last job ("Occupied") at `refusedAt`
   std::string startedAt;
   std::string refusedAt;
   std::string waitSince;  // the clock time the current wait began
 };
 
-// The first line tells the last job: the robot's refusal, or its figures;
-// a wait that has lasted too long adds a line that says since when. "" when
-// there is nothing to tell.
+// One line each, joined by CR LF, the most urgent first: a wait that has
+// lasted too long, since when; the robot's refusal; the job's figures. A
+// tooltip shown as one line, or cut short, loses the end. "" when there is
+// nothing to tell.
 std::string TaskbarTooltip(const JobState& job, const TooltipFacts& facts);
 
 }  // namespace sc

@@ -81,8 +81,9 @@ TEST_F(TaskbarButton, GoesOnUntilJobDoneCountsTheDiscsAndFlashesForTheUserAway) 
 }
 
 // The robot never answers the load. With the limit shortened to a minute the
-// button turns yellow over a full bar, flashes once, and the tooltip says
-// since when; the answer brings the moving bar back.
+// button turns yellow over a full bar, flashes once, and the tooltip's first
+// line says since when, the figures after a CR LF; the answer brings the
+// moving bar back.
 TEST_F(TaskbarButton, ALoadUnansweredPastItsLimitTurnsYellowUntilTheAnswerComes) {
   install_->Add(Built::taskbarLog(), "taskbar_log.dll");
   log_ = install_->file("taskbar_log.dll.log");
@@ -95,6 +96,14 @@ TEST_F(TaskbarButton, ALoadUnansweredPastItsLimitTurnsYellowUntilTheAnswerComes)
   EXPECT_EQ(Calls("SetProgressState"), (std::vector<std::string>{button + "1", button + "8"}));
   EXPECT_EQ(Calls("SetProgressValue"), std::vector<std::string>{button + "1 1"});
   EXPECT_EQ(CountLines(log_, "No answer from the robot to the load since "), 1);
+  std::string alarm;
+  for (const std::string& tip : Calls("SetThumbnailTooltip"))
+    if (tip.find("No answer") != std::string::npos) alarm = tip;
+  EXPECT_EQ(alarm.rfind(button + "No answer from the robot to the load since ", 0), 0u) << alarm;
+  const std::size_t figures =
+      alarm.find("\\r\\n0 discs loaded, 0 unloaded, 0 to the reject bin; job started ");
+  EXPECT_NE(figures, std::string::npos) << alarm;
+  EXPECT_EQ(alarm.find("\\n"), figures + 2) << "one line break, a CR LF: " << alarm;
   EXPECT_EQ(CountLines(TraceFile(), "FlashWindowEx"), 1);
   EXPECT_EQ(Status().rfind("Disc Load", 0), 0u) << "the window itself waits as before";
 

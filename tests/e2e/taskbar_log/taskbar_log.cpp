@@ -4,13 +4,15 @@
 // answers every call with S_OK, as Wine's does. Each call is one line of
 // "<this DLL's path>.log": "HrInit", "SetProgressState <window> <flags>",
 // "SetProgressValue <window> <done> <total>", "SetThumbnailTooltip <window>
-// <text>" (over its lines), "Other <method>"; windows as decimal numbers.
+// <text>" (its CR, LF and backslash written as \r, \n and \\, so that a test
+// tells a CR LF from a bare LF), "Other <method>"; windows as decimal numbers.
 #include <windows.h>
 // After <windows.h>.
 #include <shobjidl.h>
 
 #include <cstdarg>
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -25,6 +27,21 @@ void Log(const char* format, ...) {
   va_end(arguments);
   std::fputc('\n', log);
   std::fclose(log);
+}
+
+std::string Escaped(const char* text) {
+  std::string escaped;
+  for (; *text != '\0'; ++text) {
+    if (*text == '\r')
+      escaped += "\\r";
+    else if (*text == '\n')
+      escaped += "\\n";
+    else if (*text == '\\')
+      escaped += "\\\\";
+    else
+      escaped += *text;
+  }
+  return escaped;
 }
 
 unsigned long Number(HWND window) {
@@ -67,7 +84,7 @@ class LoggingTaskbar final : public ITaskbarList3 {
     char text[512] = {};
     if (tip != nullptr)
       WideCharToMultiByte(CP_ACP, 0, tip, -1, text, sizeof text - 1, nullptr, nullptr);
-    Log("SetThumbnailTooltip %lu %s", Number(window), text);
+    Log("SetThumbnailTooltip %lu %s", Number(window), Escaped(text).c_str());
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE SetProgressValue(HWND window, ULONGLONG done,

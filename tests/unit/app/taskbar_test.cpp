@@ -33,14 +33,16 @@ class TaskbarTest : public MainWindowTest {
   void Rip() { form->btnWMP.click(); }
   TaskbarProgress Shown() const { return sim.taskbar.progress(form->handle()); }
   // Just short of the limit the button shows what it showed; just past it,
-  // yellow, and the tooltip's last line says what waits since when.
+  // yellow, and the tooltip's first line says what waits since when, over
+  // what it told before, after a CR LF.
   void Outlast(std::uint32_t minutes, TaskbarProgress before, const std::string& line) {
     Advance(minutes * 60000 - 1);
     EXPECT_EQ(Shown(), before);
+    const std::string told = sim.taskbar.tooltip(form->handle());
     Advance(1);
     EXPECT_EQ(Shown(), TaskbarProgress::Paused);
-    const std::string tip = sim.taskbar.tooltip(form->handle());
-    EXPECT_EQ(tip.substr(tip.rfind('\n') + 1), line + " since 22:14") << tip;
+    EXPECT_EQ(sim.taskbar.tooltip(form->handle()),
+              line + " since 22:14" + (told.empty() ? "" : "\r\n" + told));
   }
 
   TaskbarProgress shownWhileBoxOpen = TaskbarProgress::None;
@@ -83,11 +85,26 @@ void JobDone(T& t) {
   t.Disc("unload");
   t.Answer("load", "Error", "No more discs");
 }
-void OccupiedBox(T& t) {
+void Occupied(T& t) {
   t.ui.recordedBoxes.whileOpen = [&t] { t.shownWhileBoxOpen = t.Shown(); };
-  t.Rip();
   t.Answer("load", "Error", "Occupied");
   EXPECT_EQ(t.shownWhileBoxOpen, S::Paused);
+}
+void OccupiedBox(T& t) {
+  t.Rip();
+  Occupied(t);
+}
+// Another program took the robot between two discs: the refusal goes over
+// the discs done so far.
+void OccupiedMidJob(T& t) {
+  t.Rip();
+  t.Disc("unload");
+  t.Disc("reject");
+  Occupied(t);
+}
+void RippingAfterTheRefusal(T& t) {
+  OccupiedMidJob(t);
+  t.Rip();
 }
 // A report that shows "Ready" afterwards leaves the error standing.
 void NoManagerForTheUnload(T& t) {
@@ -100,6 +117,12 @@ void NoManagerForTheUnload(T& t) {
 void NextRipping(T& t) {
   JobDone(t);
   t.Rip();
+}
+// The last job's discs are not the refused one's.
+void NextJobRefused(T& t) {
+  JobDone(t);
+  t.Rip();
+  Occupied(t);
 }
 void ExplorerStartedAgain(T& t) {
   Loaded(t);
@@ -149,18 +172,26 @@ constexpr const char* kOneLoaded =
     "1 disc loaded, 0 unloaded, 0 to the reject bin; job started 08/12/2026 22:14";
 constexpr const char* kThreeDone =
     "3 discs loaded, 2 unloaded, 1 to the reject bin; job started 08/12/2026 22:14";
+constexpr const char* kRefused =
+    "The robot refused the job on 08/12/2026 22:14: another Autoloader application holds it";
+constexpr const char* kNoughtYet =
+    "0 discs loaded, 0 unloaded, 0 to the reject bin; job started 08/12/2026 22:14";
 
 const Situation kSituations[] = {
     {"BeforeTheFirstJob", [](T&) {}, false, S::None, 0, kNone},
     {"JobGoesOn", Loaded, false, S::Indeterminate, 0, kOneLoaded},
-    {"OccupiedBoxClosed", OccupiedBox, false, S::None, 1,
-     "The robot refused the job on 08/12/2026 22:14: another Autoloader application holds it"},
+    {"OccupiedBoxClosed", OccupiedBox, false, S::None, 1, kRefused},
+    {"OccupiedMidJobKeepsTheFigures", OccupiedMidJob, false, S::None, 1,
+     "The robot refused the job on 08/12/2026 22:14: another Autoloader application holds it\r\n"
+     "2 discs loaded, 1 unloaded, 1 to the reject bin; job started 08/12/2026 22:14"},
+    {"NextJobRefusedAtItsFirstLoad", NextJobRefused, false, S::None, 2, kRefused},
+    {"RippingAfterARefusalCountsAfresh", RippingAfterTheRefusal, false, S::Indeterminate, 1,
+     kNoughtYet},
     {"StoppedJobLosesItsWriter", StoppedThenNoWriter, false, S::Error, 2, kOneLoaded},
     {"ManagerNotStartedForAnUnload", NoManagerForTheUnload, false, S::Error, 1, kOneLoaded},
     {"JobDone", JobDone, false, S::None, 1, kThreeDone},
     {"JobDoneInFront", JobDone, true, S::None, 0, kThreeDone},
-    {"NextRippingCountsAfresh", NextRipping, false, S::Indeterminate, 1,
-     "0 discs loaded, 0 unloaded, 0 to the reject bin; job started 08/12/2026 22:14"},
+    {"NextRippingCountsAfresh", NextRipping, false, S::Indeterminate, 1, kNoughtYet},
     {"ExplorerStartedAgain", ExplorerStartedAgain, false, S::Indeterminate, 0, kOneLoaded},
     {"ExplorerAfterRippingWithoutManager", ExplorerAfterNoManager, false, S::Error, 1, kNone},
     {"WindowsXpHasNoSuchButton", OnXp, false, S::None, 1, kNone},

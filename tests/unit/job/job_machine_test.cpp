@@ -4,7 +4,8 @@
 // and "text 1" set the code or the text alone, "forget" drops the responder's
 // unidentified-disc mark, "watch"/"unwatch" arm or disarm the responder,
 // "taskbar ..." is the job's progress as the taskbar button shows it, "flash"
-// calls the user, "figures" shows the night's figures.
+// calls the user, "figures" shows the night's figures, "refused" the robot's
+// refusal in their place and "refused over figures" above them.
 #include "job/job_machine.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +69,7 @@ struct Row {
   int status = -1;  // -1: the phase's usual status
   bool halted = false;
   std::optional<JobProgress> progress{};  // none: the phase's usual progress
+  JobFigures figures{};                   // the discs the job counted before the event
 };
 
 std::string Joined(const char* a, const char* b) { return std::string(a) + ", " + b; }
@@ -84,6 +86,10 @@ std::string Ended(const char* ripping) {
 // A row whose job stood otherwise than its phase usually does.
 Row From(Row row, JobProgress progress) {
   row.progress = progress;
+  return row;
+}
+Row After(Row row, JobFigures figures) {
+  row.figures = figures;
   return row;
 }
 
@@ -128,7 +134,12 @@ const std::vector<Row>& Table() {
       {P::Stopped, K::LoadOk, P::Stopped, "memo loaded, +exit"},
 
       {P::Idle, K::LoadOccupied, P::Idle, "+exit"},
+      // At the job's first load the refusal takes the figures' place; after
+      // an unload the discs done so far stay under it.
       {P::Loading, K::LoadOccupied, P::Idle, kOccupied},
+      After({P::Loading, K::LoadOccupied, P::Idle,
+             "-awake, taskbar waits, flash, code 1, refused over figures, box, +exit, clock"},
+            {30, 29, 1}),
       {P::LoadingDiscIn, K::LoadOccupied, P::Idle, kOccupied},
       {P::LoadingDiscLeft, K::LoadOccupied, P::Idle, kOccupied},
       {P::Loaded, K::LoadOccupied, P::Loaded, "+exit"},
@@ -314,6 +325,7 @@ JobState StateFor(const Row& row) {
   state.phase = row.from;
   state.status = row.status >= 0 ? row.status : UsualStatus(row.from);
   state.halted = row.halted;
+  state.figures = row.figures;
   state.progress = row.progress.value_or(UsualProgress(row.from));
   if (row.from == P::Unloading || row.from == P::UnloadingDiscIn) state.sent = JobCommand::Unload;
   state.wait = WaitOf(state);
