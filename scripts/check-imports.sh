@@ -6,15 +6,21 @@
 #     XP SP3;
 #   - their PE subsystem version is at most 5.01 (XP's loader refuses a later
 #     one);
-#   - they have no delay-load imports (this check does not read them).
+#   - they have no delay-load imports (this check does not read them);
+#   - with --known-dlls, every DLL they import is one of Windows' KnownDLLs
+#     from XP through 11 (below), which Windows loads only from the system
+#     folder: a DLL of the same name planted beside the program is never
+#     loaded in its place.
 # Wine exports every function of every Windows version, so a program that
 # imports one XP lacks runs under Wine and stops at once on XP.
 #
-#   check-imports.sh [--allowlist FILE] [--controls-floor] PROGRAM...
+#   check-imports.sh [--allowlist FILE] [--controls-floor] [--known-dlls] PROGRAM...
 #
 # --controls-floor also accepts the allowlist's CONTROLS lines: functions that
 # every version of their DLL has, whose page names the Windows Controls
 # reference's floor of Vista (see the allowlist). For the setup only.
+# --known-dlls is for spoolcat.exe; NSIS's setup imports comctl32 and loads
+# its other libraries from the system folder itself.
 #
 # Prints what each program imports that is not allowed, and exits 1 when there
 # is any; exits 2 when the allowlist itself holds a version after XP SP3 or a
@@ -23,17 +29,32 @@ set -euo pipefail
 
 allowlist="$(dirname "$0")/../package/xp-imports.txt"
 controls_floor=false
+known_dlls_only=false
 while [ $# -gt 0 ]; do
   case "$1" in
     --allowlist) allowlist="$2" && shift 2 ;;
     --controls-floor) controls_floor=true && shift ;;
+    --known-dlls) known_dlls_only=true && shift ;;
     *) break ;;
   esac
 done
 if [ $# -eq 0 ]; then
-  echo "usage: $0 [--allowlist FILE] [--controls-floor] PROGRAM..." >&2
+  echo "usage: $0 [--allowlist FILE] [--controls-floor] [--known-dlls] PROGRAM..." >&2
   exit 64
 fi
+
+# DLLs that are KnownDLLs on every Windows from XP to 11: named in the
+# registry's KnownDLLs list, or, for msvcrt.dll on XP, mapped with the listed
+# ones that import it (shell32, ole32), as the session manager maps the
+# imports of each listed DLL too; from Vista on msvcrt.dll is listed itself.
+# comctl32.dll is not one: with the manifest's Common Controls 6 it comes
+# from the side-by-side store, without it from the search path, so an import
+# of it needs thought first. Any other DLL is loaded at run time by its full
+# path in the system folder (platform/win32/win32_function_lookup.h).
+declare -A known_dll=()
+for dll in advapi32 comdlg32 gdi32 kernel32 msvcrt ole32 oleaut32 shell32 user32; do
+  known_dll["$dll.dll"]=1
+done
 objdump=i686-w64-mingw32-objdump
 
 # The versions a line may give: what the documentation calls Windows 2000 and
@@ -96,6 +117,7 @@ for program in "$@"; do
   }
   problems=()
   imports=0
+  declare -A unknown_dll=()
   while read -r kind value; do
     case "$kind" in
       import)
@@ -103,6 +125,10 @@ for program in "$@"; do
         dll="${value%%!*}"
         [ -n "${allowed["${dll,,}!${value#*!}"]:-}" ] ||
           problems+=("imports $value, which $(basename "$allowlist") does not allow")
+        if $known_dlls_only && [ -z "${known_dll["${dll,,}"]:-}" ] && [ -z "${unknown_dll["${dll,,}"]:-}" ]; then
+          unknown_dll["${dll,,}"]=1
+          problems+=("imports from $dll, which is not one of the KnownDLLs: load it by its full path in the system folder")
+        fi
         ;;
       subsystem)
         awk -v v="$value" 'BEGIN {
@@ -119,7 +145,9 @@ for program in "$@"; do
   [ "$imports" -gt 0 ] || problems+=("no import table was read")
   if [ ${#problems[@]} -eq 0 ]; then
     subsystem="$(sed -n 's/^subsystem //p' <<<"$program_facts")"
-    echo "check-imports: $name: $imports imports, all allowed; subsystem $subsystem"
+    known=""
+    ! $known_dlls_only || known="; every DLL a KnownDLL"
+    echo "check-imports: $name: $imports imports, all allowed; subsystem $subsystem$known"
   else
     for problem in "${problems[@]}"; do
       echo "check-imports: $name $problem"

@@ -14,6 +14,15 @@
 #   scripts/deps.sh graph    native + Graphviz (scripts/job-graph.sh)
 #
 # Installing needs root; sudo is used when it is there and we are not root.
+#
+# A failing `apt-get update` (a mirror caught mid-sync answers "File has
+# unexpected size ... Mirror sync in progress?") is tried again, then the
+# install goes on with the package lists there are: the index that failed is
+# often one it does not need. The install decides; when it fails, or leaves a
+# package out, this fails too, so that nothing is skipped for want of it.
+#
+#   SPOOLCAT_APT_UPDATE_TRIES   tries of the update (3)
+#   SPOOLCAT_APT_UPDATE_PAUSE   seconds between them (10)
 set -euo pipefail
 
 level="${1:-wine}"
@@ -85,8 +94,36 @@ if $needs_i386 && ! dpkg --print-foreign-architectures | grep -qx i386; then
   "${as_root[@]}" dpkg --add-architecture i386
 fi
 
-echo "deps: apt-get update"
-"${as_root[@]}" apt-get update -q
+# The update's own output streams as it runs; its error lines are kept to be
+# said again after the last try, where they are not lost in the progress.
+update_tries="${SPOOLCAT_APT_UPDATE_TRIES:-3}"
+update_pause="${SPOOLCAT_APT_UPDATE_PAUSE:-10}"
+update_log="$(mktemp)"
+trap 'rm -f "$update_log"' EXIT
+updated=false
+for ((try = 1; try <= update_tries; try++)); do
+  echo "deps: apt-get update (try $try of $update_tries)"
+  update_rc=0
+  "${as_root[@]}" apt-get update -q 2>&1 | tee "$update_log" || update_rc=$?
+  if [ "$update_rc" -eq 0 ]; then
+    updated=true
+    break
+  fi
+  echo "deps: apt-get update failed (exit $update_rc)"
+  [ "$try" -eq "$update_tries" ] || sleep "$update_pause"
+done
+if ! $updated; then
+  echo "deps: apt-get update failed $update_tries times; going on with the package lists there are. Its errors:"
+  grep -E '^(E|W|Err):' "$update_log" | sed 's/^/  /' || true
+fi
+
+# Says in one line what failed, and exits.
+install_failed() {
+  local lists="the package lists"
+  $updated || lists="the package lists (whose update failed)"
+  echo "deps: $1; $lists may be behind a Debian mirror that is mid-sync: try again in a few minutes" >&2
+  exit 1
+}
 
 with_recommends=()
 plain=()
@@ -100,10 +137,23 @@ done
 
 if [ ${#with_recommends[@]} -gt 0 ]; then
   echo "deps: installing ${with_recommends[*]} (Wine takes about two minutes)"
-  "${as_root[@]}" apt-get install -y -q "${with_recommends[@]}"
+  install_rc=0
+  "${as_root[@]}" apt-get install -y -q "${with_recommends[@]}" || install_rc=$?
+  [ "$install_rc" -eq 0 ] ||
+    install_failed "apt-get install of ${with_recommends[*]} failed (exit $install_rc)"
 fi
 if [ ${#plain[@]} -gt 0 ]; then
   echo "deps: installing ${plain[*]}"
-  "${as_root[@]}" apt-get install -y -q --no-install-recommends "${plain[@]}"
+  install_rc=0
+  "${as_root[@]}" apt-get install -y -q --no-install-recommends "${plain[@]}" || install_rc=$?
+  [ "$install_rc" -eq 0 ] ||
+    install_failed "apt-get install of ${plain[*]} failed (exit $install_rc)"
 fi
+
+still_missing=()
+for p in "${missing[@]}"; do
+  installed "$p" || still_missing+=("$p")
+done
+[ ${#still_missing[@]} -eq 0 ] ||
+  install_failed "apt-get install left out ${still_missing[*]}"
 echo "deps: done"

@@ -94,7 +94,7 @@ say "zip $version"
 cp "$stage/spoolcat.exe" "$stage/spoolcat.chm" "$dist/"
 
 say "imports (Windows XP SP3)"
-bash scripts/check-imports.sh "$dist/spoolcat.exe"
+bash scripts/check-imports.sh --known-dlls "$dist/spoolcat.exe"
 # NSIS's stub imports common-control functions whose pages give the Windows
 # Controls reference's floor of Vista (see package/xp-imports.txt).
 bash scripts/check-imports.sh --controls-floor "$dist/$setup_name"

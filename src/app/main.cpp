@@ -1,6 +1,7 @@
 // The composition root of spoolcat.exe: the real Windows backends handed to
 // the portable program.
 #include "app/program.h"
+#include "platform/win32/win32_library_search.h"
 #include "platform/win32/win32_platform.h"
 #include "player/dialog_watcher.h"
 #include "ui/win32/win32_ui.h"
@@ -21,6 +22,7 @@ sc::DialogWatcherContext gWatcher{gPlatform->platform().desktop, gPlatform->plat
 }  // namespace
 
 int main() {
+  sc::win32::KeepLibrarySearchInSystemFolder();
   sc::Win32Ui ui;
   return sc::RunProgram(gPlatform->platform(), ui, gWatcher);
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The import check against programs made to pass or fail it, and against
-# allowlists that must be refused.
+# allowlists that must be refused; with --known-dlls, a program that imports
+# from a DLL that is not one of the KnownDLLs fails.
 #
 #   check_imports_test.sh CHECK ALLOWLIST PLAIN TICK64 BY_ORDINAL SUBSYSTEM6
 set -uo pipefail
@@ -47,6 +48,8 @@ by_ordinal||@17 COMCTL32.dll 2000 commctrl|0|all allowed
 by_ordinal||@17 COMCTL32.dll CONTROLS commctrl|1|imports COMCTL32.dll!@17, which
 by_ordinal|--controls-floor|@17 COMCTL32.dll CONTROLS commctrl|0|all allowed
 subsystem6|||1|subsystem version 6.0 is after 5.01
+plain|--known-dlls||0|all allowed; subsystem 4.0; every DLL a KnownDLL
+by_ordinal|--known-dlls|@17 COMCTL32.dll 2000 commctrl|1|imports from COMCTL32.dll, which is not one of the KnownDLLs
 TABLE
 
 [ "$failures" -eq 0 ]

@@ -25,7 +25,7 @@ using CoCreateInstanceFunction = HRESULT(WINAPI*)(REFCLSID, LPUNKNOWN, DWORD, RE
 // loaded: the object made from it lives as long as the program.
 template <typename Function>
 Function Ole32Function(const char* name) {
-  static const HMODULE ole32 = LoadLibraryA("ole32.dll");
+  static const HMODULE ole32 = SystemLibrary(L"ole32.dll");
   return FunctionIn<Function>(ole32, name);
 }
 

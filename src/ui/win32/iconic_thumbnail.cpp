@@ -21,7 +21,7 @@ using InvalidateFunction = HRESULT(WINAPI*)(HWND);
 // A dwmapi function, or null before Vista. The library stays loaded.
 template <typename Function>
 Function DwmFunction(const char* name) {
-  static const HMODULE dwm = LoadLibraryA("dwmapi.dll");
+  static const HMODULE dwm = win32::SystemLibrary(L"dwmapi.dll");
   return win32::FunctionIn<Function>(dwm, name);
 }
 
