@@ -1,6 +1,7 @@
 #include "ui/main_window/button_window_place.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace sc {
 namespace {
@@ -15,6 +16,11 @@ struct Span {
 // `at` moved into `span`, which holds at least one pixel.
 long long Inside(long long at, const Span& span) {
   return std::clamp(at, span.begin, span.end - 1);
+}
+
+// A screen coordinate; sizes no screen has end at the range's ends.
+int Coordinate(long long at) {
+  return static_cast<int>(std::clamp<long long>(at, INT_MIN, INT_MAX));
 }
 
 }  // namespace
@@ -32,6 +38,16 @@ ScreenPoint ButtonWindowPlace(const Rect& main, const Rect& monitor) {
     return {static_cast<int>(sharedX.middle()), static_cast<int>(sharedY.middle())};
   return {static_cast<int>(Inside(mainX.middle(), monitorX)),
           static_cast<int>(Inside(mainY.middle(), monitorY))};
+}
+
+ScreenPoint BesideTheDesktop(ScreenPoint at, const Rect& monitor, const Rect& desktop) {
+  const long long bottom = 1LL * monitor.top + monitor.height;
+  const long long right = 1LL * monitor.left + monitor.width;
+  if (bottom == 1LL * desktop.top + desktop.height) return {at.x, Coordinate(bottom)};
+  if (monitor.top == desktop.top) return {at.x, Coordinate(monitor.top - 1LL)};
+  if (right == 1LL * desktop.left + desktop.width) return {Coordinate(right), at.y};
+  if (monitor.left == desktop.left) return {Coordinate(monitor.left - 1LL), at.y};
+  return at;
 }
 
 }  // namespace sc

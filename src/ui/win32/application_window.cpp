@@ -48,13 +48,7 @@ ApplicationWindow::ApplicationWindow(const std::atomic<WindowHandle>& mainWindow
       taskbarButtonCreated_(RegisterWindowMessageA("TaskbarButtonCreated")) {}
 
 ApplicationWindow::~ApplicationWindow() {
-  if (handle_ == 0) return;
-  // Destroyed without being hidden first: its button goes with it all the
-  // same. Hiding would cost two seconds under Wine without a window manager,
-  // which waits that long to see a shown window it manages withdrawn.
-  const HWND window = hwnd(handle_);
-  SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) & ~WS_VISIBLE);
-  DestroyWindow(window);
+  if (handle_ != 0) DestroyWindow(hwnd(handle_));
 }
 
 void ApplicationWindow::create(const std::string& title) {
@@ -85,9 +79,14 @@ void ApplicationWindow::followMainWindow() {
   if (!GetMonitorInfoA(monitor, &info)) return;
   RECT frame = {};
   if (main != nullptr) GetWindowRect(main, &frame);
-  // Under Wine a zero-sized window on a screen is an X window of one pixel,
-  // with an empty shape: nothing of it shows, and it takes no pointer.
-  const ScreenPoint at = ButtonWindowPlace(ToRect(frame), ToRect(info.rcMonitor));
+  // Just past the monitor's edge, off every screen: Windows finds the
+  // monitor nearest to it, and Wine gives a window on no screen no X window.
+  // On a screen it would get one, which Wine without a window manager waits
+  // two seconds to see withdrawn when it is hidden or destroyed.
+  const Rect desktop{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                     GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  const ScreenPoint at = BesideTheDesktop(ButtonWindowPlace(ToRect(frame), ToRect(info.rcMonitor)),
+                                          ToRect(info.rcMonitor), desktop);
   SetWindowPos(hwnd(handle_), nullptr, at.x, at.y, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -142,6 +141,10 @@ std::intptr_t ApplicationWindow::handleMessage(WindowHandle window, std::uint32_
     case kDwmCompositionChanged:
       // Switched on again, DWM forgets what it was asked.
       thumbnail_.ask(hwnd(handle_));
+      break;
+    case WM_DISPLAYCHANGE:
+      // A monitor came, went or changed its size: the desktop's edges moved.
+      followMainWindow();
       break;
     default:
       // Explorer started again: what the button showed is gone. A message

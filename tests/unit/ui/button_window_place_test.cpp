@@ -42,5 +42,38 @@ TEST(ButtonWindowPlaceTest, StandsOnThePartOfTheMainWindowOnItsMonitor) {
   }
 }
 
+// Off every screen, just past the edge the monitor shares with the desktop.
+TEST(ButtonWindowPlaceTest, StandsJustPastTheDesktopsEdgeBesideItsMonitor) {
+  constexpr Rect kDesk{-1280, 0, 3200, 1224};  // kFirst and kSecond
+  constexpr Rect kMiddle{0, 0, 1920, 1080};    // a third screen on each side
+  const struct {
+    const char* what;
+    ScreenPoint at;
+    Rect monitor, desktop;
+    ScreenPoint expected;
+  } cases[] = {
+      {"one screen: below it", {300, 250}, kFirst, kFirst, {300, 1080}},
+      {"the lower of two: below it", {-800, 650}, kSecond, kDesk, {-800, 1224}},
+      {"the higher of two: above it", {300, 250}, kFirst, kDesk, {300, -1}},
+      {"stacked: right of it", {300, 250}, kFirst, {-1920, -1080, 3840, 3240}, {1920, 250}},
+      {"left column", {300, 250}, kFirst, {0, -1080, 3840, 3240}, {-1, 250}},
+      {"no edge of the desktop: stays",
+       {300, 250},
+       kMiddle,
+       {-1920, -1080, 5760, 3240},
+       {300, 250}},
+      {"edges no screen has",
+       {0, 0},
+       {INT_MIN, 0, 10, INT_MAX},
+       {INT_MIN, -5, 20, 5},
+       {INT_MIN, 0}},
+  };
+  for (const auto& c : cases) {
+    const ScreenPoint at = BesideTheDesktop(c.at, c.monitor, c.desktop);
+    EXPECT_EQ(at.x, c.expected.x) << c.what;
+    EXPECT_EQ(at.y, c.expected.y) << c.what;
+  }
+}
+
 }  // namespace
 }  // namespace sc

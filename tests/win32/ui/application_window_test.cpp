@@ -103,19 +103,24 @@ TEST_F(ApplicationWindowTest, StandsWhereTheMainWindowIsAndFollowsIt) {
     EXPECT_EQ(bounds.height, 0);
     return std::make_pair(bounds.left, bounds.top);
   };
-  const auto middle = [&] {
-    const Rect bounds = probe::windowRect(window);
-    return std::make_pair(bounds.left + bounds.width / 2, bounds.top + bounds.height / 2);
-  };
-  EXPECT_EQ(place(), middle());
-  SetWindowPos(main, nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  EXPECT_EQ(place(), middle());
-  // Dragged off the left of the screen, it stays on its edge.
-  SetWindowPos(main, nullptr, -2000, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // One screen here: just below it, under the main window's middle.
+  const HMONITOR mainMonitor = MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST);
   MONITORINFO monitor = {};
   monitor.cbSize = sizeof monitor;
-  GetMonitorInfoA(MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &monitor);
-  EXPECT_EQ(place(), std::make_pair(static_cast<int>(monitor.rcMonitor.left), middle().second));
+  GetMonitorInfoA(mainMonitor, &monitor);
+  const int below = monitor.rcMonitor.bottom;
+  const auto middle = [&] {
+    const Rect bounds = probe::windowRect(window);
+    return std::make_pair(bounds.left + bounds.width / 2, below);
+  };
+  EXPECT_EQ(place(), middle());
+  EXPECT_EQ(MonitorFromWindow(reinterpret_cast<HWND>(application), MONITOR_DEFAULTTONEAREST),
+            mainMonitor);
+  SetWindowPos(main, nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(place(), middle());
+  // Dragged off the left of the screen, it stays by its edge.
+  SetWindowPos(main, nullptr, -2000, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(place(), std::make_pair(static_cast<int>(monitor.rcMonitor.left), below));
   // Minimized, it is left where Windows keeps it, and comes back to its place.
   SetWindowPos(main, nullptr, 60, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   probe::pressMinimize(window);
@@ -124,8 +129,8 @@ TEST_F(ApplicationWindowTest, StandsWhereTheMainWindowIsAndFollowsIt) {
 }
 
 // Wine without a window manager waits two seconds to see a shown window it
-// manages withdrawn; the application's window, shown on a screen, must not
-// make the program wait so at its end. (The main window is never shown here,
+// manages withdrawn, when it stands on a screen; the application's window
+// must not make the program wait so at its end. (The main window is never shown here,
 // so nothing else waits.)
 TEST(ApplicationWindowEnd, TheWindowGoesAtOnce) {
   RecordedBoxes boxes;
