@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/win32/taskbar_flash.h"
 #include "platform/win32/win32_function_lookup.h"
 // After <windows.h>.
 #include <shobjidl.h>
@@ -44,6 +45,14 @@ HWND ButtonWindow(WindowHandle window) {
 }
 
 }  // namespace
+
+FLASHWINFO TaskbarFlash(HWND button) {
+  FLASHWINFO info = {};
+  info.cbSize = sizeof info;
+  info.hwnd = button;
+  info.dwFlags = FLASHW_TRAY | FLASHW_TIMERNOFG;
+  return info;
+}
 
 Win32Taskbar::~Win32Taskbar() {
   if (list_ != nullptr) list_->Release();
@@ -103,10 +112,7 @@ bool Win32Taskbar::setTooltip(WindowHandle window, const char* text) {
 }
 
 void Win32Taskbar::flash(WindowHandle window) {
-  FLASHWINFO info = {};
-  info.cbSize = sizeof info;
-  info.hwnd = ButtonWindow(window);
-  info.dwFlags = FLASHW_TRAY | FLASHW_TIMERNOFG;
+  FLASHWINFO info = TaskbarFlash(ButtonWindow(window));
   FlashWindowEx(&info);
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/win32/win32_function_lookup.h"
+#include "ui/main_window/button_window_place.h"
 
 namespace sc {
 namespace {
@@ -11,18 +12,17 @@ namespace {
 // button's menu; a pop-up, so that a zero size is taken as it is.
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPSIBLINGS;
 
-constexpr int kParked = -32000;
-
 // Spelled out: XP's headers lack them.
-constexpr UINT kDwmCompositionChanged = 0x031E;           // WM_DWMCOMPOSITIONCHANGED
-constexpr UINT kDwmSendIconicThumbnail = 0x0323;          // WM_DWMSENDICONICTHUMBNAIL
-constexpr UINT kDwmSendIconicLivePreviewBitmap = 0x0326;  // WM_DWMSENDICONICLIVEPREVIEWBITMAP
-constexpr DWORD kMessageFilterAllow = 1;                  // MSGFLT_ALLOW, and Vista's MSGFLT_ADD
+constexpr UINT kDwmCompositionChanged = 0x031E;   // WM_DWMCOMPOSITIONCHANGED
+constexpr UINT kDwmSendIconicThumbnail = 0x0323;  // WM_DWMSENDICONICTHUMBNAIL
+constexpr DWORD kMessageFilterAllow = 1;          // MSGFLT_ALLOW, and Vista's MSGFLT_ADD
 
 using ChangeFilterExFunction = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
 using ChangeFilterFunction = BOOL(WINAPI*)(UINT, DWORD);
 
 HWND hwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
+
+Rect ToRect(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
 // A program started as administrator hears messages from Explorer and DWM,
 // which run with less, only after it lets them through: for this window from
@@ -54,16 +54,41 @@ ApplicationWindow::~ApplicationWindow() {
 void ApplicationWindow::create(const std::string& title) {
   // handle_ is set at WM_NCCREATE.
   createHandlerWindow(*this, kApplicationWindowClass, title.c_str(), kStyle, 0, 0, 0, 0);
-  // Off every screen as well, where Windows parks minimized windows: Wine
-  // gives a shown window on a screen an X window of at least one pixel, and
-  // without a window manager it waits two seconds for it to go away.
-  SetWindowPos(hwnd(handle_), nullptr, kParked, kParked, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  ShowWindow(hwnd(handle_), SW_SHOWNOACTIVATE);
-  for (const UINT message :
-       {taskbarButtonCreated_, kDwmSendIconicThumbnail, kDwmSendIconicLivePreviewBitmap})
+  followMainWindow();
+  // Let through before the window is shown, which makes its button: Explorer
+  // sends its first "TaskbarButtonCreated" right after.
+  for (const UINT message : {taskbarButtonCreated_, kDwmSendIconicThumbnail})
     if (message != 0) LetThrough(hwnd(handle_), message);
+  ShowWindow(hwnd(handle_), SW_SHOWNOACTIVATE);
   thumbnail_.ask(hwnd(handle_));
+}
+
+void ApplicationWindow::followMainWindow() {
+  // Minimized, it stands where Windows keeps minimized windows; it comes
+  // back to its place when restored.
+  if (handle_ == 0 || IsIconic(hwnd(handle_))) return;
+  // Where the taskbar shows each button on its window's monitor, the
+  // button's window must be on the main window's. Before there is a main
+  // window, on the primary monitor, where the main window is first centred.
+  const HWND main = hwnd(mainWindow_.load());
+  const HMONITOR monitor = main != nullptr
+                               ? MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST)
+                               : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  MONITORINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoA(monitor, &info)) return;
+  RECT frame = {};
+  if (main != nullptr) GetWindowRect(main, &frame);
+  // Just past the monitor's edge, off every screen: Windows finds the
+  // monitor nearest to it, and Wine gives a window on no screen no X window.
+  // On a screen it would get one, which Wine without a window manager waits
+  // two seconds to see withdrawn when it is hidden or destroyed.
+  const Rect desktop{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                     GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  const ScreenPoint at = BesideTheDesktop(ButtonWindowPlace(ToRect(frame), ToRect(info.rcMonitor)),
+                                          ToRect(info.rcMonitor), desktop);
+  SetWindowPos(hwnd(handle_), nullptr, at.x, at.y, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ApplicationWindow::pictureChanged() {
@@ -106,18 +131,20 @@ std::intptr_t ApplicationWindow::handleMessage(WindowHandle window, std::uint32_
     case WM_SIZE:
       sizeChanged(wParam);
       break;
-    // DWM asks for the pictures of the button's window: the main window's.
+    // DWM asks for the thumbnail of the button's window: the main window's.
+    // Not taken, it is left to the default handling, as if never answered.
     case kDwmSendIconicThumbnail:
-      if (main == nullptr) break;
-      thumbnail_.sendThumbnail(hwnd(handle_), main, HIWORD(lParam), LOWORD(lParam));
-      return 0;
-    case kDwmSendIconicLivePreviewBitmap:
-      if (main == nullptr) break;
-      thumbnail_.sendLivePreview(hwnd(handle_), main);
-      return 0;
+      if (main != nullptr &&
+          thumbnail_.sendThumbnail(hwnd(handle_), main, HIWORD(lParam), LOWORD(lParam)))
+        return 0;
+      break;
     case kDwmCompositionChanged:
       // Switched on again, DWM forgets what it was asked.
       thumbnail_.ask(hwnd(handle_));
+      break;
+    case WM_DISPLAYCHANGE:
+      // A monitor came, went or changed its size: the desktop's edges moved.
+      followMainWindow();
       break;
     default:
       // Explorer started again: what the button showed is gone. A message
@@ -142,6 +169,7 @@ void ApplicationWindow::sizeChanged(std::uintptr_t kind) {
   } else if (kind == SIZE_RESTORED && minimized_) {
     minimized_ = false;
     ShowOwnedPopups(hwnd(handle_), TRUE);
+    followMainWindow();
   }
 }
 

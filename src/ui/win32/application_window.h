@@ -5,8 +5,9 @@
 // looks for. It decides nothing: a close goes to the main window and its
 // closing rule, an end-session query and the taskbar's "TaskbarButtonCreated"
 // go to the form, activating it activates the main window, and minimizing it
-// hides the main window until it is restored. It shows the main window on the
-// taskbar's thumbnail and peek, where DWM draws them.
+// hides the main window until it is restored. It stands on the main window's
+// monitor, and shows the main window on the taskbar's thumbnail, where DWM
+// draws one.
 #pragma once
 
 #include <atomic>
@@ -31,6 +32,9 @@ class ApplicationWindow : public MessageHandler {
   // Creates the window, shown (a hidden window gets no taskbar button) but
   // without an area to show.
   void create(const std::string& title);
+  // Moves the window onto the main window's monitor, where the main window
+  // is: the taskbar may show the button on its window's monitor.
+  void followMainWindow();
   void setTitle(const std::string& title);
   WindowHandle handle() const { return handle_; }
   // The main window looks otherwise: the thumbnail is drawn anew.

@@ -12,10 +12,10 @@ namespace {
 // Spelled out: XP's headers, which the program is built against, lack them.
 constexpr DWORD kForceIconicRepresentation = 7;  // DWMWA_FORCE_ICONIC_REPRESENTATION
 constexpr DWORD kHasIconicBitmap = 10;           // DWMWA_HAS_ICONIC_BITMAP
+constexpr DWORD kDisallowPeek = 11;              // DWMWA_DISALLOW_PEEK
 
 using SetAttributeFunction = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
 using SetThumbnailFunction = HRESULT(WINAPI*)(HWND, HBITMAP, DWORD);
-using SetLivePreviewFunction = HRESULT(WINAPI*)(HWND, HBITMAP, POINT*, DWORD);
 using InvalidateFunction = HRESULT(WINAPI*)(HWND);
 
 // A dwmapi function, or null before Vista. The library stays loaded.
@@ -134,36 +134,31 @@ HBITMAP MakeWindowPicture(HWND window, int width, int height) {
 
 bool IconicThumbnail::ask(HWND button) {
   const auto setAttribute = DwmFunction<SetAttributeFunction>("DwmSetWindowAttribute");
+  if (setAttribute == nullptr) {
+    asked_ = false;
+    return false;
+  }
   const BOOL on = TRUE;
-  asked_ = setAttribute != nullptr &&
-           SUCCEEDED(setAttribute(button, kForceIconicRepresentation, &on, sizeof on)) &&
+  asked_ = SUCCEEDED(setAttribute(button, kForceIconicRepresentation, &on, sizeof on)) &&
            SUCCEEDED(setAttribute(button, kHasIconicBitmap, &on, sizeof on));
+  // A peek's picture must lie within the client area of the button's window,
+  // which has none. Asked on its own: a refusal costs the peek, never the
+  // thumbnail.
+  setAttribute(button, kDisallowPeek, &on, sizeof on);
   return asked_;
 }
 
-void IconicThumbnail::sendThumbnail(HWND button, HWND main, int maxWidth, int maxHeight) const {
+bool IconicThumbnail::sendThumbnail(HWND button, HWND main, int maxWidth, int maxHeight) const {
   const auto setThumbnail = DwmFunction<SetThumbnailFunction>("DwmSetIconicThumbnail");
   const SIZE client = ClientSize(main);
   const SIZE size = FitInside(client.cx, client.cy, maxWidth, maxHeight);
-  if (setThumbnail == nullptr) return;
-  if (HBITMAP picture = MakeWindowPicture(main, size.cx, size.cy)) {
-    // DWM keeps a copy.
-    setThumbnail(button, picture, 0);
-    DeleteObject(picture);
-  }
-}
-
-void IconicThumbnail::sendLivePreview(HWND button, HWND main) const {
-  const auto setLivePreview = DwmFunction<SetLivePreviewFunction>("DwmSetIconicLivePreviewBitmap");
-  const SIZE client = ClientSize(main);
-  if (setLivePreview == nullptr) return;
-  // Where the main window's client area stands, from the button's window.
-  POINT offset = {0, 0};
-  MapWindowPoints(main, button, &offset, 1);
-  if (HBITMAP picture = MakeWindowPicture(main, client.cx, client.cy)) {
-    setLivePreview(button, picture, &offset, 0);
-    DeleteObject(picture);
-  }
+  if (setThumbnail == nullptr) return false;
+  HBITMAP picture = MakeWindowPicture(main, size.cx, size.cy);
+  if (picture == nullptr) return false;
+  // DWM keeps a copy.
+  const bool taken = SUCCEEDED(setThumbnail(button, picture, 0));
+  DeleteObject(picture);
+  return taken;
 }
 
 void IconicThumbnail::invalidate(HWND button) const {

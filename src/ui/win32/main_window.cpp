@@ -234,6 +234,9 @@ std::intptr_t MainWindow::handleMessage(WindowHandle window, std::uint32_t messa
     case WM_MOUSEMOVE:
       form_.FormMouseMove();
       return 0;
+    case WM_MOVE:
+      if (setup_.moved) setup_.moved();
+      return 0;
     case WM_PAINT:
       paint();
       return 0;

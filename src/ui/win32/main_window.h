@@ -33,6 +33,8 @@ struct MainWindowSetup {
   WindowHandle owner = 0;
   // A control's text, state or place changed what the window looks like.
   std::function<void()> pictureChanged;
+  // The window moved, perhaps onto another monitor.
+  std::function<void()> moved;
 };
 
 class MainWindow : public MessageHandler, public FormPeer {

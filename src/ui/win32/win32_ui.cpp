@@ -75,6 +75,7 @@ void Win32Ui::attach(Form& form) {
   setup.owner = impl_->application->handle();
   ApplicationWindow* application = impl_->application.get();
   setup.pictureChanged = [application] { application->pictureChanged(); };
+  setup.moved = [application] { application->followMainWindow(); };
   impl_->window = std::make_unique<MainWindow>(form, std::move(setup));
   impl_->window->create();
   impl_->window->setCursor(reinterpret_cast<std::uintptr_t>(impl_->cursor));

@@ -2,6 +2,8 @@
 // "Spoolcat", that owns the main window and decides nothing itself.
 #include <windows.h>
 
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/win32_desktop.h"
@@ -89,6 +91,62 @@ TEST_F(ApplicationWindowTest, MinimizedTogetherAndBroughtBackTogether) {
   EXPECT_FALSE(probe::minimized(application));
   EXPECT_TRUE(probe::visibleStyle(window));
   EXPECT_EQ(win32::foregroundWindow(), window);
+}
+
+// The taskbar may show the button on its window's monitor: the application's
+// window stands where the main window is, on its monitor, and follows it.
+TEST_F(ApplicationWindowTest, StandsWhereTheMainWindowIsAndFollowsIt) {
+  const HWND main = reinterpret_cast<HWND>(window);
+  const auto place = [&] {
+    const Rect bounds = probe::windowRect(application);
+    EXPECT_EQ(bounds.width, 0);
+    EXPECT_EQ(bounds.height, 0);
+    return std::make_pair(bounds.left, bounds.top);
+  };
+  // One screen here: just below it, under the main window's middle.
+  const HMONITOR mainMonitor = MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST);
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoA(mainMonitor, &monitor);
+  const int below = monitor.rcMonitor.bottom;
+  const auto middle = [&] {
+    const Rect bounds = probe::windowRect(window);
+    return std::make_pair(bounds.left + bounds.width / 2, below);
+  };
+  EXPECT_EQ(place(), middle());
+  EXPECT_EQ(MonitorFromWindow(reinterpret_cast<HWND>(application), MONITOR_DEFAULTTONEAREST),
+            mainMonitor);
+  SetWindowPos(main, nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(place(), middle());
+  // Dragged off the left of the screen, it stays by its edge.
+  SetWindowPos(main, nullptr, -2000, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(place(), std::make_pair(static_cast<int>(monitor.rcMonitor.left), below));
+  // Minimized, it is left where Windows keeps it, and comes back to its place.
+  SetWindowPos(main, nullptr, 60, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  probe::pressMinimize(window);
+  probe::restore(application);
+  EXPECT_EQ(place(), middle());
+}
+
+// Wine without a window manager waits two seconds to see a shown window it
+// manages withdrawn, when it stands on a screen; the application's window
+// must not make the program wait so at its end. (The main window is never shown here,
+// so nothing else waits.)
+TEST(ApplicationWindowEnd, TheWindowGoesAtOnce) {
+  RecordedBoxes boxes;
+  auto ui = std::make_unique<Win32Ui>(boxes);
+  auto form = std::make_unique<TestForm>(ui->timers(), ui->measurer());
+  ui->setApplicationTitle("Spoolcat");
+  ui->attach(*form);
+  const WindowHandle application = probe::owner(form->handle());
+  ASSERT_TRUE(probe::visibleStyle(application));
+  probe::pumpFor(200);
+  form.reset();  // before its window, as at the program's end
+  const DWORD start = GetTickCount();
+  ui.reset();
+  EXPECT_LT(GetTickCount() - start, 1000u);
+  EXPECT_FALSE(probe::exists(application));
+  probe::takeQuit();
 }
 
 // A picture's pixels without the alpha byte, after copying onto it what the
