@@ -259,6 +259,7 @@ TEST_F(TaskbarPictures, ShowTheMainWindowOnItsMonitorThroughTheSystemFoldersDwmO
   // WM_DWMSENDICONICLIVEPREVIEWBITMAP, should DWM ask all the same.
   SendMessageTimeoutA(button, 0x0326, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer);
   EXPECT_EQ(DwmCalls("DwmSetIconicLivePreviewBitmap").size(), 0u);
+  EXPECT_EQ(CountLines(dwmLog_, "Other "), 0) << "a DWM call the log does not know";
 
   const std::size_t invalidated = DwmCalls("DwmInvalidateIconicBitmaps").size();
   Click(main_, kRipping);
