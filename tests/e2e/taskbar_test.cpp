@@ -127,10 +127,10 @@ TEST_F(TaskbarButton, WithoutATaskbarObjectAsOnXpTheJobStillEndsAndTheButtonFlas
 }
 
 // A dwmapi.dll that logs every call, put in the prefix's system folder in
-// place of Wine's own and loaded native for this test's program alone (Wine
-// loads its built-in copy for every other process, so one left behind by a
-// killed test does no harm); beside the program, a planted dwmapi.dll that
-// leaves a file behind when loaded.
+// place of Wine's own, which is kept aside until the test puts it back; and
+// beside the program, a planted dwmapi.dll that leaves a file behind when
+// loaded. Wine 8 loads a native copy from the system folder for every
+// process that asks for it there: the override only says so for this one.
 class TaskbarPictures : public TaskbarButton {
  protected:
   using Call = std::map<std::string, std::string>;
@@ -141,19 +141,26 @@ class TaskbarPictures : public TaskbarButton {
     char folder[MAX_PATH] = {};
     GetSystemDirectoryA(folder, MAX_PATH);
     systemCopy_ = std::string(folder) + "\\dwmapi.dll";
-    ASSERT_TRUE(CopyFileA(systemCopy_.c_str(), install_->file("wine-dwmapi.dll").c_str(), FALSE));
-    wineCopy_ = install_->file("wine-dwmapi.dll");
+    // Still there, it is Wine's, kept by a run that was killed before it
+    // could put it back.
+    const std::string kept = "C:\\spoolcat-e2e\\wine-dwmapi.dll";
+    if (GetFileAttributesA(kept.c_str()) == INVALID_FILE_ATTRIBUTES) {
+      ASSERT_TRUE(CopyFileA(systemCopy_.c_str(), kept.c_str(), FALSE));
+    }
+    wineCopy_ = kept;
     ASSERT_TRUE(CopyFileA(Built::dwmLog().c_str(), systemCopy_.c_str(), FALSE));
     install_->Add(Built::plantedDwmapi(), "dwmapi.dll");
     dwmLog_ = install_->file("dwm.log");
   }
   void TearDown() override {
     TaskbarButton::TearDown();
-    // The program that had it mapped is gone, though Wine may take a moment.
     if (wineCopy_.empty()) return;
-    EXPECT_TRUE(WaitUntil(
-        [&] { return CopyFileA(wineCopy_.c_str(), systemCopy_.c_str(), FALSE) != 0; }, 5000))
-        << "Wine's own dwmapi.dll was not put back";
+    // The program that had the copy mapped is gone, though Wine may take a
+    // moment to let go of it.
+    const bool back = WaitUntil(
+        [&] { return CopyFileA(wineCopy_.c_str(), systemCopy_.c_str(), FALSE) != 0; }, 5000);
+    EXPECT_TRUE(back) << "Wine's own dwmapi.dll was not put back";
+    if (back) DeleteFileA(wineCopy_.c_str());
   }
 
   // The program inherits the override and the log's place from this
