@@ -34,6 +34,8 @@ std::string Built::help() { return FromUnixPath(E2E_SPOOLCAT_CHM); }
 std::string Built::setup() { return FromUnixPath(E2E_SETUP_EXE); }
 std::string Built::olderSetup() { return FromUnixPath(E2E_OLDER_SETUP_EXE); }
 std::string Built::taskbarLog() { return FromUnixPath(E2E_TASKBAR_LOG_DLL); }
+std::string Built::dwmLog() { return FromUnixPath(E2E_DWM_LOG_DLL); }
+std::string Built::plantedDwmapi() { return FromUnixPath(E2E_PLANTED_DWMAPI_DLL); }
 
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs, DWORD stepMs) {
   DWORD start = GetTickCount();

@@ -53,6 +53,10 @@ struct Built {
   static std::string olderSetup();
   // A taskbar object that logs every call (taskbar_log/).
   static std::string taskbarLog();
+  // A dwmapi.dll that logs every call (dwm_log/), and one that only marks
+  // that it was loaded.
+  static std::string dwmLog();
+  static std::string plantedDwmapi();
 };
 
 // Polls `done` every `stepMs` until it holds or `timeoutMs` have passed.
