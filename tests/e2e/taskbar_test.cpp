@@ -230,9 +230,12 @@ TEST_F(TaskbarPictures, ShowTheMainWindowOnItsMonitorThroughTheSystemFoldersDwmO
 
   RECT at = {};
   GetWindowRect(button, &at);
-  EXPECT_NE(at.left, -32000) << "parked off every screen";
-  EXPECT_EQ(MonitorFromWindow(button, MONITOR_DEFAULTTONULL),
-            MonitorFromWindow(main_, MONITOR_DEFAULTTONULL));
+  EXPECT_NE(at.left, -32000) << "parked far off every screen";
+  // Just past the monitor's edge: the monitor nearest to it is the main
+  // window's, as the taskbar finds it.
+  const HMONITOR monitor = MonitorFromWindow(main_, MONITOR_DEFAULTTONULL);
+  ASSERT_NE(monitor, nullptr);
+  EXPECT_EQ(MonitorFromWindow(button, MONITOR_DEFAULTTONEAREST), monitor);
 
   RECT client = {};
   GetClientRect(main_, &client);
