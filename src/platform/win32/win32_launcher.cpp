@@ -4,6 +4,7 @@
 // shlobj.h needs windows.h first.
 #include <shlobj.h>
 
+#include <string>
 #include <vector>
 
 namespace sc::win32 {
@@ -39,7 +40,7 @@ std::string Win32Launcher::environment() {
   if (strings == nullptr) return "";
   const char* end = strings;
   while (*end != '\0') end += std::char_traits<char>::length(end) + 1;
-  std::string block(strings, end + 1);
+  const std::string block(strings, static_cast<std::size_t>(end + 1 - strings));
   FreeEnvironmentStringsA(strings);
   return block;
 }
