@@ -1,17 +1,16 @@
 #include "platform/environment_block.h"
 
-#include <cctype>
-
 namespace sc {
 
 namespace {
 
+// Letters folded as ASCII: the names the program sets and looks for are.
+char Folded(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 bool SameName(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
+    if (Folded(a[i]) != Folded(b[i])) return false;
   return true;
 }
 
