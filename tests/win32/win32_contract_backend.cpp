@@ -102,7 +102,8 @@ class Win32ContractBackend final : public ContractBackend {
   std::string probeCommand() override {
     probeFolder_ = scratchFolder();
     const std::string out = probeFolder_ + "\\probe.txt";
-    return "cmd.exe /c cd > \"" + out + "\" & set SPOOLCAT_ >> \"" + out + "\" & echo done> \"" +
+    // No blank before a redirection: cmd reads it as part of the name.
+    return "cmd.exe /c cd>\"" + out + "\"&set SPOOLCAT_>>\"" + out + "\"&echo done>\"" +
            probeFolder_ + "\\probe.done\"";
   }
   std::string probeReport() override {
