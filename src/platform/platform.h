@@ -296,14 +296,17 @@ class Launcher {
   // becomes the variable's value; a reference to no variable stays as
   // written. The text unchanged when the call fails.
   virtual std::string expand(const std::string& text) = 0;
-  // GetEnvironmentStringsA, copied: "NAME=value" entries in Windows' order,
-  // each ended by a zero, and a zero after the last; "" when there is none.
+  // The program's environment block in the ANSI code page (not
+  // GetEnvironmentStringsA's OEM one): "NAME=value" entries in Windows'
+  // order, each ended by a zero, and a zero after the last; "" when there is
+  // none.
   virtual std::string environment() = 0;
   // The user's profile folder: the USERPROFILE variable, else the shell's
   // (CSIDL_PROFILE); "" when neither is known.
   virtual std::string profileFolder() = 0;
   // CreateProcessA(nullptr, a writable copy of `commandLine`, no inherited
-  // handles, CREATE_NO_WINDOW, the ANSI `environment` block, `folder` as the
+  // handles, CREATE_NO_WINDOW, the ANSI `environment` block (handed on wide,
+  // CREATE_UNICODE_ENVIRONMENT, so no code page changes it), `folder` as the
   // current folder, or the program's own when ""), both handles closed at
   // once. kErrorSuccess, or the error with Windows' own text for it
   // (FormatMessageA, trailing blanks and line breaks cut) in `errorText`.

@@ -53,6 +53,9 @@ TEST(LauncherContract, ExpandsTheProgramsOwnVariablesAndKeepsTheRest) {
   Launcher& launcher = backend->platform().launcher;
   backend->setVariable("SPOOLCAT_CONTRACT_DIR", "C:\\Night Rips");
   EXPECT_EQ(VariableIn(launcher.environment(), "spoolcat_contract_dir"), "C:\\Night Rips");
+  // In the ANSI code page, as it was set, whatever the OEM one says.
+  backend->setVariable("SPOOLCAT_CONTRACT_USER", "Jos\xE9 M\xFCller");
+  EXPECT_EQ(VariableIn(launcher.environment(), "SPOOLCAT_CONTRACT_USER"), "Jos\xE9 M\xFCller");
   const std::pair<const char*, const char*> cases[] = {
       {"cmd /c echo x>>\"%SPOOLCAT_CONTRACT_DIR%\\log.txt\"",
        "cmd /c echo x>>\"C:\\Night Rips\\log.txt\""},

@@ -35,13 +35,20 @@ std::string Win32Launcher::expand(const std::string& text) {
 }
 
 std::string Win32Launcher::environment() {
-  // The ANSI block: GetEnvironmentStringsA is this name's macro in the headers.
-  char* strings = GetEnvironmentStrings();
+  // GetEnvironmentStringsA gives OEM characters, while CreateProcessA reads
+  // an ANSI block: a user name with an accent in USERPROFILE would reach the
+  // command changed. The wide block, in the ANSI code page, is what the rest
+  // of the program sees.
+  wchar_t* strings = GetEnvironmentStringsW();
   if (strings == nullptr) return "";
-  const char* end = strings;
-  while (*end != '\0') end += std::char_traits<char>::length(end) + 1;
-  const std::string block(strings, static_cast<std::size_t>(end + 1 - strings));
-  FreeEnvironmentStringsA(strings);
+  const wchar_t* end = strings;
+  while (*end != L'\0') end += std::char_traits<wchar_t>::length(end) + 1;
+  const int wide = static_cast<int>(end + 1 - strings);
+  const int length = WideCharToMultiByte(CP_ACP, 0, strings, wide, nullptr, 0, nullptr, nullptr);
+  std::string block(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+  if (length > 0)
+    WideCharToMultiByte(CP_ACP, 0, strings, wide, block.data(), length, nullptr, nullptr);
+  FreeEnvironmentStringsW(strings);
   return block;
 }
 
@@ -60,11 +67,19 @@ long Win32Launcher::start(const std::string& commandLine, const std::string& env
   // CreateProcessA may write into the command line: it gets a copy.
   std::vector<char> line(commandLine.begin(), commandLine.end());
   line.push_back('\0');
-  std::vector<char> block(environment.begin(), environment.end());
+  // Handed on as a wide block, read in the ANSI code page, as it was made.
+  std::vector<wchar_t> block;
+  if (!environment.empty()) {
+    const int size = static_cast<int>(environment.size());
+    const int length = MultiByteToWideChar(CP_ACP, 0, environment.data(), size, nullptr, 0);
+    block.resize(static_cast<std::size_t>(length > 0 ? length : 0));
+    if (length > 0) MultiByteToWideChar(CP_ACP, 0, environment.data(), size, block.data(), length);
+  }
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+  if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE,
+                      CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT,
                       block.empty() ? nullptr : block.data(),
                       folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
     const DWORD error = GetLastError();
