@@ -163,7 +163,11 @@ goto :eof
 :nothing
 set "EXIT=1"
 :finish
-rem Started from Explorer the window would close before it can be read.
-set "LAUNCH=%CMDCMDLINE:"=%"
-if /i not "%LAUNCH: /c =%"=="%LAUNCH%" pause
+rem Started from Explorer ("cmd /c" and this file) the window would close
+rem before it can be read. CMDCMDLINE is copied whole by !...!, after
+rem parsing, as its quotes could leave a < or > of it outside them.
+setlocal EnableDelayedExpansion
+set "LAUNCH=!CMDCMDLINE!"
+if defined LAUNCH set "LAUNCH=%LAUNCH:"=%"
+if defined LAUNCH if /i not "%LAUNCH: /c =%"=="%LAUNCH%" pause
 exit /b %EXIT%
