@@ -3,7 +3,8 @@
 ;
 ; Built by scripts/package.sh, which passes:
 ;   /DVERSION=a.b.c.d   the version of the top CMakeLists.txt
-;   /DBUILD_DIR=...     the folder holding spoolcat.exe and spoolcat.chm
+;   /DBUILD_DIR=...     the folder holding spoolcat.exe, spoolcat.chm and
+;                       notify-test.cmd
 ;   /DOUT_FILE=...      the setup to write
 ;
 ; Neither the setup nor the uninstaller touches a file while Spoolcat runs, in
@@ -133,6 +134,7 @@ Section "Spoolcat"
   SetOutPath "$INSTDIR"
   File "${BUILD_DIR}\spoolcat.exe"
   File "${BUILD_DIR}\spoolcat.chm"
+  File "${BUILD_DIR}\notify-test.cmd"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
 
   CreateShortcut "${SHORTCUT}" "$INSTDIR\spoolcat.exe" "" "$INSTDIR\spoolcat.exe" 0
@@ -161,6 +163,7 @@ Section "Uninstall"
   Delete "${SHORTCUT}"
   Delete "$INSTDIR\spoolcat.exe"
   Delete "$INSTDIR\spoolcat.chm"
+  Delete "$INSTDIR\notify-test.cmd"
   Delete "$INSTDIR\${UNINSTALLER}"
   ; Only when empty: files the user put there are not ours to delete.
   RMDir "$INSTDIR"

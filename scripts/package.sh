@@ -3,7 +3,8 @@
 #   spoolcat.exe, spoolcat.chm     the program and its help document
 #   spoolcat-<version>-setup.exe   the NSIS setup (package/spoolcat.nsi)
 #   spoolcat-<version>.zip         the portable copy: spoolcat.exe,
-#                                  spoolcat.chm, README.txt (CRLF)
+#                                  spoolcat.chm, notify-test.cmd,
+#                                  README.txt (CRLF)
 #   SHA256SUMS                     the SHA-256 of those four
 # and, for the install tests only, build/release/older/spoolcat-0.0.0.1-setup.exe:
 # the same files under a lower version, to upgrade from.
@@ -72,6 +73,8 @@ for file in spoolcat.exe spoolcat.chm; do
   cp "$build/$file" "$stage/$file"
 done
 sed 's/\r*$/\r/' package/README.txt >"$stage/README.txt"
+# cmd.exe reads a script with LF line ends wrongly around labels and gotos.
+sed 's/\r*$/\r/' package/notify-test.cmd >"$stage/notify-test.cmd"
 chmod 644 "$stage"/*
 touch -d "@$SOURCE_DATE_EPOCH" "$stage"/*
 
@@ -90,7 +93,7 @@ makensis -V2 -INPUTCHARSET UTF8 "-DVERSION=0.0.0.1" "-DBUILD_DIR=$stage" \
 say "zip $version"
 # In this order, without folder entries or Unix extras (-X), and with DOS
 # times in UTC, the one zone every build agrees on.
-(cd "$stage" && TZ=UTC zip -q -X -D "$dist/$zip_name" spoolcat.exe spoolcat.chm README.txt)
+(cd "$stage" && TZ=UTC zip -q -X -D "$dist/$zip_name" spoolcat.exe spoolcat.chm notify-test.cmd README.txt)
 cp "$stage/spoolcat.exe" "$stage/spoolcat.chm" "$dist/"
 
 say "imports (Windows XP SP3)"

@@ -9,7 +9,7 @@ namespace e2e {
 namespace {
 
 constexpr const char* kOutsidePrograms[] = {"spoolcat.exe", "ketmgr.exe", "wmplayer.exe",
-                                            "itunes.exe"};
+                                            "itunes.exe", "notify-log.exe"};
 
 void KillOutsidePrograms() {
   for (const char* exe : kOutsidePrograms) KillAll(exe);

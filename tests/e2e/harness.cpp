@@ -31,6 +31,7 @@ std::string Built::ketmgr() { return FromUnixPath(E2E_KETMGR_EXE); }
 std::string Built::wmplayer() { return FromUnixPath(E2E_WMPLAYER_EXE); }
 std::string Built::itunes() { return FromUnixPath(E2E_ITUNES_EXE); }
 std::string Built::notifyLog() { return FromUnixPath(E2E_NOTIFY_LOG_EXE); }
+std::string Built::notifyTestCmd() { return FromUnixPath(E2E_NOTIFY_TEST_CMD); }
 std::string Built::help() { return FromUnixPath(E2E_SPOOLCAT_CHM); }
 std::string Built::setup() { return FromUnixPath(E2E_SETUP_EXE); }
 std::string Built::olderSetup() { return FromUnixPath(E2E_OLDER_SETUP_EXE); }
@@ -113,13 +114,27 @@ HKEY CreateKey(HKEY root, const std::string& path) {
 
 }  // namespace
 
-void Reg::SetString(HKEY root, const std::string& path, const std::string& name,
-                    const std::string& value) {
+namespace {
+
+void SetText(HKEY root, const std::string& path, const std::string& name, DWORD type,
+             const std::string& value) {
   if (HKEY key = CreateKey(root, path)) {
-    RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+    RegSetValueExA(key, name.c_str(), 0, type, reinterpret_cast<const BYTE*>(value.c_str()),
                    static_cast<DWORD>(value.size() + 1));
     RegCloseKey(key);
   }
+}
+
+}  // namespace
+
+void Reg::SetString(HKEY root, const std::string& path, const std::string& name,
+                    const std::string& value) {
+  SetText(root, path, name, REG_SZ, value);
+}
+
+void Reg::SetExpandString(HKEY root, const std::string& path, const std::string& name,
+                          const std::string& value) {
+  SetText(root, path, name, REG_EXPAND_SZ, value);
 }
 
 void Reg::SetDword(HKEY root, const std::string& path, const std::string& name, DWORD value) {

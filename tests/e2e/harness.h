@@ -47,6 +47,9 @@ struct Built {
   static std::string itunes();
   // A notify command that logs what it was started with (tools/notify-log).
   static std::string notifyLog();
+  // The script that runs the notify command once, as the release ships it
+  // but with the line ends of the source tree.
+  static std::string notifyTestCmd();
   // The help document built beside spoolcat.exe.
   static std::string help();
   // The release's setup (dist/), made by scripts/package.sh, not by the build.
@@ -74,6 +77,10 @@ struct Reg {
   static std::optional<DWORD> Dword(HKEY root, const std::string& path, const std::string& name);
   static void SetString(HKEY root, const std::string& path, const std::string& name,
                         const std::string& value);
+  // REG_EXPAND_SZ: environment references such as %USERPROFILE% stay as
+  // written, for the reader to expand.
+  static void SetExpandString(HKEY root, const std::string& path, const std::string& name,
+                              const std::string& value);
   static void SetDword(HKEY root, const std::string& path, const std::string& name, DWORD value);
 };
 

@@ -127,8 +127,9 @@ class Install : public SpoolcatE2e {
 TEST_F(Install, SilentSetupPutsTheProgramTheShortcutAndTheUninstallEntryInPlace) {
   ASSERT_NO_FATAL_FAILURE(InstallSilently());
 
-  EXPECT_EQ(FileNamesIn(InstalledCopy::Folder()),
-            (std::set<std::string>{"spoolcat.chm", "spoolcat.exe", "uninstall.exe"}))
+  EXPECT_EQ(
+      FileNamesIn(InstalledCopy::Folder()),
+      (std::set<std::string>{"notify-test.cmd", "spoolcat.chm", "spoolcat.exe", "uninstall.exe"}))
       << "in " << InstalledCopy::Folder();
   EXPECT_EQ(FileSize(InstalledCopy::File("spoolcat.exe")), FileSize(Built::spoolcat()));
   EXPECT_EQ(ShortcutTarget(InstalledCopy::Shortcut()), InstalledCopy::File("spoolcat.exe"));
@@ -277,8 +278,8 @@ TEST_F(Install, AnUpgradeGoesIntoTheChosenFolderKeepsOneEntryAndTheSettings) {
 
   ASSERT_NO_FATAL_FAILURE(InstallSilently());
   const std::string exe = std::string(kChosenFolder) + "\\spoolcat.exe";
-  EXPECT_EQ(FileNamesIn(kChosenFolder),
-            (std::set<std::string>{"spoolcat.chm", "spoolcat.exe", "uninstall.exe"}));
+  EXPECT_EQ(FileNamesIn(kChosenFolder), (std::set<std::string>{"notify-test.cmd", "spoolcat.chm",
+                                                               "spoolcat.exe", "uninstall.exe"}));
   EXPECT_FALSE(Exists(InstalledCopy::Folder()));
   EXPECT_EQ(ShortcutTarget(InstalledCopy::Shortcut()), exe);
   EXPECT_EQ(Reg::String(HKEY_LOCAL_MACHINE, kUninstallKey, "DisplayVersion"), E2E_VERSION);
