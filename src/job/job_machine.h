@@ -82,6 +82,9 @@ struct JobState {
   JobPhase phase = JobPhase::Idle;
   int status = kStatusInitializing;  // the status code the window shows
   bool halted = false;               // "Terminate" came: the status line stays on the conflict
+  // "Terminate" came since the last "Check" or "Refresh": the window already
+  // says why the robot software is silent, so the start-up wait is over.
+  bool terminatedSinceCheck = false;
   FixedText<128> writer{};           // the job's writer, fixed when the job starts
   JobProgress progress = JobProgress::None;
   JobFigures figures{};
@@ -244,7 +247,7 @@ constexpr JobWait WaitOf(const JobState& state) {
   using K = JobWaitKind;
   if (state.progress != JobProgress::GoesOn) {
     const bool startingUp = state.phase == JobPhase::Idle && state.status == kStatusInitializing &&
-                            state.progress == JobProgress::None;
+                            state.progress == JobProgress::None && !state.terminatedSinceCheck;
     return {startingUp ? K::RobotWord : K::None};
   }
   switch (state.phase) {

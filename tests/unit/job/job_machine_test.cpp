@@ -305,6 +305,8 @@ const std::vector<Row>& Table() {
       {P::Stopped, K::WaitTooLong, P::Stopped, ""},
       // "Check"'s answer starts the wait for the robot's report afresh.
       {P::Idle, K::Recheck, P::Idle, "poll, +exit, clock", {}, kStatusInitializing},
+      // "Terminate" at start says why the robot software is silent: the wait ends.
+      {P::Idle, K::Terminate, P::Idle, "conflict, +exit, clock", {}, kStatusInitializing},
   };
   return rows;
 }
@@ -374,6 +376,13 @@ TEST(JobMachineTest, StatusWriterAndHaltFollowTheStep) {
   EXPECT_TRUE(halted.next.halted);
   EXPECT_EQ(halted.next.status, kStatusDiscLoading);
   EXPECT_TRUE(NextJobStep(halted.next, K::LoadRefused, {}).next.halted);
+
+  // At start a "Terminate" ends the wait for the robot's word, which a later
+  // "Check" or "Refresh" starts again; a stray notice does not.
+  const JobState quiet = NextJobStep(JobState{}, K::Terminate, {}).next;
+  EXPECT_EQ(quiet.wait.kind, JobWaitKind::None);
+  EXPECT_EQ(NextJobStep(quiet, K::OtherNotice, {}).next.wait.kind, JobWaitKind::None);
+  EXPECT_EQ(NextJobStep(quiet, K::Recheck, {}).next.wait.kind, JobWaitKind::RobotWord);
 }
 
 TEST(JobMachineTest, TheWatchedWriterIsTheJobsOwnDuringAJob) {
