@@ -444,8 +444,8 @@ constexpr std::size_t LongestStep() {
             (state.status == kStatusDiscLoaded && !loaded) || ((flags & 8) != 0 && !unloading) ||
             ((flags & 64) != 0 && !loaded) ||
             (state.waitTooLong && state.wait.kind == JobWaitKind::None) ||
-            ((flags & 128) != 0 && (!state.halted || state.phase != P::Idle ||
-                                    state.status != kStatusInitializing)))
+            ((flags & 128) != 0 &&
+             (!state.halted || state.phase != P::Idle || state.status != kStatusInitializing)))
           continue;
         const JobObservation seen{(flags & 32) != 0, (flags & 64) != 0};
         for (int kind = 0; kind < kJobEventKindCount; ++kind) {

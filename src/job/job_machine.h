@@ -82,9 +82,6 @@ struct JobState {
   JobPhase phase = JobPhase::Idle;
   int status = kStatusInitializing;  // the status code the window shows
   bool halted = false;               // "Terminate" came: the status line stays on the conflict
-  // "Terminate" came since the last "Check" or "Refresh": the window already
-  // says why the robot software is silent, so the start-up wait is over.
-  bool terminatedSinceCheck = false;
   FixedText<128> writer{};           // the job's writer, fixed when the job starts
   JobProgress progress = JobProgress::None;
   JobFigures figures{};
@@ -93,6 +90,9 @@ struct JobState {
   // that wait has lasted too long.
   JobWait wait{JobWaitKind::RobotWord};
   bool waitTooLong = false;
+  // "Terminate" came since the last "Check" or "Refresh": the window already
+  // says why the robot software is silent, so the start-up wait is over.
+  bool terminatedSinceCheck = false;
 };
 
 enum class JobEventKind {
