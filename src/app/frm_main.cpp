@@ -51,6 +51,7 @@ TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& applica
       tmrStatus("tmrStatus", 1000, ui.timers()),
       tmrUnload("tmrUnload", 20, ui.timers()),
       tmrWait("tmrWait", 0, ui.timers()),
+      tmrNotifyAwake("tmrNotifyAwake", 0, ui.timers()),
       platform_(platform),
       ui_(ui),
       application_(application),
@@ -74,7 +75,8 @@ TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& applica
            &lblVersion, &lblCompany, &lblStatus, &Image1, &btnWMP, &cbxWriters, &Memo1, &btnExit,
            &btnHelp, &RadioGroup1, &ckxRippingNoneCDB, &ckxAlternateOutputt, &ckxReplaceExitFile})
     addControl(*control);
-  for (Timer* timer : {&tmrInit, &tmrMessaging, &tmrStatus, &tmrUnload, &tmrWait}) addTimer(*timer);
+  for (Timer* timer : {&tmrInit, &tmrMessaging, &tmrStatus, &tmrUnload, &tmrWait, &tmrNotifyAwake})
+    addTimer(*timer);
 
   btnWMP.onClick = [this] { btnWMPClick(); };
   btnExit.onClick = [this] { btnExitClick(); };
@@ -90,6 +92,7 @@ TfrmMain::TfrmMain(const Platform& platform, UiBackend& ui, Application& applica
   tmrStatus.onTimer = [this] { tmrStatusTimer(); };
   tmrUnload.onTimer = [this] { tmrUnloadTimer(); };
   tmrWait.onTimer = [this] { tmrWaitTimer(); };
+  tmrNotifyAwake.onTimer = [this] { tmrNotifyAwakeTimer(); };
 
   // Start-up, first stage.
   ChooseRegistryRoot();
@@ -120,6 +123,8 @@ void TfrmMain::FormCreate() {
     HandleJobEvent(NotStarted(JobCommand::Check));
   else
     WatchWait();
+  // A notify command setting that was ignored says so from the start.
+  if (!notifyLine_.empty()) ShowFigures();
 }
 
 void TfrmMain::FormCloseQuery(bool& canClose) { canClose = btnExit.enabled(); }
@@ -132,7 +137,7 @@ void TfrmMain::FormClose() {
   // program was started.
   ClosePlayer();
   SaveSettings();
-  if (KeepsAwake(job_.progress)) platform_.session.keepAwake(false);
+  if (KeepsAwake(job_.progress) || notifyHoldsAwake_) platform_.session.keepAwake(false);
 }
 
 void TfrmMain::OnQueryEndSession(bool& canEnd, WindowHandle asked) {

@@ -61,6 +61,9 @@ class TfrmMain : public Form {
   Timer tmrUnload;
   // Times the wait the job is in; its interval is the wait's limit.
   Timer tmrWait;
+  // Keeps the PC awake a while after a notify command started, so that what
+  // it sends goes out before the PC sleeps.
+  Timer tmrNotifyAwake;
 
   // --- Start-up and shutdown (frm_main.cpp) ---
   void FormCreate() override;
@@ -92,6 +95,9 @@ class TfrmMain : public Form {
   // --- The taskbar button (frm_main_taskbar.cpp) ---
   void OnTaskbarButtonCreated() override;
   void tmrWaitTimer();
+
+  // --- The user's notify command (frm_main_notify.cpp) ---
+  void tmrNotifyAwakeTimer();
 
   // --- Disc arrival and removal (frm_main_discs.cpp) ---
   void OnDeviceChange(std::uint32_t event, const DeviceBroadcast* header) override;
@@ -167,6 +173,13 @@ class TfrmMain : public Form {
   void AskForUser();
   void ShowRefusal();
   void WatchWait();
+  // The tooltip's text: the job's, and what became of the notify command.
+  std::string TooltipText() const;
+
+  // The notify command.
+  void TakeNotifyCommand(const NotifyCommandSetting& setting);
+  void Notify(JobNotice notice, bool inJob);
+  void KeepAwake(bool on);
 
   // Players.
   void DiscoverPlayers();
@@ -202,6 +215,13 @@ class TfrmMain : public Form {
   // wait began.
   WaitLimits waitLimits_{};
   FixedText<64> waitSince_{};
+  // The notify command, expanded, "" when none runs; the tooltip's line on
+  // it (a setting ignored, a command that could not be started), "" when
+  // there is nothing to say; and whether a command that started keeps the PC
+  // awake for a while.
+  std::string notifyCommand_;
+  std::string notifyLine_;
+  bool notifyHoldsAwake_ = false;
   bool occupiedBoxOpen_ = false;
   // The reason each window that refused the end of the session gave Windows
   // (where it cannot, the call failed), not yet withdrawn: the main window

@@ -79,8 +79,7 @@ void TfrmMain::ApplyJobEffect(const JobEffect& effect) {
     case EffectKind::StartPoll:
       return tmrInit.setEnabled(true);
     case EffectKind::KeepAwake:
-      platform_.session.keepAwake(effect.on);
-      return;
+      return KeepAwake(effect.on);
     case EffectKind::SaveChoices:
       return SaveSettings();
     case EffectKind::ShowProgress:
@@ -98,6 +97,8 @@ void TfrmMain::ApplyJobEffect(const JobEffect& effect) {
       return ShowRefusal();
     case EffectKind::WatchWait:
       return WatchWait();
+    case EffectKind::Notify:
+      return Notify(effect.notice, effect.on);
   }
 }
 

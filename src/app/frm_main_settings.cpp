@@ -16,6 +16,7 @@ void TfrmMain::LoadSettings() {
   UnloadUnknownToAlternate = stored.unloadUnknownToAlternate;
   ReplaceExistingSongs = stored.replaceExistingSongs;
   waitLimits_ = stored.waitLimits;
+  TakeNotifyCommand(stored.notifyCommand);
 }
 
 void TfrmMain::SaveSettings() {

@@ -11,10 +11,15 @@ void TfrmMain::ShowProgress() {
   platform_.taskbar.setProgress(handle(), TaskbarShows(job_.progress, job_.waitTooLong));
 }
 
-void TfrmMain::ShowFigures() {
+void TfrmMain::ShowFigures() { platform_.taskbar.setTooltip(handle(), TooltipText().c_str()); }
+
+// What the notify command came to is the last line, after what the job tells.
+std::string TfrmMain::TooltipText() const {
   const TooltipFacts facts{jobStarted_, refused_, TextOf(jobStartedAt_), TextOf(refusedAt_),
                            TextOf(waitSince_)};
-  platform_.taskbar.setTooltip(handle(), TaskbarTooltip(job_, facts).c_str());
+  std::string text = TaskbarTooltip(job_, facts);
+  if (!notifyLine_.empty()) text += (text.empty() ? "" : "\r\n") + notifyLine_;
+  return text;
 }
 
 // Decided as the state changes, before anything (the "Occupied" box) brings
@@ -50,7 +55,7 @@ void TfrmMain::tmrWaitTimer() {
 // Explorer made the button anew, empty: show what it showed.
 void TfrmMain::OnTaskbarButtonCreated() {
   if (TaskbarShows(job_.progress, job_.waitTooLong) != TaskbarProgress::None) ShowProgress();
-  if (jobStarted_ || refused_ || job_.waitTooLong) ShowFigures();
+  if (jobStarted_ || refused_ || job_.waitTooLong || !notifyLine_.empty()) ShowFigures();
 }
 
 }  // namespace sc

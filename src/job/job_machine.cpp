@@ -375,6 +375,48 @@ constexpr bool NeedsUser(JobProgress progress) {
   return progress == G::WaitsForUser || progress == G::CannotGoOn;
 }
 
+// Whether an effect begins what comes after the moment: a command or a player
+// (the shell pumps messages), the "Occupied" box (it waits for a click), a new
+// wait's clock.
+constexpr bool BeginsNext(EffectKind kind) {
+  return kind == EffectKind::SendCommand || kind == EffectKind::StartPlayer ||
+         kind == EffectKind::ShowOccupiedBox || kind == EffectKind::WatchWait;
+}
+
+// What the user's notify command hears of a step, at most one moment: the end
+// of a job, a job that needs a person, or a wait that began or ceased to last
+// too long. Called after the step is decided.
+constexpr bool NoticeOf(Move move, const JobState& state, const JobState& next, bool askedForUser,
+                        JobNotice& notice) {
+  if (move == M::EndJob) {
+    notice = JobNotice::Done;
+    return true;
+  }
+  // Only a job can need a person; a click that finds no manager is answered
+  // at the screen.
+  if (askedForUser && JobRuns(state)) {
+    notice = JobNotice::Person;
+    return true;
+  }
+  if (next.waitTooLong == state.waitTooLong) return false;
+  // A "Terminate" that ends the start-up wait says the robot is held by
+  // another program: nothing goes on.
+  if (!next.waitTooLong && move == M::Halt) return false;
+  notice = next.waitTooLong ? JobNotice::Stuck : JobNotice::GoingOn;
+  return true;
+}
+
+// The notice goes out once the step has shown what it shows (the status, the
+// figures) and before what begins next, so that a step nested inside a
+// command's start or the box cannot tell of a later moment first.
+constexpr void PushNotice(JobEffects& effects, JobNotice notice, bool inJob) {
+  JobEffect effect = Effect(EffectKind::Notify, &JobEffect::notice, notice);
+  effect.on = inJob;
+  std::size_t at = 0;
+  while (at < effects.size() && !BeginsNext(effects[at].kind)) ++at;
+  effects.insert(at, effect);
+}
+
 constexpr JobStep Decide(const JobState& state, const JobEvent& event, const JobObservation& seen) {
   Step step(state);
   const Move move = kTable[static_cast<int>(state.phase)][static_cast<int>(event.kind)];
@@ -399,8 +441,11 @@ constexpr JobStep Decide(const JobState& state, const JobEvent& event, const Job
   // (the "Occupied" box) brings the window forward.
   const JobProgress before = state.progress;
   const JobProgress after = next.progress;
-  if ((after != before && NeedsUser(after)) || move == M::EndJob ||
-      (tooLongChanged && next.waitTooLong))
+  const bool askedForUser = after != before && NeedsUser(after);
+  JobNotice notice = JobNotice::Done;
+  if (NoticeOf(move, state, next, askedForUser, notice))
+    PushNotice(done.effects, notice, JobRuns(state));
+  if (askedForUser || move == M::EndJob || (tooLongChanged && next.waitTooLong))
     done.effects.pushFront(Effect(EffectKind::AskForUser));
   if (after != before || tooLongChanged) {
     JobEffect shown = ShowProgress(after);

@@ -170,7 +170,18 @@ enum class EffectKind {
   ShowFigures,        // the job's figures, or whether its wait lasted too long, changed
   ShowRefusal,        // the robot refused the job: the figures give way to that, and when
   WatchWait,          // a new wait began (the state's `wait`): time it from now, or stop timing
+  Notify,             // run the user's notify command for `notice`; `on`: the moment is a job's
 };
+
+// The moments the user's notify command hears of, by the name it is given.
+enum class JobNotice {
+  Done,     // the window shows "Job Done"
+  Person,   // the job needs a person: a refusal, a failed unload, the writer or the manager gone
+  Stuck,    // a wait has lasted past its limit
+  GoingOn,  // a wait that had lasted too long ended by itself
+};
+
+const char* NameOf(JobNotice notice);
 
 struct JobEffect {
   constexpr JobEffect() = default;
@@ -184,6 +195,7 @@ struct JobEffect {
   bool on = false;
   MemoLine line = MemoLine::WriterLoaded;
   JobProgress progress = JobProgress::None;
+  JobNotice notice = JobNotice::Done;
 };
 
 // The effects of one step, in place. The capacity is the longest step the
@@ -191,7 +203,7 @@ struct JobEffect {
 // it is refused and marks the list, so that the check sees it.
 class JobEffects {
  public:
-  static constexpr std::size_t kCapacity = 12;
+  static constexpr std::size_t kCapacity = 13;
   constexpr void push(const JobEffect& effect) {
     if (size_ == kCapacity) {
       overflowed_ = true;
@@ -200,20 +212,22 @@ class JobEffects {
     items_[size_++] = effect;
   }
   // Before every effect already in the list.
-  constexpr void pushFront(const JobEffect& effect) {
+  constexpr void pushFront(const JobEffect& effect) { insert(0, effect); }
+  // Before the effect at `index`; at the end when `index` is the size.
+  constexpr void insert(std::size_t index, const JobEffect& effect) {
     if (size_ == kCapacity) {
       overflowed_ = true;
       return;
     }
-    for (std::size_t i = size_; i > 0; --i) items_[i] = items_[i - 1];
-    items_[0] = effect;
+    for (std::size_t i = size_; i > index; --i) items_[i] = items_[i - 1];
+    items_[index] = effect;
     ++size_;
   }
   constexpr std::size_t size() const { return size_; }
   constexpr bool overflowed() const { return overflowed_; }
   constexpr const JobEffect* begin() const { return items_.data(); }
   constexpr const JobEffect* end() const { return items_.data() + size_; }
-  const JobEffect& operator[](std::size_t i) const { return items_[i]; }
+  constexpr const JobEffect& operator[](std::size_t i) const { return items_[i]; }
 
  private:
   std::array<JobEffect, kCapacity> items_{};

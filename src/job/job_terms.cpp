@@ -102,6 +102,12 @@ const char* NameOf(JobEventKind kind) {
   return kNames[static_cast<int>(kind)];
 }
 
+// The words the notify command is given.
+const char* NameOf(JobNotice notice) {
+  static const char* const kNames[] = {"done", "person", "stuck", "going-on"};
+  return kNames[static_cast<int>(notice)];
+}
+
 namespace {
 
 const char* NameOf(JobControl control) {
@@ -171,6 +177,8 @@ std::string Describe(const JobEffect& effect) {
       return "refused";
     case EffectKind::WatchWait:
       return "clock";
+    case EffectKind::Notify:
+      return std::string("notify ") + NameOf(effect.notice) + (effect.on ? "" : " (no job)");
   }
   return "?";
 }

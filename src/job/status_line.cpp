@@ -19,4 +19,9 @@ std::optional<std::string> AnimatedStatusText(int code, int dotCount) {
   return std::string(text);
 }
 
+std::string SteadyStatusText(const std::string& text) {
+  const std::size_t end = text.find_last_not_of(". ");
+  return end == std::string::npos ? "" : text.substr(0, end + 1);
+}
+
 }  // namespace sc

@@ -11,4 +11,7 @@ namespace sc {
 // when the code is not animated (the line then keeps its last text).
 std::optional<std::string> AnimatedStatusText(int code, int dotCount);
 
+// The line's text without the animation's blank and dots.
+std::string SteadyStatusText(const std::string& text);
+
 }  // namespace sc

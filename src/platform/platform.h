@@ -30,6 +30,7 @@ constexpr long kErrorNoMoreItems = 259;
 
 constexpr std::uint32_t kRegNone = 0;
 constexpr std::uint32_t kRegSz = 1;
+constexpr std::uint32_t kRegExpandSz = 2;
 constexpr std::uint32_t kRegBinary = 3;
 constexpr std::uint32_t kRegDword = 4;
 
@@ -281,6 +282,35 @@ class Taskbar {
   virtual bool programInForeground() = 0;
 };
 
+// Starting a program of the user's own (the notify command) as the user wrote
+// it, with an environment the program made: no shell, no window, no handle
+// inherited or kept, never waited for.
+class Launcher {
+ public:
+  Launcher() = default;
+  Launcher(const Launcher&) = delete;
+  Launcher& operator=(const Launcher&) = delete;
+  virtual ~Launcher() = default;
+
+  // ExpandEnvironmentStringsA with the program's own environment: "%NAME%"
+  // becomes the variable's value; a reference to no variable stays as
+  // written. The text unchanged when the call fails.
+  virtual std::string expand(const std::string& text) = 0;
+  // GetEnvironmentStringsA, copied: "NAME=value" entries in Windows' order,
+  // each ended by a zero, and a zero after the last; "" when there is none.
+  virtual std::string environment() = 0;
+  // The user's profile folder: the USERPROFILE variable, else the shell's
+  // (CSIDL_PROFILE); "" when neither is known.
+  virtual std::string profileFolder() = 0;
+  // CreateProcessA(nullptr, a writable copy of `commandLine`, no inherited
+  // handles, CREATE_NO_WINDOW, the ANSI `environment` block, `folder` as the
+  // current folder, or the program's own when ""), both handles closed at
+  // once. kErrorSuccess, or the error with Windows' own text for it
+  // (FormatMessageA, trailing blanks and line breaks cut) in `errorText`.
+  virtual long start(const std::string& commandLine, const std::string& environment,
+                     const std::string& folder, std::string& errorText) = 0;
+};
+
 // The platform as the composition root hands it to the program.
 struct Platform {
   Registry& registry;
@@ -292,6 +322,7 @@ struct Platform {
   SingleInstance& instance;
   Session& session;
   Taskbar& taskbar;
+  Launcher& launcher;
 };
 
 }  // namespace sc

@@ -1,5 +1,7 @@
 #include "settings/settings_store.h"
 
+#include <vector>
+
 #include "platform/registry_open.h"
 #include "platform/registry_read.h"
 
@@ -15,6 +17,34 @@ void ReadWaitLimit(Registry& registry, RegKey key, const char* name, std::uint32
   std::int32_t stored = 0;
   if (ReadDwordValue(registry, key, name, stored) && stored > 0 && stored <= kMinutesInADay)
     minutes = static_cast<std::uint32_t>(stored);
+}
+
+// The command as the user wrote it, up to its first zero: the registry's
+// own size first, then the bytes, so that a value of any length is read whole
+// and judged; one that changed in between is ignored like a missing one.
+NotifyCommandSetting ReadNotifyCommand(Registry& registry, RegKey key) {
+  NotifyCommandSetting setting;
+  std::uint32_t type = 0;
+  std::uint32_t size = 0;
+  if (registry.queryValue(key, kNotifyCommandValue, &type, nullptr, &size) != kErrorSuccess)
+    return setting;
+  if (type != kRegSz && type != kRegExpandSz) {
+    setting.fault = NotifyCommandFault::NotText;
+    return setting;
+  }
+  std::vector<char> data(size + 1, 0);
+  std::uint32_t offered = size;
+  if (registry.queryValue(key, kNotifyCommandValue, &type,
+                          reinterpret_cast<std::uint8_t*>(data.data()), &offered) != kErrorSuccess)
+    return setting;
+  const std::string text = TextOf(data.data(), data.size());
+  if (text.size() > kNotifyCommandMaxLength) {
+    setting.fault = NotifyCommandFault::TooLong;
+    return setting;
+  }
+  setting.command = text;
+  setting.expand = type == kRegExpandSz;
+  return setting;
 }
 
 }  // namespace
@@ -42,6 +72,7 @@ StoredSettings LoadSettingsFrom(Registry& registry, RegRoot root, const std::str
   ReadDwordValue(registry, key, kReplaceSongsValue, settings.replaceExistingSongs);
   ReadWaitLimit(registry, key, kRobotAnswerMinutesValue, settings.waitLimits.robotAnswerMinutes);
   ReadWaitLimit(registry, key, kDiscMinutesValue, settings.waitLimits.discMinutes);
+  settings.notifyCommand = ReadNotifyCommand(registry, key);
   registry.closeKey(key);
   return settings;
 }

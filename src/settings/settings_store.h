@@ -1,6 +1,7 @@
 // The program's own key: the chosen player and the three options.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,6 +19,10 @@ constexpr const char* kReplaceSongsValue = "Replace existing songs";
 // Optional, set by a user with a slow robot or slow drives; never written.
 constexpr const char* kRobotAnswerMinutesValue = "Robot answer minutes";
 constexpr const char* kDiscMinutesValue = "Disc minutes";
+// Optional: the command the program runs when a job is done, needs a person,
+// is stuck or goes on again. Never written.
+constexpr const char* kNotifyCommandValue = "Notify command";
+constexpr std::size_t kNotifyCommandMaxLength = 2047;
 
 // How long a job may wait, in minutes, before the taskbar button says that it
 // has waited too long: for the robot (its answers, the disc to reach the
@@ -27,12 +32,22 @@ struct WaitLimits {
   std::uint32_t discMinutes = 45;
 };
 
+// The notify command as stored: "" runs nothing. A value the program cannot
+// take is ignored, and the user is told why.
+enum class NotifyCommandFault { None, NotText, TooLong };
+struct NotifyCommandSetting {
+  std::string command;
+  bool expand = false;  // REG_EXPAND_SZ: its "%NAME%" references are to be expanded
+  NotifyCommandFault fault = NotifyCommandFault::None;
+};
+
 struct StoredSettings {
   FixedText<256> savedPlayerName{};
   std::int32_t importUnknownCd = 1;
   std::int32_t unloadUnknownToAlternate = 1;
   std::int32_t replaceExistingSongs = 1;
   WaitLimits waitLimits{};
+  NotifyCommandSetting notifyCommand{};
 };
 
 // Creates or opens the key and reads it. On the first run (the key was just

@@ -67,6 +67,14 @@ class ContractBackend {
   // how many there were with no parameters.
   virtual int wakesReceived(WindowHandle window) = 0;
 
+  // Sets a variable of the program's own environment, until the backend is gone.
+  virtual void setVariable(const std::string& name, const std::string& value) = 0;
+  // A command line that, started, records its current folder and then its
+  // SPOOLCAT_* variables, a "NAME=value" line each, lines ended by CR LF; and
+  // what the last one recorded, once it has ("" when nothing came in time).
+  virtual std::string probeCommand() = 0;
+  virtual std::string probeReport() = 0;
+
   // Whether a created thread runs by itself. When it does not, runToEnd()
   // runs it on the caller's thread.
   virtual bool threadsRun() const = 0;

@@ -30,6 +30,7 @@ std::string Built::spoolcat() { return FromUnixPath(E2E_SPOOLCAT_EXE); }
 std::string Built::ketmgr() { return FromUnixPath(E2E_KETMGR_EXE); }
 std::string Built::wmplayer() { return FromUnixPath(E2E_WMPLAYER_EXE); }
 std::string Built::itunes() { return FromUnixPath(E2E_ITUNES_EXE); }
+std::string Built::notifyLog() { return FromUnixPath(E2E_NOTIFY_LOG_EXE); }
 std::string Built::help() { return FromUnixPath(E2E_SPOOLCAT_CHM); }
 std::string Built::setup() { return FromUnixPath(E2E_SETUP_EXE); }
 std::string Built::olderSetup() { return FromUnixPath(E2E_OLDER_SETUP_EXE); }

@@ -45,6 +45,8 @@ struct Built {
   static std::string ketmgr();
   static std::string wmplayer();
   static std::string itunes();
+  // A notify command that logs what it was started with (tools/notify-log).
+  static std::string notifyLog();
   // The help document built beside spoolcat.exe.
   static std::string help();
   // The release's setup (dist/), made by scripts/package.sh, not by the build.

@@ -5,6 +5,7 @@
 
 #include "job/taskbar_face.h"
 #include "job/volume_event.h"
+#include "platform/environment_block.h"
 #include "player/player_discovery.h"
 #include "robot/manager_locator.h"
 #include "robot/robot_status.h"
@@ -168,6 +169,14 @@ void MachineStage::Apply(const JobEffect& effect) {
       if (const std::uint32_t limit = WaitLimitMs(job_.wait.kind, kWalkWaitLimits))
         Start(wait_, limit);
       return;
+    case EffectKind::Notify: {
+      // Started as the window starts the walks' command, which is not there.
+      std::string error;
+      sim_.launcher.start(kWalkNotifyCommand,
+                          WithVariables("", {{"SPOOLCAT_EVENT", NameOf(effect.notice)}}), "",
+                          error);
+      return;
+    }
   }
 }
 

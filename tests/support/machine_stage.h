@@ -51,7 +51,7 @@ class MachineStage final : public WalkStage {
 
   void Deliver(const WalkEvent& event) override;
   WalkWorld World() override {
-    return {sim_.shell, sim_.files, sim_.registry, sim_.session, face_};
+    return {sim_.shell, sim_.files, sim_.registry, sim_.session, sim_.launcher, face_};
   }
   bool Closed() const override { return closed_; }
   std::vector<std::string> ManagerLines() const override;

@@ -72,6 +72,7 @@ void SetUpWalkWorld(sim::SimPlatform& sim, const WalkSetup& setup) {
   sim.registry.putDword(kUser, kOwnKey, kRobotAnswerMinutesValue,
                         kWalkWaitLimits.robotAnswerMinutes);
   sim.registry.putDword(kUser, kOwnKey, kDiscMinutesValue, kWalkWaitLimits.discMinutes);
+  sim.registry.putString(kUser, kOwnKey, kNotifyCommandValue, kWalkNotifyCommand);
   const std::string manager = ManagerPathOf(setup);
   if (!manager.empty()) sim.files.addFile(manager);
   if (setup.manager == ManagerPlace::Registered)

@@ -97,7 +97,9 @@ class WindowStage final : public WalkStage, public MainWindowRig {
 
  private:
   void Deliver(const WalkEvent& event) override;
-  WalkWorld World() override { return {sim.shell, sim.files, sim.registry, sim.session, face_}; }
+  WalkWorld World() override {
+    return {sim.shell, sim.files, sim.registry, sim.session, sim.launcher, face_};
+  }
   bool Closed() const override { return form->isClosed(); }
   std::vector<std::string> ManagerLines() const override { return ManagerCommands(); }
   void DeliverNotice(const NoticeFields& notice);

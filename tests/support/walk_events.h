@@ -26,6 +26,9 @@ struct WalkSetup {
 
 // A minute each, so that walks outlast them; the window reads them from its key.
 constexpr WaitLimits kWalkWaitLimits{1, 1};
+// The notify command the walks set: never there, so that it starts nothing
+// and each moment it was asked for stays on record.
+constexpr const char* kWalkNotifyCommand = "C:\\Walk\\notify.exe";
 
 constexpr const char* kWmpPath = "C:\\Program Files\\Windows Media Player\\wmplayer.exe";
 constexpr const char* kITunesPath = "C:\\Program Files\\iTunes\\iTunes.exe";

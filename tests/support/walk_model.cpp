@@ -1,6 +1,7 @@
 #include "support/walk_model.h"
 
 #include "job/status_text.h"
+#include "platform/environment_block.h"
 #include "platform/registry_read.h"
 #include "settings/settings_store.h"
 
@@ -91,6 +92,7 @@ const char* NameOf(Invariant invariant) {
       "an enabled \"Ripping\" starts a job",
       "the PC is kept awake while the job goes on, and the taskbar says so",
       "a job's start saves the choices",
+      "the notify command hears of each moment in turn",
   };
   return kNames[static_cast<int>(invariant)];
 }
@@ -226,10 +228,33 @@ std::vector<Violation> WalkModel::AfterEvent(const WalkWorld& world, const WalkE
     Flag(Invariant::RippingStartsAJob, "nothing started",
          "a click on the enabled \"Ripping\" started no player and sent no load");
   clickMustStart_ = false;
+  CheckNotices(world);
   CheckState(world, boxesOpen);
   std::vector<Violation> found;
   found.swap(found_);
   return found;
+}
+
+// Each start of the notify command, in order: a job's end or its need of a
+// person only once a job has started, and a wait that lasted too long heard of
+// once, then as going on, ended or needing a person before the next.
+void WalkModel::CheckNotices(const WalkWorld& world) {
+  const auto& calls = world.launcher.calls();
+  for (; noticesSeen_ < calls.size(); ++noticesSeen_) {
+    const std::string notice =
+        VariableIn(calls[noticesSeen_].environment, "SPOOLCAT_EVENT").value_or("");
+    if ((notice == "done" || notice == "person") && !jobEverStarted_)
+      Flag(Invariant::NotifiesInTurn, notice + " without a job",
+           "the notify command heard \"" + notice + "\" before any job started");
+    if (notice == "going-on" && lastNotice_ != "stuck")
+      Flag(Invariant::NotifiesInTurn, "going-on not after stuck",
+           "the notify command heard \"going-on\" after \"" + lastNotice_ + "\"");
+    if (notice == "stuck" && lastNotice_ == "stuck")
+      Flag(Invariant::NotifiesInTurn, "stuck twice", "the notify command heard \"stuck\" twice");
+    if (world.face.Closed())
+      Flag(Invariant::NotifiesInTurn, "after the close", "the notify command ran after the close");
+    lastNotice_ = notice;
+  }
 }
 
 void WalkModel::AbsorbCalls(const WalkWorld& world, bool byRippingClick) {
@@ -277,6 +302,7 @@ void WalkModel::Sent(const WalkWorld& world, const sim::ShellCall& call, const C
     arrivedDuringLoad_ = leftDuringLoad_ = false;
     if (startsJob) {
       jobActive_ = true;
+      jobEverStarted_ = true;
       disc_ = Disc::None;
       arrivedDuringUnload_ = false;
     } else if (!jobActive_) {

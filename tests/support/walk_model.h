@@ -30,8 +30,9 @@ enum class Invariant {
   AwakeWhileJobGoesOn,    // the PC is kept awake only in a job, throughout an untroubled one,
                           // and exactly while the taskbar shows the job going on
   JobStartSavesChoices,   // the choices are in the registry once a job has started
+  NotifiesInTurn,         // "done" and "person" in a job only, "going-on" only after "stuck"
 };
-constexpr int kInvariantCount = 12;
+constexpr int kInvariantCount = 13;
 
 const char* NameOf(Invariant invariant);
 
@@ -67,6 +68,7 @@ struct WalkWorld {
   sim::SimFileSystem& files;
   sim::SimRegistry& registry;
   const sim::SimSession& session;
+  const sim::SimLauncher& launcher;
   const WalkFace& face;
 };
 
@@ -102,6 +104,7 @@ class WalkModel {
   void Flag(Invariant invariant, const std::string& symptom, const std::string& detail);
   void CheckState(const WalkWorld& world, int boxesOpen);
   void CheckChoicesSaved(const WalkWorld& world);
+  void CheckNotices(const WalkWorld& world);
 
   std::string managerPath_;
   std::size_t callsSeen_ = 0;
@@ -143,6 +146,11 @@ class WalkModel {
   // later at the latest.
   std::optional<std::uint64_t> declineDue_;
   std::size_t unloadsAtDecline_ = 0;
+  // The notify command's starts looked at, and the last moment it heard of;
+  // whether any job has started.
+  std::size_t noticesSeen_ = 0;
+  std::string lastNotice_ = "none";
+  bool jobEverStarted_ = false;
   std::vector<Violation> found_;
 };
 

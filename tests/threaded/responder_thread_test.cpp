@@ -90,7 +90,8 @@ class ResponderThreadTest : public MainWindowTest {
     const Platform simulated = sim.platform();
     form = std::make_unique<TfrmMain>(
         Platform{simulated.registry, simulated.system, simulated.files, simulated.shell, desktop,
-                 threads, simulated.instance, simulated.session, simulated.taskbar},
+                 threads, simulated.instance, simulated.session, simulated.taskbar,
+                 simulated.launcher},
         ui, application, threaded);
     desktop.setMainWindow(form->handle());
     form->FormCreate();

@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sstream>
+#include <thread>
 #include <vector>
 
 #include "contract/contract_backend.h"
@@ -26,6 +29,7 @@ std::string uniqueName() {
 class Win32ContractBackend final : public ContractBackend {
  public:
   ~Win32ContractBackend() override {
+    for (const std::string& name : variables_) win32::removeEnvironmentVariable(name);
     for (WindowHandle window : windows_) win32::destroyPlainWindow(window);
     for (const std::string& key : keys_) {
       EXPECT_TRUE(win32::deleteRegistryTree(RegRoot::CurrentUser, key)) << key;
@@ -89,6 +93,27 @@ class Win32ContractBackend final : public ContractBackend {
 
   int wakesReceived(WindowHandle window) override { return win32::takeWakeMessages(window); }
 
+  void setVariable(const std::string& name, const std::string& value) override {
+    win32::setEnvironmentVariable(name, value);
+    variables_.push_back(name);
+  }
+  // cmd.exe as a user would write it: the contract's command line is given
+  // as written, so only a program that reads its own line can redirect.
+  std::string probeCommand() override {
+    probeFolder_ = scratchFolder();
+    const std::string out = probeFolder_ + "\\probe.txt";
+    return "cmd.exe /c cd > \"" + out + "\" & set SPOOLCAT_ >> \"" + out + "\" & echo done> \"" +
+           probeFolder_ + "\\probe.done\"";
+  }
+  std::string probeReport() override {
+    for (int tries = 0; tries < 200 && !fs::exists(probeFolder_ + "\\probe.done"); ++tries)
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    std::ifstream file(probeFolder_ + "\\probe.txt", std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    return text.str();
+  }
+
   bool threadsRun() const override { return true; }
   void runToEnd(ThreadHandle) override {}
 
@@ -96,6 +121,8 @@ class Win32ContractBackend final : public ContractBackend {
   win32::Win32Platform real_;
   std::vector<std::string> keys_;
   std::vector<std::string> folders_;
+  std::vector<std::string> variables_;
+  std::string probeFolder_;
   std::vector<WindowHandle> windows_;
   std::vector<std::unique_ptr<win32::StuckOnCloseWindow>> stuck_;
 };

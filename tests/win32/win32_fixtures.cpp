@@ -173,4 +173,12 @@ int takeWakeMessages(WindowHandle window) {
 
 std::uint32_t currentProcessId() { return GetCurrentProcessId(); }
 
+void setEnvironmentVariable(const std::string& name, const std::string& value) {
+  SetEnvironmentVariableA(name.c_str(), value.c_str());
+}
+
+void removeEnvironmentVariable(const std::string& name) {
+  SetEnvironmentVariableA(name.c_str(), nullptr);
+}
+
 }  // namespace sc::win32

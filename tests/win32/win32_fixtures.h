@@ -36,6 +36,9 @@ int buttonClicks(WindowHandle dialog, WindowHandle button);
 // queue for `window`: how many had no parameters.
 int takeWakeMessages(WindowHandle window);
 std::uint32_t currentProcessId();
+// SetEnvironmentVariableA for the calling process; with no value, removes it.
+void setEnvironmentVariable(const std::string& name, const std::string& value);
+void removeEnvironmentVariable(const std::string& name);
 
 // A hidden top-level window on a thread of its own, which gets stuck in its
 // WM_CLOSE handler, reading no message, as a hung program does. Destroying

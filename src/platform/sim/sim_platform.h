@@ -4,6 +4,7 @@
 #include "platform/platform.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_file_system.h"
+#include "platform/sim/sim_launcher.h"
 #include "platform/sim/sim_registry.h"
 #include "platform/sim/sim_session.h"
 #include "platform/sim/sim_shell.h"
@@ -24,9 +25,11 @@ struct SimPlatform {
   SimSingleInstance instance;
   SimSession session;
   SimTaskbar taskbar;
+  SimLauncher launcher;
 
   Platform platform() {
-    return Platform{registry, system, files, shell, desktop, threads, instance, session, taskbar};
+    return Platform{registry, system,   files,   shell,   desktop,
+                    threads,  instance, session, taskbar, launcher};
   }
 };
 

@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_file_system.h"
+#include "platform/win32/win32_launcher.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_session.h"
 #include "platform/win32/win32_shell.h"
@@ -22,8 +23,8 @@ class Win32Platform {
   Win32Platform& operator=(const Win32Platform&) = delete;
 
   Platform platform() {
-    return Platform{registry_, system_,   files_,   shell_,  desktop_,
-                    threads_,  instance_, session_, taskbar_};
+    return Platform{registry_, system_,   files_,   shell_,   desktop_,
+                    threads_,  instance_, session_, taskbar_, launcher_};
   }
 
  private:
@@ -36,6 +37,7 @@ class Win32Platform {
   Win32SingleInstance instance_;
   Win32Session session_;
   Win32Taskbar taskbar_;
+  Win32Launcher launcher_;
 };
 
 }  // namespace sc::win32

@@ -4,7 +4,8 @@
 // and "text 1" set the code or the text alone, "forget" drops the responder's
 // unidentified-disc mark, "watch"/"unwatch" arm or disarm the responder,
 // "taskbar ..." is the job's progress as the taskbar button shows it, "flash"
-// calls the user, "figures" shows the night's figures.
+// calls the user, "figures" shows the night's figures, "notify ..." runs the
+// user's notify command for that moment.
 #include "job/job_machine.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +33,7 @@ constexpr const char* kCannotGoOn = "-awake, taskbar cannot go on, flash";
 constexpr const char* kStartItunes = "+awake, taskbar goes on, save, new figures, player itunes";
 constexpr const char* kUnload = "unwatch, status 5, -exit+options, forget, send unload, clock";
 constexpr const char* kReject = "unwatch, status 5, -exit+options, forget, send reject, clock";
-constexpr const char* kTooLong = "taskbar waited too long, flash, figures";
+constexpr const char* kTooLong = "taskbar waited too long, flash, figures, notify stuck";
 
 JobEvent Click(JobPlayer player, bool managerFound = true) {
   return RippingClick(player, "F: Writer 2", managerFound);
@@ -68,17 +69,24 @@ struct Row {
   int status = -1;  // -1: the phase's usual status
   bool halted = false;
   std::optional<JobProgress> progress{};  // none: the phase's usual progress
+  bool tooLong = false;                   // the wait the state is in has lasted too long
 };
 
 std::string Joined(const char* a, const char* b) { return std::string(a) + ", " + b; }
 
-const std::string kHalted = Joined(kCannotGoOn, "conflict, +exit, clock");
+const std::string kHalted = Joined(kCannotGoOn, "conflict, +exit, notify person, clock");
 constexpr const char* kOccupied =
-    "-awake, taskbar waits, flash, code 1, refused, box, +exit, clock";
+    "-awake, taskbar waits, flash, code 1, refused, notify person, box, +exit, clock";
 // No more discs: the writer released, "Ripping" enabled when a writer is listed.
 std::string Ended(const char* ripping) {
   return Joined(Joined("-awake, taskbar none, flash, +players", ripping).c_str(),
-                "+exit, status 6, +options, send Release, clock");
+                "+exit, status 6, +options, notify done, send Release, clock");
+}
+
+// A row whose wait had lasted too long.
+Row TooLong(Row row) {
+  row.tooLong = true;
+  return row;
 }
 
 // A row whose job stood otherwise than its phase usually does.
@@ -160,7 +168,7 @@ const std::vector<Row>& Table() {
       {P::Loaded, K::UnloadFailed, P::Loaded, "memo unloaded, +exit"},
       // The disc stays in the writer; the PC may sleep until it comes back.
       {P::Unloading, K::UnloadFailed, P::Stopped,
-       "-awake, taskbar waits, flash, memo unloaded, +exit, clock"},
+       "-awake, taskbar waits, flash, memo unloaded, +exit, notify person, clock"},
       // The disc came back during the unload: its removal carries the job on.
       {P::UnloadingDiscIn, K::UnloadFailed, P::Loaded, "memo unloaded, +exit, clock"},
       {P::Stopped, K::UnloadFailed, P::Stopped, "memo unloaded, +exit"},
@@ -180,7 +188,8 @@ const std::vector<Row>& Table() {
       {P::Loaded, K::Terminate, P::Loaded, kHalted},
       {P::Unloading, K::Terminate, P::Unloading, kHalted},
       // A stopped job lets the PC sleep already.
-      {P::Stopped, K::Terminate, P::Stopped, "taskbar cannot go on, flash, conflict, +exit"},
+      {P::Stopped, K::Terminate, P::Stopped,
+       "taskbar cannot go on, flash, conflict, +exit, notify person"},
       {P::Idle, K::OtherNotice, P::Idle, "+exit"},
       {P::Loading, K::OtherNotice, P::Loading, "+exit"},
       {P::LoadingDiscIn, K::OtherNotice, P::LoadingDiscIn, "+exit"},
@@ -214,17 +223,17 @@ const std::vector<Row>& Table() {
 
       {P::Idle, K::DriveGone, P::Idle, "memo removal, status 2, -ripping"},
       {P::Loading, K::DriveGone, P::Loading,
-       Joined(kCannotGoOn, "memo removal, status 2, -ripping, clock")},
+       Joined(kCannotGoOn, "memo removal, status 2, -ripping, notify person, clock")},
       {P::LoadingDiscIn, K::DriveGone, P::Loading,
-       Joined(kCannotGoOn, "memo removal, status 2, -ripping, clock")},
+       Joined(kCannotGoOn, "memo removal, status 2, -ripping, notify person, clock")},
       {P::LoadingDiscLeft, K::DriveGone, P::LoadingDiscLeft,
-       Joined(kCannotGoOn, "memo removal, status 2, -ripping, clock")},
+       Joined(kCannotGoOn, "memo removal, status 2, -ripping, notify person, clock")},
       {P::Loaded, K::DriveGone, P::Loaded,
-       Joined(kCannotGoOn, "memo removal, status 2, -ripping, clock")},
+       Joined(kCannotGoOn, "memo removal, status 2, -ripping, notify person, clock")},
       {P::Unloading, K::DriveGone, P::Unloading, ""},
       {P::UnloadingDiscIn, K::DriveGone, P::Unloading, ""},
       {P::Stopped, K::DriveGone, P::Stopped,
-       "taskbar cannot go on, flash, memo removal, status 2, -ripping"},
+       "taskbar cannot go on, flash, memo removal, status 2, -ripping, notify person"},
 
       // The responder's decline unloads only the disc it was armed for.
       {P::Idle, K::DiscDeclined, P::Idle, "unwatch, forget", {true, true}},
@@ -240,20 +249,21 @@ const std::vector<Row>& Table() {
       {P::Idle, NotStarted(JobCommand::Check), P::Idle, kNoManager},
       {P::Idle, NotStarted(JobCommand::Release), P::Idle, ""},
       {P::Loading, NotStarted(JobCommand::Load), P::Idle,
-       Joined(kCannotGoOn, kNoManager) + ", clock"},
+       Joined(kCannotGoOn, kNoManager) + ", notify person, clock"},
       {P::LoadingDiscIn, NotStarted(JobCommand::Load), P::Idle,
-       Joined(kCannotGoOn, kNoManager) + ", clock"},
+       Joined(kCannotGoOn, kNoManager) + ", notify person, clock"},
       {P::LoadingDiscLeft,
        NotStarted(JobCommand::Load),
        P::Idle,
-       "-awake, taskbar cannot go on, flash, status 7, +players, +exit+options, -ripping, clock",
+       "-awake, taskbar cannot go on, flash, status 7, +players, +exit+options, -ripping, "
+       "notify person, clock",
        {false, false}},
       {P::LoadingDiscLeft, NotStarted(JobCommand::Unload), P::LoadingDiscLeft, ""},
       {P::Loaded, NotStarted(JobCommand::Load), P::Loaded, ""},
       {P::Unloading, NotStarted(JobCommand::Reject), P::Idle,
-       Joined(kCannotGoOn, kNoManager) + ", clock"},
+       Joined(kCannotGoOn, kNoManager) + ", notify person, clock"},
       {P::Unloading, NotStarted(JobCommand::Unload), P::Idle,
-       Joined(kCannotGoOn, kNoManager) + ", clock"},
+       Joined(kCannotGoOn, kNoManager) + ", notify person, clock"},
       {P::Unloading, NotStarted(JobCommand::Load), P::Unloading, ""},
       {P::Stopped, NotStarted(JobCommand::Unload), P::Stopped, ""},
 
@@ -276,7 +286,7 @@ const std::vector<Row>& Table() {
       {P::Unloading, K::ReportNoWriters, P::Unloading, "+exit"},
       // The stopped job has lost its writer too: it cannot go on.
       {P::Stopped, K::ReportNoWriters, P::Stopped,
-       "taskbar cannot go on, flash, +exit, code 2, text 2, -ripping"},
+       "taskbar cannot go on, flash, +exit, code 2, text 2, -ripping, notify person"},
 
       // After the "Occupied" box: "Ready" again unless events in its loop
       // moved the status on.
@@ -307,6 +317,45 @@ const std::vector<Row>& Table() {
       {P::Idle, K::Recheck, P::Idle, "poll, +exit, clock", {}, kStatusInitializing},
       // "Terminate" at start says why the robot software is silent: the wait ends.
       {P::Idle, K::Terminate, P::Idle, "conflict, +exit, clock", {}, kStatusInitializing},
+
+      // The notify command hears of each moment once: a wait too long, and
+      // its end by itself, the start-up's wait too; never a second "stuck",
+      // and a job that ends or needs a person tells that alone.
+      {P::Idle,
+       K::WaitTooLong,
+       P::Idle,
+       "taskbar waited too long, flash, figures, notify stuck (no job)",
+       {},
+       kStatusInitializing},
+      TooLong({P::Idle,
+               K::Recheck,
+               P::Idle,
+               "taskbar none, poll, +exit, figures, notify going-on (no job), clock",
+               {},
+               kStatusInitializing}),
+      // A "Terminate" that ends the start-up wait tells of nothing going on.
+      TooLong({P::Idle,
+               K::Terminate,
+               P::Idle,
+               "taskbar none, conflict, +exit, figures, clock",
+               {},
+               kStatusInitializing}),
+      TooLong({P::Loading, K::WaitTooLong, P::Loading, ""}),
+      TooLong({P::Loading, K::LoadOk, P::Loaded,
+               "taskbar goes on, memo loaded, figures, forget, watch, +exit, notify going-on, "
+               "clock"}),
+      TooLong({P::Loaded,
+               K::VolumeArrived,
+               P::Loaded,
+               "taskbar goes on, memo arrival, status 4, figures, notify going-on, clock",
+               {},
+               kStatusDiscLoading}),
+      TooLong({P::Loading, K::LoadRefused, P::Idle,
+               "-awake, taskbar none, flash, +players, +ripping, +exit, status 6, +options, "
+               "notify done, send Release, figures, clock"}),
+      TooLong({P::Loading, K::Terminate, P::Loading,
+               "-awake, taskbar cannot go on, flash, conflict, +exit, figures, notify person, "
+               "clock"}),
   };
   return rows;
 }
@@ -319,6 +368,7 @@ JobState StateFor(const Row& row) {
   state.progress = row.progress.value_or(UsualProgress(row.from));
   if (row.from == P::Unloading || row.from == P::UnloadingDiscIn) state.sent = JobCommand::Unload;
   state.wait = WaitOf(state);
+  state.waitTooLong = row.tooLong;
   AssignCut(state.writer, "E: Writer 1");
   return state;
 }

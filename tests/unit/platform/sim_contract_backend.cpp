@@ -15,6 +15,8 @@ class SimContractBackend final : public ContractBackend {
     sim_.files.setDriveType('C', kDriveFixed);
     sim_.system.setModulePath("C:\\Tests\\unit_tests.exe");
     sim_.system.setCommandLine("\"C:\\Tests\\unit_tests.exe\" --gtest_brief=1");
+    sim_.files.addDirectory("C:\\Users\\Night");
+    sim_.launcher.install(kProbe, [this](const sim::LaunchCall& call) { Probe(call); });
   }
   ~SimContractBackend() override {
     // Every key a test opens it must close; only the sim can see that.
@@ -61,11 +63,28 @@ class SimContractBackend final : public ContractBackend {
     const std::vector<WindowHandle> wakes = sim_.desktop.takeWakes();
     return static_cast<int>(std::count(wakes.begin(), wakes.end(), window));
   }
+  void setVariable(const std::string& name, const std::string& value) override {
+    sim_.launcher.setVariable(name, value);
+  }
+  std::string probeCommand() override { return std::string(kProbe) + " --report"; }
+  std::string probeReport() override { return report_; }
   bool threadsRun() const override { return false; }
   void runToEnd(ThreadHandle thread) override { sim_.threads.run(thread); }
 
  private:
   static constexpr int kBorder = 3;
+  static constexpr const char* kProbe = "C:\\Tests\\probe.exe";
+
+  // What the probe program records, as "cd" and "set SPOOLCAT_" would.
+  void Probe(const sim::LaunchCall& call) {
+    report_ = call.folder + "\r\n";
+    std::size_t from = 0;
+    while (from < call.environment.size() && call.environment[from] != '\0') {
+      const std::string entry = call.environment.c_str() + from;
+      if (entry.rfind("SPOOLCAT_", 0) == 0) report_ += entry + "\r\n";
+      from += entry.size() + 1;
+    }
+  }
 
   // A button clicks when the mouse goes down and then up on it.
   void pressButton(const sim::DesktopInput& input) {
@@ -81,6 +100,7 @@ class SimContractBackend final : public ContractBackend {
   }
 
   sim::SimPlatform sim_;
+  std::string report_;
   WindowHandle pressed_ = 0;
   std::vector<WindowHandle> clicked_;
 };

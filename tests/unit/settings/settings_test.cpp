@@ -124,6 +124,44 @@ TEST(WaitLimitsTest, OnlyAMinuteToADayIsTaken) {
   }
 }
 
+// The notify command: text up to 2,047 characters, its references marked
+// for expansion when stored as such; anything else is ignored, and said to be.
+TEST(NotifyCommandSettingTest, TextUpTo2047CharactersIsTaken) {
+  using F = NotifyCommandFault;
+  const auto text = [](const std::string& chars, bool zero = true) {
+    std::vector<std::uint8_t> bytes(chars.begin(), chars.end());
+    if (zero) bytes.push_back(0);
+    return bytes;
+  };
+  const struct Case {
+    std::optional<sim::RegValue> stored;
+    std::string command;
+    bool expand;
+    F fault;
+  } cases[] = {
+      {std::nullopt, "", false, F::None},
+      {sim::RegValue{kRegSz, text("")}, "", false, F::None},
+      {sim::RegValue{kRegSz, text("cmd /c echo %x%")}, "cmd /c echo %x%", false, F::None},
+      {sim::RegValue{kRegExpandSz, text("%USERPROFILE%\\n.cmd")}, "%USERPROFILE%\\n.cmd", true,
+       F::None},
+      {sim::RegValue{kRegSz, text("abc", false)}, "abc", false, F::None},
+      {sim::RegValue{kRegSz, text(std::string("abc\0zz", 6))}, "abc", false, F::None},
+      {sim::RegValue{kRegSz, text(std::string(2047, 'c'))}, std::string(2047, 'c'), false, F::None},
+      {sim::RegValue{kRegSz, text(std::string(2048, 'c'))}, "", false, F::TooLong},
+      {sim::RegValue{kRegDword, {1, 0, 0, 0}}, "", false, F::NotText},
+      {sim::RegValue{kRegBinary, text("cmd")}, "", false, F::NotText},
+  };
+  for (const Case& c : cases) {
+    sim::SimRegistry registry;
+    registry.addKey(kUser, kOwnKey);
+    if (c.stored) registry.putValue(kUser, kOwnKey, kNotifyCommandValue, *c.stored);
+    const NotifyCommandSetting setting = LoadSettingsFrom(registry, kUser, "").notifyCommand;
+    EXPECT_EQ(setting.command, c.command) << c.command.size();
+    EXPECT_EQ(setting.expand, c.expand) << c.command;
+    EXPECT_EQ(setting.fault, c.fault) << c.command.size();
+  }
+}
+
 TEST_F(SettingsTest, PlayerNameWithoutItsZeroStillMatches) {
   InstallWmp();
   InstallITunes();
