@@ -68,6 +68,69 @@ TEST(RulesTableTest, ExitsRuleNamesTheMessagesThatLeaveItDisabled) {
   EXPECT_TRUE(unloadAtOnce);
 }
 
+// The window's own rules that the walk follows: the "Occupied" box holds
+// back its step's later effects until it closes; a manager fails to start
+// only for the command just sent; "Ripping" is clicked only while enabled.
+TEST(RulesTableTest, TheWalkFollowsTheWindowsBoxCommandsAndButtons) {
+  const RulesWalk walk = WalkJobMachine();
+  int opened = 0;
+  int closed = 0;
+  for (const WalkStep& step : walk.steps) {
+    const WindowFace& from = walk.states[step.from].face;
+    const WindowFace& to = walk.states[step.to].face;
+    if (!from.boxOpen && to.boxOpen) {
+      ++opened;
+      // Exit stays as the refusal found it until the box closes.
+      EXPECT_EQ(to.exitEnabled, from.exitEnabled);
+    }
+    if (step.event.kind == JobEventKind::OccupiedBoxClosed) {
+      ++closed;
+      EXPECT_TRUE(to.exitEnabled && !to.boxOpen);
+    }
+    if (step.event.kind == JobEventKind::CommandNotStarted) {
+      EXPECT_EQ(static_cast<int>(step.event.command), from.justSent);
+    }
+    if (step.event.kind == JobEventKind::RippingClicked) {
+      EXPECT_TRUE(from.rippingEnabled && !from.boxOpen);
+    }
+  }
+  EXPECT_GT(opened, 0);
+  EXPECT_GT(closed, 0);
+}
+
+// The row of a status line and a wait; fails the test when there is none.
+std::vector<std::string> RowOf(const RulesTable& table, const std::string& status,
+                               const std::string& wait, const std::string& button) {
+  for (const auto& row : table.rows)
+    if (row[0] == status && row[5].rfind(wait, 0) == 0 && row[3].rfind(button, 0) == 0) return row;
+  ADD_FAILURE() << "no row " << status << " / " << wait << " / " << button;
+  return std::vector<std::string>(table.headers.size());
+}
+
+TEST(RulesTableTest, RowsTellTheStartUpWaitTheEndAndAWaitTooLong) {
+  const RulesTable table = JobRulesTable();
+  // "Terminate" at start ends the wait for the robot's word; "Check" starts it again.
+  const auto silent = RowOf(table, kConflictText, "none", "no bar");
+  EXPECT_EQ(silent[7], "");
+  const auto again = RowOf(table, kConflictText, "the robot software's first word", "no bar");
+  EXPECT_EQ(again[7], "No word from the robot software since <time>");
+  EXPECT_EQ(again[2], "no");
+  const auto done = RowOf(table, "Job Done", "none", "no bar");
+  EXPECT_EQ(done[1], "yes");
+  EXPECT_EQ(done[8], "done");
+  EXPECT_NE(done[4].find("flashes"), std::string::npos);
+  const auto ripping = RowOf(table, "Disc Loaded", "the disc to be ripped", "moving green bar");
+  EXPECT_EQ(ripping[2], "yes");
+  EXPECT_EQ(ripping[6], "\"Disc minutes\", 45 minutes unless set");
+  EXPECT_EQ(ripping[4], "nothing; past the limit it flashes");
+}
+
+TEST(RulesTableTest, CellsAreEscapedForEachFormat) {
+  const RulesTable table{{"a"}, {{"<b|c&>"}}};
+  EXPECT_NE(RulesTableHtml(table).find("<td>&lt;b|c&amp;&gt;</td>"), std::string::npos);
+  EXPECT_NE(RulesTableMarkdown(table).find("| &lt;b\\|c&amp;&gt; |"), std::string::npos);
+}
+
 TEST(RulesTableTest, OnlyTheTextBetweenTheMarkersIsReplaced) {
   const std::string page =
       "a\n<!-- rules table: made by scripts/rules-table.sh -->\nold\n"
