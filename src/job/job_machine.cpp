@@ -280,10 +280,12 @@ constexpr void Apply(Move move, Step& step, const JobState& state, const JobEven
       step.To(P::Loaded).Progress(G::GoesOn);
       return;
     case M::Recheck:
+      step.State().terminatedSinceCheck = false;
       step << Effect(EffectKind::StartPoll) << exitOn;
       return;
     case M::Halt:
       step.State().halted = true;
+      step.State().terminatedSinceCheck = true;
       step << Effect(EffectKind::ShowConflict) << exitOn;
       if (JobRuns(state)) step.Progress(G::CannotGoOn);
       return;
@@ -401,6 +403,9 @@ constexpr bool NoticeOf(Move move, const JobState& state, const JobState& next, 
     return true;
   }
   if (next.waitTooLong == state.waitTooLong) return false;
+  // A "Terminate" that ends the start-up wait says the robot is held by
+  // another program: nothing goes on.
+  if (!next.waitTooLong && move == M::Halt) return false;
   notice = next.waitTooLong ? JobNotice::Stuck : JobNotice::GoingOn;
   return true;
 }
@@ -470,8 +475,9 @@ constexpr std::size_t LongestStep() {
     state.phase = static_cast<JobPhase>(phase);
     for (int progress = 0; progress < 4; ++progress) {
       state.progress = static_cast<JobProgress>(progress);
-      for (int flags = 0; flags < 128; ++flags) {
+      for (int flags = 0; flags < 256; ++flags) {
         state.halted = (flags & 1) != 0;
+        state.terminatedSinceCheck = (flags & 128) != 0;
         state.status = kStatuses[(flags >> 1) & 3];
         state.sent = (flags & 8) != 0 ? JobCommand::Reject : JobCommand::Unload;
         state.wait = WaitOf(state);
@@ -480,12 +486,15 @@ constexpr std::size_t LongestStep() {
         // nothing sets "Initializing" again, a loaded disc's status tells its
         // wait, only an unload's kind tells its wait from a reject's, and only
         // a disc loaded is marked for the reject bin. Only a wait lasts too long.
+        // A "Terminate" since the last check tells only the start-up wait.
         const bool unloading = state.phase == P::Unloading || state.phase == P::UnloadingDiscIn;
         const bool loaded = state.phase == P::Loaded;
         if ((state.status == kStatusInitializing && state.phase != P::Idle) ||
             (state.status == kStatusDiscLoaded && !loaded) || ((flags & 8) != 0 && !unloading) ||
             ((flags & 64) != 0 && !loaded) ||
-            (state.waitTooLong && state.wait.kind == JobWaitKind::None))
+            (state.waitTooLong && state.wait.kind == JobWaitKind::None) ||
+            ((flags & 128) != 0 &&
+             (!state.halted || state.phase != P::Idle || state.status != kStatusInitializing)))
           continue;
         const JobObservation seen{(flags & 32) != 0, (flags & 64) != 0};
         for (int kind = 0; kind < kJobEventKindCount; ++kind) {

@@ -90,6 +90,9 @@ struct JobState {
   // that wait has lasted too long.
   JobWait wait{JobWaitKind::RobotWord};
   bool waitTooLong = false;
+  // "Terminate" came since the last "Check" or "Refresh": the window already
+  // says why the robot software is silent, so the start-up wait is over.
+  bool terminatedSinceCheck = false;
 };
 
 enum class JobEventKind {
@@ -259,7 +262,7 @@ constexpr JobWait WaitOf(const JobState& state) {
   using K = JobWaitKind;
   if (state.progress != JobProgress::GoesOn) {
     const bool startingUp = state.phase == JobPhase::Idle && state.status == kStatusInitializing &&
-                            state.progress == JobProgress::None;
+                            state.progress == JobProgress::None && !state.terminatedSinceCheck;
     return {startingUp ? K::RobotWord : K::None};
   }
   switch (state.phase) {

@@ -154,6 +154,9 @@ void WalkModel::NoticeArrives(const WalkWorld& world, const NoticeFields& notice
   AbsorbCalls(world, false);
   if (notice.source != "Autoloader") return;
   if (notice.action == "Terminate" && jobActive_) troubled_ = true;
+  // Before any job a wait too long can only be the start-up's, which a
+  // "Terminate" ends without anything going on: the next wait may be heard of.
+  if (notice.action == "Terminate" && !jobEverStarted_) startUpWaitEnded_ = true;
   // "Check" is answered by whatever the manager says first; an unload and a
   // reject both end by taking the disc out, and either notice ends either.
   const auto isUnload = [](const std::string& a) { return a == "unload" || a == "reject"; };
@@ -237,7 +240,8 @@ std::vector<Violation> WalkModel::AfterEvent(const WalkWorld& world, const WalkE
 
 // Each start of the notify command, in order: a job's end or its need of a
 // person only once a job has started, and a wait that lasted too long heard of
-// once, then as going on, ended or needing a person before the next.
+// once, then as going on, ended (the start-up's by a "Terminate") or needing a
+// person before the next.
 void WalkModel::CheckNotices(const WalkWorld& world) {
   const auto& calls = world.launcher.calls();
   for (; noticesSeen_ < calls.size(); ++noticesSeen_) {
@@ -249,8 +253,9 @@ void WalkModel::CheckNotices(const WalkWorld& world) {
     if (notice == "going-on" && lastNotice_ != "stuck")
       Flag(Invariant::NotifiesInTurn, "going-on not after stuck",
            "the notify command heard \"going-on\" after \"" + lastNotice_ + "\"");
-    if (notice == "stuck" && lastNotice_ == "stuck")
+    if (notice == "stuck" && lastNotice_ == "stuck" && !startUpWaitEnded_)
       Flag(Invariant::NotifiesInTurn, "stuck twice", "the notify command heard \"stuck\" twice");
+    if (notice == "stuck") startUpWaitEnded_ = false;
     if (world.face.Closed())
       Flag(Invariant::NotifiesInTurn, "after the close", "the notify command ran after the close");
     lastNotice_ = notice;

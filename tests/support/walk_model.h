@@ -150,6 +150,7 @@ class WalkModel {
   // whether any job has started.
   std::size_t noticesSeen_ = 0;
   std::string lastNotice_ = "none";
+  bool startUpWaitEnded_ = false;  // a "Terminate" before any job, since the last "stuck"
   bool jobEverStarted_ = false;
   std::vector<Violation> found_;
 };

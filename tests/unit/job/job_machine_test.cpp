@@ -326,6 +326,8 @@ const std::vector<Row>& Table() {
       {P::Stopped, K::WaitTooLong, P::Stopped, ""},
       // "Check"'s answer starts the wait for the robot's report afresh.
       {P::Idle, K::Recheck, P::Idle, "poll, +exit, clock", {}, kStatusInitializing},
+      // "Terminate" at start says why the robot software is silent: the wait ends.
+      {P::Idle, K::Terminate, P::Idle, "conflict, +exit, clock", {}, kStatusInitializing},
 
       // The notify command hears of each moment once: a wait too long, and
       // its end by itself, the start-up's wait too; never a second "stuck",
@@ -340,6 +342,13 @@ const std::vector<Row>& Table() {
                K::Recheck,
                P::Idle,
                "taskbar none, poll, +exit, figures, notify going-on (no job), clock",
+               {},
+               kStatusInitializing}),
+      // A "Terminate" that ends the start-up wait tells of nothing going on.
+      TooLong({P::Idle,
+               K::Terminate,
+               P::Idle,
+               "taskbar none, conflict, +exit, figures, clock",
                {},
                kStatusInitializing}),
       TooLong({P::Loading, K::WaitTooLong, P::Loading, ""}),
@@ -429,6 +438,13 @@ TEST(JobMachineTest, StatusWriterAndHaltFollowTheStep) {
   EXPECT_TRUE(halted.next.halted);
   EXPECT_EQ(halted.next.status, kStatusDiscLoading);
   EXPECT_TRUE(NextJobStep(halted.next, K::LoadRefused, {}).next.halted);
+
+  // At start a "Terminate" ends the wait for the robot's word, which a later
+  // "Check" or "Refresh" starts again; a stray notice does not.
+  const JobState quiet = NextJobStep(JobState{}, K::Terminate, {}).next;
+  EXPECT_EQ(quiet.wait.kind, JobWaitKind::None);
+  EXPECT_EQ(NextJobStep(quiet, K::OtherNotice, {}).next.wait.kind, JobWaitKind::None);
+  EXPECT_EQ(NextJobStep(quiet, K::Recheck, {}).next.wait.kind, JobWaitKind::RobotWord);
 }
 
 TEST(JobMachineTest, TheWatchedWriterIsTheJobsOwnDuringAJob) {
