@@ -92,6 +92,18 @@ void MainWindowRig::NotifyAndSettle(const NoticeFields& fields) {
   Advance(10);
 }
 
+void MainWindowRig::Answer(const char* action, const char* result, const char* detail) {
+  NotifyAndSettle({"Autoloader", action, result, detail});
+}
+
+void MainWindowRig::RipDisc(const char* unloadAction) {
+  constexpr std::uint32_t kDriveE = 1u << 4;
+  Answer("load", "OK");
+  Volume(kDbtDeviceArrival, kDriveE);
+  Volume(kDbtDeviceRemoveComplete, kDriveE);
+  Answer(unloadAction, "OK");
+}
+
 void MainWindowRig::Volume(std::uint32_t event, std::uint32_t unitMask, std::uint32_t deviceType) {
   DeviceBroadcast header{deviceType, unitMask};
   form->OnDeviceChange(event, &header);

@@ -59,6 +59,11 @@ class MainWindowRig {
   void NotifyAndSettle(const NoticeFields& fields);
   void Volume(std::uint32_t event, std::uint32_t unitMask,
               std::uint32_t deviceType = kDbtDevtypVolume);
+  // The "Autoloader"'s answer to `action`, handed on.
+  void Answer(const char* action, const char* result, const char* detail = "");
+  // A disc in drive E: is ripped and ejected, then the robot answers the
+  // unload (or the reject) with "OK".
+  void RipDisc(const char* unloadAction);
   void Advance(std::uint64_t milliseconds) { ui.clock.advance(milliseconds); }
   // The wake messages posted to the main window reach the form, as its
   // message loop would deliver them; how many did.

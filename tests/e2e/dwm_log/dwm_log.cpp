@@ -18,24 +18,14 @@
 //   Other <function>
 #include <windows.h>
 
-#include <cstdarg>
 #include <cstdio>
 #include <vector>
 
+#include "call_log.h"
+
 namespace {
 
-char gLogPath[MAX_PATH + 8] = {};
-
-void Log(const char* format, ...) {
-  FILE* log = std::fopen(gLogPath, "a");
-  if (log == nullptr) return;
-  va_list arguments;
-  va_start(arguments, format);
-  std::vfprintf(log, format, arguments);
-  va_end(arguments);
-  std::fputc('\n', log);
-  std::fclose(log);
-}
+using call_log::Log;
 
 unsigned long Number(HWND window) {
   return static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window));
@@ -83,10 +73,10 @@ Picture Look(HBITMAP handle) {
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) {
-    const DWORD length = GetEnvironmentVariableA("E2E_DWM_LOG", gLogPath, MAX_PATH);
+    const DWORD length = GetEnvironmentVariableA("E2E_DWM_LOG", call_log::gPath, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) {
-      GetModuleFileNameA(instance, gLogPath, MAX_PATH);
-      lstrcatA(gLogPath, ".log");
+      GetModuleFileNameA(instance, call_log::gPath, MAX_PATH);
+      lstrcatA(call_log::gPath, ".log");
     }
     char program[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, program, MAX_PATH);

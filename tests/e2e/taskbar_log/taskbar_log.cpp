@@ -10,24 +10,14 @@
 // After <windows.h>.
 #include <shobjidl.h>
 
-#include <cstdarg>
 #include <cstdio>
 #include <string>
 
+#include "call_log.h"
+
 namespace {
 
-char gLogPath[MAX_PATH + 8] = {};
-
-void Log(const char* format, ...) {
-  FILE* log = std::fopen(gLogPath, "a");
-  if (log == nullptr) return;
-  va_list arguments;
-  va_start(arguments, format);
-  std::vfprintf(log, format, arguments);
-  va_end(arguments);
-  std::fputc('\n', log);
-  std::fclose(log);
-}
+using call_log::Log;
 
 std::string Escaped(const char* text) {
   std::string escaped;
@@ -139,8 +129,8 @@ Factory gFactory;
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   if (reason == DLL_PROCESS_ATTACH) {
-    GetModuleFileNameA(instance, gLogPath, MAX_PATH);
-    lstrcatA(gLogPath, ".log");
+    GetModuleFileNameA(instance, call_log::gPath, MAX_PATH);
+    lstrcatA(call_log::gPath, ".log");
   }
   return TRUE;
 }

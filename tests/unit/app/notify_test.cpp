@@ -12,15 +12,6 @@ constexpr const char* kTool = "C:\\Tools\\notify.exe";
 
 class NotifyTest : public MainWindowTest {
  protected:
-  void Answer(const char* action, const char* result, const char* detail = "") {
-    NotifyAndSettle({"Autoloader", action, result, detail});
-  }
-  void Disc(const char* unloadAction) {
-    Answer("load", "OK");
-    Volume(kDbtDeviceArrival, kDriveE);
-    Volume(kDbtDeviceRemoveComplete, kDriveE);
-    Answer(unloadAction, "OK");
-  }
   std::string Told(const char* name) const {
     return VariableIn(sim.launcher.calls().back().environment, name).value_or("(none)");
   }
@@ -39,8 +30,8 @@ TEST_F(NotifyTest, JobDoneTellsTheFiguresAndKeepsThePcAwakeTwoMinutesMore) {
   sim.registry.putValue(kUser, kOwnKey, kNotifyCommandValue, {kRegExpandSz, bytes});
   StartReady();
   form->btnWMP.click();
-  Disc("reject");
-  Disc("unload");
+  RipDisc("reject");
+  RipDisc("unload");
   Answer("load", "Error", "No more discs");
   ASSERT_EQ(sim.launcher.calls().size(), 1u);
   EXPECT_EQ(sim.launcher.calls()[0].commandLine, std::string(kTool) + " --mail");

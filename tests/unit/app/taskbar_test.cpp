@@ -14,22 +14,14 @@ class TaskbarTest : public MainWindowTest {
  public:
   // The situations below act on the window as the test does.
   using MainWindowRig::Advance;
+  using MainWindowRig::Answer;
   using MainWindowRig::form;
+  using MainWindowRig::RipDisc;
   using MainWindowRig::sim;
   using MainWindowRig::Start;
   using MainWindowRig::ui;
   using MainWindowRig::Volume;
 
-  void Answer(const char* action, const char* result, const char* detail = "") {
-    NotifyAndSettle({"Autoloader", action, result, detail});
-  }
-  // A disc is ripped and ejected, then the robot answers the unload.
-  void Disc(const char* unloadAction) {
-    Answer("load", "OK");
-    Volume(kDbtDeviceArrival, kDriveE);
-    Volume(kDbtDeviceRemoveComplete, kDriveE);
-    Answer(unloadAction, "OK");
-  }
   void Rip() { form->btnWMP.click(); }
   TaskbarProgress Shown() const { return sim.taskbar.progress(form->handle()); }
   // Just short of the limit the button shows what it showed; just past it,
@@ -80,9 +72,9 @@ void StoppedThenNoWriter(T& t) {
 }
 void JobDone(T& t) {
   t.Rip();
-  t.Disc("reject");
-  t.Disc("unload");
-  t.Disc("unload");
+  t.RipDisc("reject");
+  t.RipDisc("unload");
+  t.RipDisc("unload");
   t.Answer("load", "Error", "No more discs");
 }
 void Occupied(T& t) {
@@ -98,8 +90,8 @@ void OccupiedBox(T& t) {
 // the discs done so far.
 void OccupiedMidJob(T& t) {
   t.Rip();
-  t.Disc("unload");
-  t.Disc("reject");
+  t.RipDisc("unload");
+  t.RipDisc("reject");
   Occupied(t);
 }
 void RippingAfterTheRefusal(T& t) {
