@@ -52,22 +52,6 @@ TEST(RulesTableTest, TheWalkMeetsEveryStatusLineAndEveryWait) {
   EXPECT_TRUE(box);
 }
 
-// The start-up wait keeps "Exit" disabled until the robot software answers;
-// a disc that came and went before the load's answer is unloaded by it.
-TEST(RulesTableTest, ExitsRuleNamesTheMessagesThatLeaveItDisabled) {
-  const RulesTable table = JobRulesTable();
-  ASSERT_FALSE(table.rows.empty());
-  EXPECT_EQ(table.rows.front()[0], "Initializing");
-  EXPECT_EQ(table.rows.front()[1].rfind("no until the robot software first answers", 0), 0u);
-  bool unloadAtOnce = false;
-  for (const auto& row : table.rows)
-    unloadAtOnce =
-        unloadAtOnce || row[1].find(
-                            "the load's \"OK\" after the disc came and went (it sends the "
-                            "unload at once)") != std::string::npos;
-  EXPECT_TRUE(unloadAtOnce);
-}
-
 // The window's own rules that the walk follows: the "Occupied" box holds
 // back its step's later effects until it closes; a manager fails to start
 // only for the command just sent; "Ripping" is clicked only while enabled.
@@ -96,33 +80,6 @@ TEST(RulesTableTest, TheWalkFollowsTheWindowsBoxCommandsAndButtons) {
   }
   EXPECT_GT(opened, 0);
   EXPECT_GT(closed, 0);
-}
-
-// The row of a status line and a wait; fails the test when there is none.
-std::vector<std::string> RowOf(const RulesTable& table, const std::string& status,
-                               const std::string& wait, const std::string& button) {
-  for (const auto& row : table.rows)
-    if (row[0] == status && row[5].rfind(wait, 0) == 0 && row[3].rfind(button, 0) == 0) return row;
-  ADD_FAILURE() << "no row " << status << " / " << wait << " / " << button;
-  return std::vector<std::string>(table.headers.size());
-}
-
-TEST(RulesTableTest, RowsTellTheStartUpWaitTheEndAndAWaitTooLong) {
-  const RulesTable table = JobRulesTable();
-  // "Terminate" at start ends the wait for the robot's word; "Check" starts it again.
-  const auto silent = RowOf(table, kConflictText, "none", "no bar");
-  EXPECT_EQ(silent[7], "");
-  const auto again = RowOf(table, kConflictText, "the robot software's first word", "no bar");
-  EXPECT_EQ(again[7], "No word from the robot software since <time>");
-  EXPECT_EQ(again[2], "no");
-  const auto done = RowOf(table, "Job Done", "none", "no bar");
-  EXPECT_EQ(done[1], "yes");
-  EXPECT_EQ(done[8], "done");
-  EXPECT_NE(done[4].find("flashes"), std::string::npos);
-  const auto ripping = RowOf(table, "Disc Loaded", "the disc to be ripped", "moving green bar");
-  EXPECT_EQ(ripping[2], "yes");
-  EXPECT_EQ(ripping[6], "\"Disc minutes\", 45 minutes unless set");
-  EXPECT_EQ(ripping[4], "nothing; past the limit it flashes");
 }
 
 TEST(RulesTableTest, CellsAreEscapedForEachFormat) {
