@@ -124,7 +124,7 @@ std::string ExitRule(const RulesWalk& walk, const std::vector<int>& members) {
     }
   }
   if (!but.empty()) rule += ", but " + Joined(but, "; ");
-  if (!others.empty()) rule += "; so do " + Joined(others);
+  if (!others.empty()) rule += "; also enabled by " + Joined(others);
   return rule;
 }
 
