@@ -32,6 +32,14 @@ NotifyCommandSetting ReadNotifyCommand(Registry& registry, RegKey key) {
     setting.fault = NotifyCommandFault::NotText;
     return setting;
   }
+  // Another program wrote it: a size past the registry's usual limit for a
+  // value (1 MiB) is judged too long unread, never allocated, and the zero
+  // added below can never wrap the count.
+  constexpr std::uint32_t kMostRead = 1024 * 1024;
+  if (size > kMostRead) {
+    setting.fault = NotifyCommandFault::TooLong;
+    return setting;
+  }
   std::vector<char> data(size + 1, 0);
   std::uint32_t offered = size;
   if (registry.queryValue(key, kNotifyCommandValue, &type,

@@ -148,6 +148,7 @@ TEST(NotifyCommandSettingTest, TextUpTo2047CharactersIsTaken) {
       {sim::RegValue{kRegSz, text(std::string("abc\0zz", 6))}, "abc", false, F::None},
       {sim::RegValue{kRegSz, text(std::string(2047, 'c'))}, std::string(2047, 'c'), false, F::None},
       {sim::RegValue{kRegSz, text(std::string(2048, 'c'))}, "", false, F::TooLong},
+      {sim::RegValue{kRegSz, text(std::string(1024 * 1024, 'c'))}, "", false, F::TooLong},
       {sim::RegValue{kRegDword, {1, 0, 0, 0}}, "", false, F::NotText},
       {sim::RegValue{kRegBinary, text("cmd")}, "", false, F::NotText},
   };
